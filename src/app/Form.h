@@ -1,0 +1,61 @@
+#pragma once
+
+#include "FormTable.h"
+#include "SentenceState.h"
+
+#include <QDialog>
+
+class QAbstractButton;
+class QButtonGroup;
+
+namespace parsella {
+
+// A modal window of the worksheet: built from its design table, handed the one
+// SentenceState, and unloaded (destroyed) when it closes, so every opening starts
+// in its design state.
+class Form : public QDialog
+{
+    Q_OBJECT
+public:
+    Form(SentenceState &state, const WindowDesign &design, QWidget *parent);
+
+    SentenceState &state() const { return st; }
+
+protected:
+    // Finds a control of this window by its name; a missing name is a fault in the table.
+    template<class T = QWidget>
+    T *control(const char *name) const
+    {
+        T *w = findChild<T *>(QLatin1String(name));
+        Q_ASSERT_X(w, "Form::control", name);
+        return w;
+    }
+    QButtonGroup *group(const char *name) const;
+    QAbstractButton *option(const char *name, int index) const;
+
+    // Runs once, whichever way the window closes: "Return", the title-bar button or Esc.
+    virtual void Form_Unload() {}
+
+    void done(int result) override;
+
+    SentenceState &st;
+
+private:
+    bool unloaded = false;
+};
+
+// Opens a window of type W modally over `owner`: created afresh, shown, and destroyed
+// once the learner has closed it. Whatever it produced is left in the state.
+template<class W>
+void showModal(QWidget *owner, SentenceState &state)
+{
+    W window(state, owner);
+    window.exec();
+}
+
+// Option selections are cleared from code without raising a click; an exclusive group
+// refuses to uncheck its checked button, so exclusivity is lifted for that moment.
+void clearSelection(QButtonGroup *group);
+void setGroupEnabled(QButtonGroup *group, bool enabled);
+
+} // namespace parsella

@@ -1,0 +1,172 @@
+#include "FormTable.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHash>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace parsella {
+
+int twipsToPixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+QColor bgr(unsigned value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+QFont classicFont(double points, unsigned flags)
+{
+    QFont font;
+    if (flags & Serif)
+        font.setFamilies({"Liberation Serif", "Tinos", "Nimbus Roman", "Times New Roman"});
+    else if (points < 9.0)
+        font.setFamilies({"Liberation Sans Narrow", "Arial Narrow", "Nimbus Sans Narrow", "Liberation Sans", "Arial"});
+    else
+        font.setFamilies({"Liberation Sans", "Arimo", "Nimbus Sans", "Arial"});
+    font.setStyleHint(flags & Serif ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(flags & Bold);
+    font.setUnderline(flags & Underline);
+    return font;
+}
+
+QString arrayMemberName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+void setTextColour(QWidget *widget, unsigned bgrValue)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, bgr(bgrValue));
+    pal.setColor(QPalette::Text, bgr(bgrValue));
+    pal.setColor(QPalette::ButtonText, bgr(bgrValue));
+    widget->setPalette(pal);
+}
+
+unsigned textColour(const QWidget *widget)
+{
+    const QColor c = widget->palette().color(QPalette::WindowText);
+    return unsigned(c.red()) | unsigned(c.green()) << 8 | unsigned(c.blue()) << 16;
+}
+
+void showCompleteness(QWidget *display, bool complete)
+{
+    setTextColour(display, complete ? colour::black : colour::red);
+    display->setAccessibleDescription(complete ? QObject::tr("complete") : QObject::tr("incomplete"));
+}
+
+static void setBackground(QWidget *widget, unsigned bgrValue)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Window, bgr(bgrValue));
+    widget->setPalette(pal);
+    widget->setAutoFillBackground(true);
+}
+
+static QWidget *makeWidget(const Control &row, QWidget *parent)
+{
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
+    case Kind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setAlignment(row.look.flags & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
+    }
+    case Kind::Button:
+        return new QPushButton(caption, parent);
+    case Kind::Option:
+        return new QRadioButton(caption, parent);
+    case Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case Kind::Image: {
+        // Pictures keep their natural size, anchored at the control's top-left corner.
+        auto *image = new QLabel(parent);
+        image->setPixmap(QPixmap(caption));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return image;
+    }
+    }
+    return nullptr;
+}
+
+void buildForm(QWidget *window, QWidget *client, const WindowDesign &design)
+{
+    window->setObjectName(QLatin1String(design.name));
+    window->setWindowTitle(QString::fromUtf8(design.caption));
+    if (!design.icon) {
+        // A window drawn without an icon: a transparent one keeps the platform's default away.
+        QPixmap none(16, 16);
+        none.fill(Qt::transparent);
+        window->setWindowIcon(QIcon(none));
+    }
+    setBackground(window, colour::lightYellow);
+    if (client != window)
+        setBackground(client, colour::lightYellow);
+    client->setFont(classicFont(design.font.points, design.font.flags));
+    client->setFixedSize(twipsToPixels(design.width), twipsToPixels(design.height));
+
+    QHash<QString, QWidget *> byName;
+    QHash<QString, QButtonGroup *> groups;
+    std::vector<std::pair<int, QWidget *>> tabbed;
+
+    for (const Control &row : design.controls) {
+        QWidget *parent = row.in ? byName.value(QLatin1String(row.in)) : client;
+        Q_ASSERT_X(parent, "buildForm", row.in);
+        QWidget *w = makeWidget(row, parent);
+        const QString name = row.index < 0 ? QLatin1String(row.name) : arrayMemberName(row.name, row.index);
+        w->setObjectName(name);
+        w->setGeometry(twipsRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()));
+        w->setFont(classicFont(row.look.points, row.look.flags));
+        if (row.look.flags & WhiteBack)
+            setBackground(w, colour::white);
+        if (row.look.flags & BlueText)
+            setTextColour(w, colour::blue);
+        if (row.spoken)
+            w->setAccessibleName(QString::fromUtf8(row.spoken));
+        if (row.state & Hidden)
+            w->hide();
+        if (row.state & Disabled)
+            w->setEnabled(false);
+        byName.insert(name, w);
+
+        if (row.kind == Kind::Option) {
+            // Every option button belongs to a group named after its control array, even
+            // a lone one, so that selections are cleared the same way everywhere.
+            const QString groupName = QLatin1String(row.name);
+            QButtonGroup *&group = groups[groupName];
+            if (!group) {
+                group = new QButtonGroup(window);
+                group->setObjectName(groupName);
+            }
+            auto *button = static_cast<QAbstractButton *>(w);
+            group->addButton(button, row.index < 0 ? 0 : row.index);
+            button->setChecked(row.state & Checked);
+        }
+        if (row.tab >= 0)
+            tabbed.emplace_back(row.tab, w);
+    }
+
+    std::stable_sort(tabbed.begin(), tabbed.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < tabbed.size(); ++i)
+        QWidget::setTabOrder(tabbed[i - 1].second, tabbed[i].second);
+}
+
+} // namespace parsella

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace parsella {
+
+// The one channel between the windows. The main window owns a single instance for the
+// whole run; every other window receives it by reference. Pickers write their results
+// here while the learner clicks, and the sentence window reads them back once the picker
+// has closed. Nothing clears the whole set: each value lasts until its writer overwrites it.
+struct SentenceState {
+    qint16 xnumb = 0;  // 0 no complete subject, 1 singular, 2 plural
+    qint16 xpers = 0;  // 0 unset, 1 first, 2 second, 3 third person
+    QString xsubj;     // the subject as the sentence shows it
+    QString xvp;       // the inflected verb phrase ("walks", "will go")
+    QString xcomp1;    // the complement phrase
+    QString xv;        // the chosen verb in its base form
+    qint16 x0 = 0;     // 1: the verb may end the sentence without a complement
+    qint16 xa0 = 0;    // 1: admits a prepositional phrase or an adverb
+    qint16 xa1 = 0;    // 1: admits a noun phrase (direct object)
+    qint16 xa4 = 0;    // 1: admits a present participle
+    qint16 xa7 = 0;    // 1: admits an adjective
+    QString xsentyp;   // "Dec", "Int" or "Imp": the sentence window opened last
+};
+
+} // namespace parsella

@@ -1,0 +1,88 @@
+#include "frmGram1.h"
+
+#include "Form.h"
+#include "FormTable.h"
+#include "frmDec.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace parsella {
+
+static const WindowDesign design{
+    "frmGram1", "Tamrin's Grammatical Worksheet", 5700, 4170, true, plain,
+    {
+        {Kind::Label, "Label1", -1, "Parsella", nullptr, {1080, 360, 3015, 375}, {12, Bold | Centred}, Shown, 0},
+        {Kind::Button, "cmdDec", -1, "Declarative Sentence = (statement)", nullptr, {960, 960, 3615, 375}, plain, Shown, 1},
+        {Kind::Button, "cmdInt", -1, "Interrogative Sentence = (question) ???", nullptr, {960, 1560, 3615, 375}, plain, Shown, 2},
+        {Kind::Button, "cmdImp", -1, "Imperative Sentence = (command)   !!!", nullptr, {960, 2280, 3615, 375}, plain, Shown, 3},
+        {Kind::Button, "cmdExit", -1, "Exit", nullptr, {2160, 3120, 975, 375}, plain, Shown, 4},
+    },
+};
+
+frmGram1::frmGram1(QWidget *parent)
+    : QMainWindow(parent)
+{
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    buildForm(this, client, design);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Label1 = client->findChild<QLabel *>("Label1");
+    cmdDec = client->findChild<QPushButton *>("cmdDec");
+    cmdInt = client->findChild<QPushButton *>("cmdInt");
+    cmdImp = client->findChild<QPushButton *>("cmdImp");
+    cmdExit = client->findChild<QPushButton *>("cmdExit");
+
+    // Top-level items without sub-menus; the ampersands give Alt+G, Alt+H and Alt+A.
+    Grammar = menuBar()->addAction(tr("&Grammar"));
+    Grammar->setObjectName("Grammar");
+    help = menuBar()->addAction(tr("&Help"));
+    help->setObjectName("help");
+    about = menuBar()->addAction(tr("&About"));
+    about->setObjectName("about");
+
+    connect(cmdDec, &QPushButton::clicked, this, &frmGram1::cmdDec_Click);
+    connect(cmdInt, &QPushButton::clicked, this, &frmGram1::cmdInt_Click);
+    connect(cmdImp, &QPushButton::clicked, this, &frmGram1::cmdImp_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmGram1::cmdExit_Click);
+    connect(Grammar, &QAction::triggered, this, &frmGram1::Grammar_Click);
+    connect(help, &QAction::triggered, this, &frmGram1::help_Click);
+    connect(about, &QAction::triggered, this, &frmGram1::about_Click);
+}
+
+void frmGram1::cmdDec_Click()
+{
+    showModal<frmDec>(this, st);
+}
+
+void frmGram1::cmdInt_Click()
+{
+}
+
+void frmGram1::cmdImp_Click()
+{
+}
+
+void frmGram1::cmdExit_Click()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void frmGram1::Grammar_Click()
+{
+}
+
+void frmGram1::help_Click()
+{
+}
+
+void frmGram1::about_Click()
+{
+}
+
+} // namespace parsella

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "SentenceState.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace parsella {
+
+// The hub: the title, one button per sentence type, "Exit" and the menu bar. It owns the
+// one SentenceState of the run and hands it to every window it opens; it never reads or
+// writes the state itself.
+class frmGram1 : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit frmGram1(QWidget *parent = nullptr);
+
+    SentenceState &state() { return st; }
+
+    void cmdDec_Click();
+    void cmdInt_Click();
+    void cmdImp_Click();
+    void cmdExit_Click();
+    void Grammar_Click();
+    void help_Click();
+    void about_Click();
+
+private:
+    SentenceState st;
+
+    QLabel *Label1;
+    QPushButton *cmdDec;
+    QPushButton *cmdInt;
+    QPushButton *cmdImp;
+    QPushButton *cmdExit;
+    QAction *Grammar;
+    QAction *help;
+    QAction *about;
+};
+
+} // namespace parsella

@@ -1,0 +1,13 @@
+#include "Application.h"
+#include "frmGram1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    parsella::configureApplication(app);
+    parsella::frmGram1 window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Form.h"
+
+class QLabel;
+class QPushButton;
+
+namespace parsella {
+
+// What the statement, question and command windows have in common: the Predicate,
+// Verb phrase, Complement and Return steps, and the rules of the sentence label.
+// The label is rebuilt from the shared state after every successful step: red while the
+// sentence is incomplete, black with its closing mark once it is complete. A window of
+// the family differs only in its closing mark, in whether the subject leads the label
+// (a command has none) and in how its subject is made.
+class SentenceForm : public Form
+{
+    Q_OBJECT
+public:
+    enum class Subject { Leads, None };
+
+    SentenceForm(SentenceState &state, const WindowDesign &design, QWidget *parent,
+                 QChar closingMark, Subject subject);
+
+    void cmdPred_Click();
+    void cmdVP_Click();
+    void cmdComp_Click();
+    void cmdExit_Click();
+
+protected:
+    // Shows the subject alone, red: the sentence has begun but has no verb yet.
+    void showSubject();
+
+    QLabel *lblDecl;
+    QPushButton *cmdPred;
+    QPushButton *cmdVP;
+    QPushButton *cmdComp;
+    QPushButton *cmdExit;
+
+private:
+    QString lead() const;
+    void complete();
+
+    const QChar mark;
+    const Subject subject;
+};
+
+} // namespace parsella

@@ -1,0 +1,71 @@
+#include "frmDec.h"
+
+#include "frmNPP.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace parsella {
+
+static const WindowDesign design{
+    "frmDec", "Declarative Sentence (statement)", 8520, 4335, true, plain,
+    {
+        {Kind::Label, "lblDecl", -1, "", nullptr, {360, 120, 7575, 375}, display, Shown, 2, "Sentence"},
+        {Kind::Button, "cmdSubj", -1, "Subject", nullptr, {720, 840, 2655, 375}, plain, Shown, 0},
+        {Kind::Button, "cmdPred", -1, "Predicate", nullptr, {3840, 840, 3975, 375}, plain, Disabled, 1},
+        {Kind::Button, "cmdNP", -1, "Noun, Noun Phrase", nullptr, {720, 1560, 2655, 375}, plain, Hidden, 3},
+        {Kind::Button, "cmdNPP", -1, "Nominative Personal Pronoun", nullptr, {720, 2160, 2655, 375}, plain, Hidden, 4},
+        {Kind::Button, "cmdVP", -1, "Verb, Verb Phrase", nullptr, {3840, 1560, 1695, 375}, plain, Hidden, 6},
+        {Kind::Button, "cmdComp", -1, "Complement", nullptr, {5760, 1560, 2055, 375}, plain, Hidden, 7},
+        {Kind::Button, "cmdExit", -1, "Return", nullptr, {6360, 3840, 1095, 375}, plain, Shown, 5},
+    },
+};
+
+frmDec::frmDec(SentenceState &state, QWidget *parent)
+    : SentenceForm(state, design, parent, QLatin1Char('.'), Subject::Leads)
+{
+    cmdSubj = control<QPushButton>("cmdSubj");
+    cmdNP = control<QPushButton>("cmdNP");
+    cmdNPP = control<QPushButton>("cmdNPP");
+    connect(cmdSubj, &QPushButton::clicked, this, &frmDec::cmdSubj_Click);
+    connect(cmdNP, &QPushButton::clicked, this, &frmDec::cmdNP_Click);
+    connect(cmdNPP, &QPushButton::clicked, this, &frmDec::cmdNPP_Click);
+    Form_Load();
+}
+
+void frmDec::Form_Load()
+{
+    st.xsentyp = QStringLiteral("Dec");
+}
+
+void frmDec::cmdSubj_Click()
+{
+    cmdPred->setEnabled(false);
+    cmdSubj->setEnabled(false);
+    cmdNP->show();
+    cmdNPP->show();
+}
+
+void frmDec::cmdNP_Click()
+{
+}
+
+void frmDec::cmdNPP_Click()
+{
+    showModal<frmNPP>(this, st);
+    takeSubject();
+}
+
+// Both subject pickers report success the same way: a subject with a number.
+void frmDec::takeSubject()
+{
+    if (st.xnumb <= 0)
+        return;
+    showSubject();
+    cmdNP->hide();
+    cmdNPP->hide();
+    cmdPred->setEnabled(true);
+    cmdSubj->setEnabled(false);
+}
+
+} // namespace parsella

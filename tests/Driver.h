@@ -1,0 +1,66 @@
+#pragma once
+
+#include "FormTable.h"
+#include "SentenceState.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+// Drives the real windows as a learner would. A modal window blocks in exec(), so what
+// the learner does inside it is queued first and runs from within its modal loop.
+namespace drive {
+
+using Script = std::function<void(QWidget *)>;
+
+// Runs `script` on the next modal window to appear. If the script leaves the window
+// open (a failed check returns early), the window is closed so the test cannot hang.
+// Returns a flag that turns true once the script has run.
+std::shared_ptr<bool> onNextModal(Script script);
+
+// Clicks `button`, which opens a modal window, and runs `script` on that window.
+// Returns whether the script ran, i.e. whether the click really opened a window.
+bool clickInto(QAbstractButton *button, Script script);
+
+// Opens a window of type W modally, as its opener would, and runs `script` on it.
+template<class W>
+bool openModal(parsella::SentenceState &state, std::function<void(W &)> script, QWidget *owner = nullptr)
+{
+    W window(state, owner);
+    auto ran = onNextModal([&](QWidget *) { script(window); });
+    window.exec();
+    return *ran;
+}
+
+// Controls by the names of the window's control table.
+template<class T = QWidget>
+T *find(const QWidget *window, const QString &name)
+{
+    return window->findChild<T *>(name);
+}
+QAbstractButton *button(const QWidget *window, const char *name);
+QAbstractButton *option(const QWidget *window, const char *group, int index);
+QLabel *label(const QWidget *window, const char *name);
+
+// Clicks the option button `index` of the control array `group`.
+void clickOption(QWidget *window, const char *group, int index);
+
+// "shown", "hidden", "disabled" or "enabled": what a learner sees of a control.
+QString look(const QWidget *control);
+
+// The ids of the buttons of a group that are enabled (or checked), in ascending order.
+QList<int> enabledIds(const QWidget *window, const char *group);
+QList<int> checkedIds(const QWidget *window, const char *group);
+
+bool isRed(const QWidget *label);
+bool isBlack(const QWidget *label);
+
+// The learner's ways of closing a window other than its own buttons.
+void pressEscape(QWidget *window);
+void closeByTitleBar(QWidget *window);
+
+} // namespace drive
