@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "FormTable.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -14,6 +16,8 @@ void configureApplication(QApplication &app)
     // light-yellow windows and red or black sentences look the same everywhere.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(fusion);
+    // Menus and message boxes in the same face as the windows' larger text.
+    QApplication::setFont(classicFont(9.75));
 }
 
 } // namespace parsella

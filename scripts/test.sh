@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Parsella and runs the whole test suite twice: once as
+# built for use, once under AddressSanitizer, UndefinedBehaviorSanitizer and leak checking.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
+(cd build && ctest --output-on-failure -j"$(nproc)")
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPARSELLA_SANITIZE=ON
+cmake --build build-sanitize -j"$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-sanitize && ctest --output-on-failure -j"$(nproc)")

@@ -1,0 +1,77 @@
+#include "Application.h"
+#include "Driver.h"
+#include "frmGram1.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+using namespace parsella;
+using namespace drive;
+
+// The hub a learner starts from: what it offers and how it opens the sentence windows.
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
+
+    void offersTheThreeSentenceTypesAndTheMenus()
+    {
+        frmGram1 w;
+        w.show();
+        QCOMPARE(w.windowTitle(), QString("Tamrin's Grammatical Worksheet"));
+        QStringList menus;
+        const auto actions = w.menuBar()->actions();
+        for (const QAction *a : actions)
+            menus << a->objectName() + '=' + a->text();
+        QCOMPARE(menus, (QStringList{"Grammar=&Grammar", "help=&Help", "about=&About"}));
+        // Tab order runs down the column of buttons to "Exit".
+        QCOMPARE(button(&w, "cmdDec")->nextInFocusChain(), button(&w, "cmdInt"));
+        QCOMPARE(button(&w, "cmdInt")->nextInFocusChain(), button(&w, "cmdImp"));
+        QCOMPARE(button(&w, "cmdImp")->nextInFocusChain(), button(&w, "cmdExit"));
+    }
+
+    // The statement window opens modally over the hub, and the state carries over from one
+    // sentence to the next while every window starts afresh.
+    void sentenceWindowIsModalAndStartsAfresh()
+    {
+        frmGram1 w;
+        w.show();
+        QString firstSubject;
+        QVERIFY(clickInto(button(&w, "cmdDec"), [&](QWidget *dec) {
+            QCOMPARE(dec->objectName(), QString("frmDec"));
+            QVERIFY(dec->isModal());
+            QCOMPARE(dec->parentWidget(), &w);
+            button(dec, "cmdSubj")->click();
+            QVERIFY(clickInto(button(dec, "cmdNPP"), [](QWidget *p) {
+                clickOption(p, "optNPP", 5);
+                button(p, "cmdExit")->click();
+            }));
+            firstSubject = label(dec, "lblDecl")->text();
+            button(dec, "cmdExit")->click();
+        }));
+        QCOMPARE(firstSubject, QString("we"));
+        QVERIFY(clickInto(button(&w, "cmdDec"), [&](QWidget *dec) {
+            QCOMPARE(label(dec, "lblDecl")->text(), QString());
+            QCOMPARE(look(button(dec, "cmdSubj")), QString("enabled"));
+        }));
+        QCOMPARE(w.state().xsubj, QString("we"));
+        QCOMPARE(w.state().xsentyp, QString("Dec"));
+    }
+
+    void exitEndsTheProgram()
+    {
+        frmGram1 w;
+        w.show();
+        // Exit quits the running event loop; run one so the request has somewhere to go.
+        QTimer::singleShot(0, button(&w, "cmdExit"), &QAbstractButton::click);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!w.isVisible());
+    }
+};
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
