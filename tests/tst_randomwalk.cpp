@@ -1,0 +1,265 @@
+#include "Application.h"
+#include "Driver.h"
+#include "frmGram1.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QMap>
+#include <QSet>
+
+using namespace parsella;
+using namespace drive;
+
+// Long seeded random use: only what a learner could click (enabled, visible controls of the
+// window in front, Esc and the title-bar close), checking after every click what a learner
+// relies on. A failure prints the seed and the clicks that led to it; setting
+// PARSELLA_WALK_SEED replays one seed.
+class RandomWalk
+{
+public:
+    RandomWalk(quint32 seed, int clicks) : rng(seed), seed(seed), target(clicks) {}
+
+    QString run()
+    {
+        frmGram1 hub;
+        main = &hub;
+        hub.show();
+        QEventLoop loop;
+        done = [&loop] { loop.quit(); };
+        QTimer::singleShot(0, [this] { step(); });
+        loop.exec();
+        return failure;
+    }
+
+    int clicksMade() const { return clicks; }
+    QSet<QString> completeSentences; // distinct complete sentences seen on the way
+    QStringList trail;
+
+private:
+    void step()
+    {
+        QWidget *front = QApplication::activeModalWidget();
+        if (clicks >= target || !failure.isEmpty()) {
+            // Unwind: close the windows in front one by one, then stop.
+            if (front) {
+                QTimer::singleShot(0, [this] { step(); });
+                if (auto *dialog = qobject_cast<QDialog *>(front))
+                    dialog->reject();
+                else
+                    front->close();
+            } else {
+                done();
+            }
+            return;
+        }
+        // Queue the next step before acting: the action may open a window and block in its
+        // modal loop, inside which the walk must go on.
+        QTimer::singleShot(0, [this] { step(); });
+        if (!front)
+            front = main;
+        check(front);
+        if (!failure.isEmpty())
+            return;
+        act(front);
+    }
+
+    void act(QWidget *front)
+    {
+        QList<QAbstractButton *> choices;
+        const auto buttons = front->findChildren<QAbstractButton *>();
+        for (QAbstractButton *b : buttons) {
+            if (!b->isVisibleTo(front) || !b->isEnabled())
+                continue;
+            if (front == main && b->objectName() == QLatin1String("cmdExit"))
+                continue; // ending the program ends the walk
+            choices << b;
+        }
+        // Like a learner, the walk mostly chooses words and moves on, and leaves a window
+        // now and then: "Return" is less likely than a choice, Esc and the title-bar button
+        // rarer still. Weights are in quarters.
+        QList<int> weights;
+        for (const QAbstractButton *b : choices)
+            weights << (b->objectName() == QLatin1String("cmdExit") ? 4 : 12);
+        if (front != main)
+            weights << 1 << 1; // Esc, title-bar close
+        int sum = 0;
+        for (int wgt : weights)
+            sum += wgt;
+        int roll = int(rng.bounded(quint32(sum)));
+        int pick = 0;
+        while (roll >= weights.at(pick))
+            roll -= weights.at(pick++);
+
+        ++clicks;
+        if (pick < choices.size()) {
+            QAbstractButton *b = choices.at(pick);
+            trail << front->objectName() + QLatin1Char(':') + b->objectName() + QLatin1Char(' ') + b->text();
+            b->click();
+        } else if (pick == choices.size()) {
+            trail << front->objectName() + QStringLiteral(":Esc");
+            pressEscape(front);
+        } else {
+            trail << front->objectName() + QStringLiteral(":close");
+            closeByTitleBar(front);
+        }
+    }
+
+    void fail(const QString &why)
+    {
+        if (failure.isEmpty())
+            failure = why;
+    }
+
+    void check(QWidget *front)
+    {
+        // No choice is ever offered without its caption.
+        const auto buttons = front->findChildren<QAbstractButton *>();
+        for (const QAbstractButton *b : buttons)
+            if (b->isVisibleTo(front) && b->text().trimmed().isEmpty())
+                fail(b->objectName() + " shows no caption");
+
+        const SentenceState &st = main->state();
+        const QString name = front->objectName();
+        static const QMap<QString, QChar> marks{{"frmDec", '.'}, {"frmInt", '?'}, {"frmImp", '!'}};
+        if (marks.contains(name))
+            checkSentence(front, marks.value(name), name != QLatin1String("frmImp"), st);
+        else if (name == QLatin1String("frmNPP"))
+            checkPronouns(front, st);
+        else if (name == QLatin1String("frmVerb"))
+            checkVerb(front);
+        else if (name == QLatin1String("frmComp"))
+            checkComplement(front, st);
+        else if (name == QLatin1String("frmNP"))
+            checkNounPhrase(front, st);
+    }
+
+    // The sentence label is black exactly when the sentence is complete, and then ends in
+    // exactly one closing mark; its words are those the shared state holds.
+    void checkSentence(QWidget *w, QChar mark, bool subjectLeads, const SentenceState &st)
+    {
+        const QLabel *lbl = label(w, "lblDecl");
+        const QString text = lbl->text();
+        const bool black = isBlack(lbl);
+        if (black && !text.isEmpty())
+            completeSentences.insert(text);
+        const int marks = int(text.count(QLatin1Char('.')) + text.count(QLatin1Char('?')) + text.count(QLatin1Char('!')));
+        // An empty label shows no colour; the design gives it black before any word.
+        if (!text.isEmpty() && black != text.endsWith(mark))
+            fail(QStringLiteral("%1: \"%2\" is %3").arg(w->objectName(), text, black ? "black" : "red"));
+        if (marks > 1 || (marks == 1 && !text.endsWith(mark)))
+            fail(QStringLiteral("%1: \"%2\" has a stray closing mark").arg(w->objectName(), text));
+        if (!text.isEmpty() && !black && !isRed(lbl))
+            fail(w->objectName() + ": the sentence is neither red nor black");
+
+        const bool verbDone = !button(w, "cmdVP")->isVisibleTo(w) && button(w, "cmdComp")->isVisibleTo(w);
+        const bool sentenceDone = !button(w, "cmdVP")->isVisibleTo(w) && !button(w, "cmdComp")->isVisibleTo(w)
+                                  && !button(w, "cmdPred")->isEnabled() && !text.isEmpty();
+        const QString lead = subjectLeads ? st.xsubj + QLatin1Char(' ') : QString();
+        // "be" is the one verb that cannot end a sentence without its complement.
+        static const QStringList be{"am", "is", "are", "was", "were", "will be", "be"};
+        if (verbDone) {
+            const bool complete = !be.contains(st.xvp);
+            const QString expected = lead + st.xvp + (complete ? QString(mark) : QString());
+            if (text != expected || black != complete)
+                fail(QStringLiteral("%1: shows \"%2\" for \"%3\"").arg(w->objectName(), text, expected));
+        } else if (sentenceDone) {
+            const QString expected = lead + st.xvp + QLatin1Char(' ') + st.xcomp1 + mark;
+            if (text != expected || !black)
+                fail(QStringLiteral("%1: shows \"%2\" for \"%3\"").arg(w->objectName(), text, expected));
+        } else if (!text.isEmpty() && (black || (subjectLeads && text != st.xsubj)))
+            fail(QStringLiteral("%1: subject \"%2\" but the state holds \"%3\"").arg(w->objectName(), text, st.xsubj));
+    }
+
+    void checkPronouns(QWidget *w, const SentenceState &st)
+    {
+        const QList<int> on = checkedIds(w, "optNPP");
+        const QString shown = label(w, "lblNPP")->text();
+        if (on.isEmpty() ? (!shown.isEmpty() || st.xnumb != 0) : shown != option(w, "optNPP", on.first())->text())
+            fail(QStringLiteral("frmNPP shows \"%1\"").arg(shown));
+    }
+
+    void checkVerb(QWidget *w)
+    {
+        const bool chosen = !checkedIds(w, "optVerb").isEmpty();
+        if (chosen == label(w, "lblVerb")->text().isEmpty())
+            fail(QStringLiteral("frmVerb shows \"%1\"").arg(label(w, "lblVerb")->text()));
+    }
+
+    void checkComplement(QWidget *w, const SentenceState &st)
+    {
+        QStringList chosen;
+        for (const char *g : {"optPP", "optAdv", "optNP", "optPresP", "optAdj"})
+            for (int id : checkedIds(w, g))
+                chosen << option(w, g, id)->text();
+        if (chosen.size() > 1 || st.xcomp1 != chosen.value(0))
+            fail(QStringLiteral("frmComp: chosen %1, state \"%2\"").arg(chosen.join('/'), st.xcomp1));
+    }
+
+    void checkNounPhrase(QWidget *w, const SentenceState &st)
+    {
+        const QLabel *lbl = label(w, "lblNP");
+        if (isBlack(lbl) != (st.xnumb > 0))
+            fail(QStringLiteral("frmNP: \"%1\" is %2 with xnumb %3").arg(lbl->text(), isBlack(lbl) ? "black" : "red").arg(st.xnumb));
+        const QString text = lbl->text();
+        if (text.startsWith(' ') || text.endsWith(' ') || text.contains(QStringLiteral("  ")))
+            fail(QStringLiteral("frmNP: badly spaced \"%1\"").arg(text));
+    }
+
+    QRandomGenerator rng;
+    quint32 seed;
+    int target;
+    int clicks = 0;
+    frmGram1 *main = nullptr;
+    QString failure;
+    std::function<void()> done;
+};
+
+class tst_RandomWalk : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
+
+    void learnerNeverMeetsABrokenSentence()
+    {
+        QList<quint32> seeds;
+        int clicksPerSeed = 10000;
+        if (qEnvironmentVariableIsSet("PARSELLA_WALK_SEED")) {
+            seeds << quint32(qEnvironmentVariableIntValue("PARSELLA_WALK_SEED"));
+        } else {
+            for (quint32 s = 1; s <= 10; ++s)
+                seeds << s * 7919u;
+        }
+        if (qEnvironmentVariableIsSet("PARSELLA_WALK_CLICKS"))
+            clicksPerSeed = qEnvironmentVariableIntValue("PARSELLA_WALK_CLICKS");
+
+        int total = 0;
+        QSet<QString> sentences;
+        for (quint32 seed : seeds) {
+            RandomWalk walk(seed, clicksPerSeed);
+            const QString failure = walk.run();
+            total += walk.clicksMade();
+            sentences.unite(walk.completeSentences);
+            if (!failure.isEmpty()) {
+                const QStringList last = walk.trail.mid(qMax(0, int(walk.trail.size()) - 200));
+                qWarning().noquote() << "seed" << seed << "after" << walk.clicksMade() << "clicks (replay with"
+                                     << QStringLiteral("PARSELLA_WALK_SEED=%1), last clicks:\n").arg(seed)
+                                         + last.join('\n');
+                QFAIL(qPrintable(failure));
+            }
+        }
+        qInfo("%d clicks over %d seeds; %d distinct complete sentences met", total, int(seeds.size()),
+              int(sentences.size()));
+        QVERIFY(total >= int(seeds.size()) * clicksPerSeed);
+        // A walk that never finishes a sentence would check nothing worth checking.
+        QVERIFY(sentences.size() >= int(seeds.size()));
+    }
+};
+
+QTEST_MAIN(tst_RandomWalk)
+#include "tst_randomwalk.moc"
