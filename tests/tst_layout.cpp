@@ -1,0 +1,229 @@
+#include "Application.h"
+#include "Driver.h"
+#include "frmComp.h"
+#include "frmDec.h"
+#include "frmGram1.h"
+#include "frmNPP.h"
+#include "frmVerb.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+using namespace parsella;
+using namespace drive;
+
+// No caption or sentence may be cut off: every control must show all of its text, in the
+// states a learner can reach, including the display labels holding the longest text each can
+// hold. Runs at the default scale and again with QT_SCALE_FACTOR=2.
+class tst_Layout : public QObject
+{
+    Q_OBJECT
+
+    static int width(const QWidget *w, const QString &text) { return QFontMetrics(w->font()).horizontalAdvance(text); }
+
+    // What of `w`'s text does not fit, or an empty string.
+    static QString clipped(const QWidget *w)
+    {
+        const QFontMetrics fm(w->font());
+        QStyle *style = w->style();
+        const auto report = [w](const QString &text, const QSize &need, const QSize &have) {
+            return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+                .arg(w->objectName(), text)
+                .arg(need.width()).arg(need.height()).arg(have.width()).arg(have.height());
+        };
+        if (auto *l = qobject_cast<const QLabel *>(w)) {
+            if (l->text().isEmpty())
+                return {};
+            const QSize need(fm.horizontalAdvance(l->text()), fm.height());
+            const QRect have = l->contentsRect();
+            if (need.width() > have.width() || need.height() > have.height())
+                return report(l->text(), need, have.size());
+        } else if (auto *r = qobject_cast<const QRadioButton *>(w)) {
+            QStyleOptionButton opt;
+            opt.initFrom(r);
+            opt.text = r->text();
+            const QRect text = style->subElementRect(QStyle::SE_RadioButtonContents, &opt, r);
+            const QSize need(fm.horizontalAdvance(r->text()), fm.height());
+            if (need.width() > text.width() || need.height() > text.height() || !r->rect().contains(text))
+                return report(r->text(), need, text.size());
+        } else if (auto *b = qobject_cast<const QPushButton *>(w)) {
+            const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+            const QSize need(fm.horizontalAdvance(b->text()) + margin, fm.height());
+            if (need.width() > b->width() || need.height() > b->height())
+                return report(b->text(), need, b->size());
+        } else if (auto *g = qobject_cast<const QGroupBox *>(w)) {
+            if (g->title().isEmpty())
+                return {};
+            QStyleOptionGroupBox opt;
+            opt.initFrom(g);
+            opt.text = g->title();
+            opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+            opt.textAlignment = g->alignment();
+            const QRect label = style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+            const QSize need(fm.horizontalAdvance(g->title()), fm.height());
+            if (need.width() > label.width() || !g->rect().contains(label))
+                return report(g->title(), need, label.size());
+        }
+        return {};
+    }
+
+    // Every visible control of the window shows its whole text and lies inside its frame.
+    static QStringList problems(const QWidget *window)
+    {
+        QStringList found;
+        const auto widgets = window->findChildren<QWidget *>();
+        for (const QWidget *w : widgets) {
+            if (!w->isVisibleTo(window) || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+                continue;
+            const QString why = clipped(w);
+            if (!why.isEmpty())
+                found << why;
+            const QWidget *parent = w->parentWidget();
+            if (parent && parent != window && !parent->rect().contains(w->geometry()))
+                found << w->objectName() + " sticks out of " + parent->objectName();
+        }
+        return found;
+    }
+
+    static void expectNoProblems(const QWidget *window)
+    {
+        const QStringList found = problems(window);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+    }
+
+    // The widest text a display label can be asked to show, among the candidates.
+    static QString widest(const QWidget *label, const QStringList &candidates)
+    {
+        QString best;
+        for (const QString &c : candidates)
+            if (width(label, c) > width(label, best))
+                best = c;
+        return best;
+    }
+
+    static QStringList captions(const QWidget *w, const char *group)
+    {
+        QStringList all;
+        for (QAbstractButton *b : w->findChild<QButtonGroup *>(group)->buttons())
+            all << b->text();
+        return all;
+    }
+
+    // Every predicate the verb and complement pickers can produce, for subjects of every
+    // class, gathered through the real pickers.
+    static QStringList predicates(bool command)
+    {
+        static QStringList statements, commands;
+        QStringList &cache = command ? commands : statements;
+        if (!cache.isEmpty())
+            return cache;
+        const QList<QPair<qint16, qint16>> subjects{{1, 1}, {3, 1}, {2, 2}};
+        for (auto [pers, numb] : subjects) {
+            for (int verb = 0; verb < 8; ++verb) {
+                for (int tense = 0; tense < (command ? 1 : 3); ++tense) {
+                    SentenceState st;
+                    st.xsentyp = command ? "Imp" : "Dec";
+                    st.xpers = pers;
+                    st.xnumb = numb;
+                    openModal<frmVerb>(st, [&](frmVerb &w) {
+                        if (!command)
+                            clickOption(&w, "optTense", tense);
+                        clickOption(&w, "optVerb", verb);
+                        button(&w, "cmdExit")->click();
+                    });
+                    cache << st.xvp;
+                    openModal<frmComp>(st, [&](frmComp &w) {
+                        for (QRadioButton *r : w.findChildren<QRadioButton *>())
+                            if (r->isEnabled())
+                                cache << st.xvp + ' ' + r->text();
+                    });
+                }
+            }
+        }
+        return cache;
+    }
+
+    static QStringList pronouns()
+    {
+        SentenceState st;
+        QStringList all;
+        openModal<frmNPP>(st, [&](frmNPP &w) { all = captions(&w, "optNPP"); });
+        return all;
+    }
+
+    static QStringList join(const QStringList &subjects, const QStringList &preds, const QString &mark)
+    {
+        QStringList all;
+        for (const QString &s : subjects)
+            for (const QString &p : preds)
+                all << (s.isEmpty() ? p : s + ' ' + p) + mark;
+        return all;
+    }
+
+private slots:
+    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
+
+    void designStatesShowEveryCaption_data()
+    {
+        QTest::addColumn<std::function<QWidget *(SentenceState &)>>("make");
+        QTest::newRow("frmGram1") << std::function<QWidget *(SentenceState &)>([](SentenceState &) { return new frmGram1; });
+        QTest::newRow("frmDec") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmDec(s, nullptr); });
+        QTest::newRow("frmNPP") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmNPP(s, nullptr); });
+        QTest::newRow("frmVerb") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmVerb(s, nullptr); });
+        QTest::newRow("frmComp") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmComp(s, nullptr); });
+    }
+
+    void designStatesShowEveryCaption()
+    {
+        QFETCH(std::function<QWidget *(SentenceState &)>, make);
+        SentenceState st;
+        std::unique_ptr<QWidget> w(make(st));
+        // Show every control, hidden ones included: each is shown in some state.
+        for (QWidget *c : w->findChildren<QWidget *>())
+            if (!c->objectName().startsWith("qt_"))
+                c->setVisible(true);
+        w->show();
+        QCOMPARE(problems(w.get()), QStringList());
+    }
+
+    void longestStatementFits()
+    {
+        SentenceState st;
+        frmDec w(st, nullptr);
+        QLabel *lbl = label(&w, "lblDecl");
+        lbl->setText(widest(lbl, join(pronouns(), predicates(false), ".")));
+        expectNoProblems(&w);
+    }
+
+    void longestVerbAndPronounFit()
+    {
+        SentenceState st;
+        frmVerb verb(st, nullptr);
+        QLabel *vp = label(&verb, "lblVerb");
+        QStringList forms;
+        for (const QString &p : predicates(false))
+            forms << p.section(' ', 0, p.startsWith("will ") ? 1 : 0);
+        vp->setText(widest(vp, forms));
+        expectNoProblems(&verb);
+
+        frmComp comp(st, nullptr);
+        QLabel *cv = label(&comp, "lblCV");
+        cv->setText(widest(cv, captions(&verb, "optVerb")));
+        expectNoProblems(&comp);
+
+        frmNPP npp(st, nullptr);
+        QLabel *pronoun = label(&npp, "lblNPP");
+        pronoun->setText(widest(pronoun, pronouns()));
+        expectNoProblems(&npp);
+    }
+};
+
+QTEST_MAIN(tst_Layout)
+#include "tst_layout.moc"
