@@ -1,4 +1,6 @@
-// Renders every window in its design state to PNG files, for looking at layouts by eye:
+// Renders every window in its design state, and the question and command windows in later
+// states too (controls that only appear then, the longest question), to PNG files, for
+// looking at layouts by eye:
 //   parsella_snapshots OUTDIR [SCALE]
 // Runs on any Qt platform, offscreen included.
 #include "Application.h"
