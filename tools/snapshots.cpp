@@ -1,20 +1,66 @@
-// Renders every window in its design state to PNG files, for looking at layouts by eye:
+// Renders every window in its design state, and the question and command windows in later
+// states too (controls that only appear then, the longest question), to PNG files, for
+// looking at layouts by eye:
 //   parsella_snapshots OUTDIR [SCALE]
 // Runs on any Qt platform, offscreen included.
 #include "Application.h"
 #include "frmComp.h"
 #include "frmDec.h"
 #include "frmGram1.h"
+#include "frmImp.h"
+#include "frmInt.h"
 #include "frmNPP.h"
 #include "frmVerb.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDir>
 #include <QPixmap>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
 using namespace parsella;
+
+static void clickOption(QWidget *window, const char *group, int index)
+{
+    window->findChild<QButtonGroup *>(QLatin1String(group))->button(index)->click();
+}
+
+static void clickButton(QWidget *window, const char *name)
+{
+    window->findChild<QAbstractButton *>(QLatin1String(name))->click();
+}
+
+// Clicks `name`, which opens a picker, and makes the given choices in it before "Return".
+static void pick(QWidget *window, const char *name, std::vector<std::pair<const char *, int>> choices)
+{
+    QTimer::singleShot(0, [choices] {
+        QWidget *picker = QApplication::activeModalWidget();
+        for (const auto &[group, index] : choices)
+            clickOption(picker, group, index);
+        clickButton(picker, "cmdExit");
+    });
+    clickButton(window, name);
+}
+
+// The question window with the longest subject it can build, and optionally the longest
+// question that subject can start.
+static std::unique_ptr<QWidget> longestQuestion(SentenceState &st, bool whole)
+{
+    auto w = std::make_unique<frmInt>(st, nullptr);
+    clickOption(w.get(), "optWh", 1);      // Which
+    clickOption(w.get(), "optAdv", 1);     // extremely
+    clickOption(w.get(), "optAdj", 1);     // interesting
+    if (!whole)
+        return w;
+    clickOption(w.get(), "optNoun", 3);    // images
+    clickButton(w.get(), "cmdPred");
+    pick(w.get(), "cmdVP", {{"optVerb", 5}, {"optTense", 2}}); // will change
+    pick(w.get(), "cmdComp", {{"optNP", 1}});                  // the delicious cookies
+    return w;
+}
 
 int main(int argc, char *argv[])
 {
@@ -29,6 +75,21 @@ int main(int argc, char *argv[])
     const std::vector<std::pair<const char *, std::function<std::unique_ptr<QWidget>()>>> windows{
         {"frmGram1", [] { return std::make_unique<frmGram1>(); }},
         {"frmDec", [&] { return std::make_unique<frmDec>(st, nullptr); }},
+        {"frmInt", [&] { return std::make_unique<frmInt>(st, nullptr); }},
+        {"frmInt-subject", [&] { return longestQuestion(st, false); }},
+        {"frmInt-question", [&] { return longestQuestion(st, true); }},
+        {"frmInt-predicate", [&] {
+             auto w = std::make_unique<frmInt>(st, nullptr);
+             clickOption(w.get(), "optWh", 0); // Who
+             clickButton(w.get(), "cmdPred");
+             return w;
+         }},
+        {"frmImp", [&] { return std::make_unique<frmImp>(st, nullptr); }},
+        {"frmImp-predicate", [&] {
+             auto w = std::make_unique<frmImp>(st, nullptr);
+             clickButton(w.get(), "cmdPred");
+             return w;
+         }},
         {"frmNPP", [&] { return std::make_unique<frmNPP>(st, nullptr); }},
         {"frmVerb", [&] { return std::make_unique<frmVerb>(st, nullptr); }},
         {"frmComp", [&] { return std::make_unique<frmComp>(st, nullptr); }},

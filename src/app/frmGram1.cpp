@@ -3,6 +3,8 @@
 #include "Form.h"
 #include "FormTable.h"
 #include "frmDec.h"
+#include "frmImp.h"
+#include "frmInt.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -61,10 +63,12 @@ void frmGram1::cmdDec_Click()
 
 void frmGram1::cmdInt_Click()
 {
+    showModal<frmInt>(this, st);
 }
 
 void frmGram1::cmdImp_Click()
 {
+    showModal<frmImp>(this, st);
 }
 
 void frmGram1::cmdExit_Click()

@@ -1,0 +1,29 @@
+#include "frmImp.h"
+
+namespace parsella {
+
+static const WindowDesign design{
+    "frmImp", "Imperative Sentence (Command)", 8520, 4335, true, plain,
+    {
+        {Kind::Label, "lblDecl", -1, "", nullptr, {480, 120, 7575, 375}, display, Shown, 1, "Sentence"},
+        {Kind::Button, "cmdPred", -1, "Predicate", nullptr, {1560, 840, 3975, 375}, plain, Shown, 0},
+        {Kind::Button, "cmdVP", -1, "Verb, Verb Phrase", nullptr, {1560, 1560, 1695, 375}, plain, Hidden, 3},
+        {Kind::Button, "cmdComp", -1, "Complement", nullptr, {3480, 1560, 2055, 375}, plain, Hidden, 4},
+        {Kind::Button, "cmdExit", -1, "Return", nullptr, {6360, 3840, 1095, 375}, plain, Shown, 2},
+    },
+};
+
+frmImp::frmImp(SentenceState &state, QWidget *parent)
+    : SentenceForm(state, design, parent, QLatin1Char('!'), Subject::None)
+{
+    Form_Load();
+}
+
+void frmImp::Form_Load()
+{
+    // "Imp" tells the verb picker to offer no tense and to give the base form.
+    st.xsentyp = QStringLiteral("Imp");
+    st.xsubj.clear();
+}
+
+} // namespace parsella

@@ -1,0 +1,153 @@
+#include "frmInt.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace parsella {
+
+static const WindowDesign design{
+    "frmInt", "Interrogative Sentence (Question)", 8835, 4335, true, plain,
+    {
+        {Kind::Label, "lblDecl", -1, "", nullptr, {600, 120, 7935, 375}, display, Shown, 1, "Sentence"},
+        {Kind::Button, "cmdPred", -1, "Predicate", nullptr, {5040, 840, 3615, 375}, plain, Hidden | Disabled, 0},
+        {Kind::Button, "cmdVP", -1, "Verb, Verb Phrase", nullptr, {5040, 1560, 1695, 375}, plain, Hidden, 3},
+        {Kind::Button, "cmdComp", -1, "Complement", nullptr, {6960, 1560, 1695, 375}, plain, Hidden, 4},
+        {Kind::Button, "cmdExit", -1, "Return", nullptr, {6360, 3840, 1095, 375}, plain, Shown, 2},
+
+        {Kind::Frame, "fraWh", -1, "Who/Which", nullptr, {360, 720, 1335, 1095}, frameTitle},
+        {Kind::Option, "optWh", 0, "Who", "fraWh", {120, 240, 975, 255}},
+        {Kind::Option, "optWh", 1, "Which", "fraWh", {120, 480, 975, 255}},
+        {Kind::Frame, "fraAdj", -1, "Adjective", nullptr, {1800, 720, 2895, 1575}, frameTitle, Hidden},
+        {Kind::Frame, "fraAdv", -1, "Adverb", "fraAdj", {120, 360, 1215, 1095}, frameTitle},
+        {Kind::Option, "optAdv", 0, "very", "fraAdv", {120, 240, 975, 255}},
+        {Kind::Option, "optAdv", 1, "extremely", "fraAdv", {120, 480, 975, 255}},
+        {Kind::Option, "optAdj", 0, "small", "fraAdj", {1440, 480, 1095, 255}},
+        {Kind::Option, "optAdj", 1, "interesting", "fraAdj", {1440, 720, 1095, 255}},
+        {Kind::Option, "optAdj", 2, "pretty", "fraAdj", {1440, 960, 1095, 255}},
+        {Kind::Option, "optAdj", 3, "strong", "fraAdj", {1440, 1200, 1095, 255}},
+        {Kind::Frame, "fraNoun", -1, "Noun", nullptr, {4800, 720, 1575, 2295}, frameTitle, Hidden},
+        // Singular and plural alternate: an even index is singular, the odd one after it plural.
+        {Kind::Option, "optNoun", 0, "dog", "fraNoun", {120, 240, 1095, 195}},
+        {Kind::Option, "optNoun", 1, "dogs", "fraNoun", {120, 480, 1335, 255}},
+        {Kind::Option, "optNoun", 2, "image", "fraNoun", {120, 720, 1335, 255}},
+        {Kind::Option, "optNoun", 3, "images", "fraNoun", {120, 960, 1335, 255}},
+        {Kind::Option, "optNoun", 4, "hand", "fraNoun", {120, 1200, 1335, 255}},
+        {Kind::Option, "optNoun", 5, "hands", "fraNoun", {120, 1440, 1335, 255}},
+        {Kind::Option, "optNoun", 6, "tool", "fraNoun", {120, 1680, 1335, 255}},
+        {Kind::Option, "optNoun", 7, "tools", "fraNoun", {120, 1920, 1215, 255}},
+    },
+};
+
+static constexpr qint16 none = 999;
+
+frmInt::frmInt(SentenceState &state, QWidget *parent)
+    : SentenceForm(state, design, parent, QLatin1Char('?'), Subject::Leads)
+{
+    fraWh = control<QGroupBox>("fraWh");
+    fraAdj = control<QGroupBox>("fraAdj");
+    fraNoun = control<QGroupBox>("fraNoun");
+    connect(group("optWh"), &QButtonGroup::idClicked, this, &frmInt::optWh_Click);
+    connect(group("optAdv"), &QButtonGroup::idClicked, this, &frmInt::optAdv_Click);
+    connect(group("optAdj"), &QButtonGroup::idClicked, this, &frmInt::optAdj_Click);
+    connect(group("optNoun"), &QButtonGroup::idClicked, this, &frmInt::optNoun_Click);
+    Form_Load();
+}
+
+void frmInt::Form_Load()
+{
+    st.xsentyp = QStringLiteral("Int");
+    iwh = none;
+    // A question starts without a subject, whatever an earlier sentence left behind.
+    st.xsubj.clear();
+}
+
+// The question word is chosen once: either choice disables its frame.
+void frmInt::optWh_Click(int Index)
+{
+    iadv = iadj = inoun = none;
+    iwh = qint16(Index);
+    fraWh->setEnabled(false);
+    if (Index != 0) {
+        // "Which" still needs a noun, with an adverb and adjective if the learner likes.
+        cmdPred->hide();
+        cmdPred->setEnabled(false);
+        fraAdj->show();
+        fraNoun->show();
+        for (const char *name : {"optAdv", "optAdj", "optNoun"}) {
+            setGroupEnabled(group(name), true);
+            clearSelection(group(name));
+        }
+    } else {
+        // "Who" is a whole subject on its own, singular and third person.
+        cmdPred->show();
+        cmdPred->setEnabled(true);
+        fraAdj->hide();
+        fraNoun->hide();
+        st.xnumb = 1;
+        st.xpers = 3;
+    }
+    BuildSubject();
+}
+
+// An adverb modifies an adjective, so no noun may follow until an adjective has; a new
+// adverb also drops the adjective it may have been put before.
+void frmInt::optAdv_Click(int Index)
+{
+    st.xnumb = 0;
+    iadv = qint16(Index);
+    setGroupEnabled(group("optAdj"), true);
+    clearSelection(group("optAdj"));
+    iadj = none;
+    setGroupEnabled(group("optNoun"), false);
+    clearSelection(group("optNoun"));
+    inoun = none;
+    cmdExit->setFocus();
+    BuildSubject();
+}
+
+void frmInt::optAdj_Click(int Index)
+{
+    st.xnumb = 0;
+    iadj = qint16(Index);
+    setGroupEnabled(group("optNoun"), true);
+    clearSelection(group("optNoun"));
+    inoun = none;
+    cmdExit->setFocus();
+    BuildSubject();
+}
+
+// The noun completes the subject; the word groups go away so it can no longer change.
+void frmInt::optNoun_Click(int Index)
+{
+    inoun = qint16(Index);
+    st.xnumb = qint16(Index % 2 + 1);
+    st.xpers = 3;
+    cmdExit->setFocus();
+    BuildSubject();
+    fraAdj->hide();
+    fraNoun->hide();
+    cmdPred->show();
+    cmdPred->setEnabled(true);
+}
+
+// The subject is rebuilt from the four choices after every click, never patched, and shown
+// red: even a complete subject is not yet a sentence.
+void frmInt::BuildSubject()
+{
+    QString subject;
+    if (iwh != none)
+        subject += option("optWh", iwh)->text();
+    if (iadv != none)
+        subject += QLatin1Char(' ') + option("optAdv", iadv)->text();
+    if (iadj != none)
+        subject += QLatin1Char(' ') + option("optAdj", iadj)->text();
+    if (inoun != none)
+        subject += QLatin1Char(' ') + option("optNoun", inoun)->text();
+    st.xsubj = subject;
+    showSubject();
+}
+
+} // namespace parsella

@@ -1,0 +1,205 @@
+#include "Application.h"
+#include "Driver.h"
+#include "Sentences.h"
+#include "frmDec.h"
+#include "frmGram1.h"
+#include "frmImp.h"
+
+#include <QPushButton>
+#include <QTest>
+
+using namespace parsella;
+using namespace drive;
+using namespace sentences;
+
+static const QString start = QStringLiteral("Predicate enabled, Verb hidden, Complement hidden, Return enabled");
+static const QString predicateOpen = QStringLiteral("Predicate disabled, Verb enabled, Complement disabled, Return enabled");
+static const QString verbDone = QStringLiteral("Predicate disabled, Verb hidden, Complement enabled, Return enabled");
+static const QString sentenceDone = QStringLiteral("Predicate disabled, Verb hidden, Complement hidden, Return enabled");
+
+static void checkDesignState(QWidget *w)
+{
+    QCOMPARE(w->objectName(), QString("frmImp"));
+    QCOMPARE(label(w, "lblDecl")->text(), QString());
+    QCOMPARE(steps(w), start);
+}
+
+class tst_Command : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
+
+    void opensAtPredicate()
+    {
+        SentenceState st;
+        st.xsubj = "Who";
+        st.xsentyp = "Int";
+        const bool ran = openModal<frmImp>(st, [&](frmImp &w) {
+            QCOMPARE(w.windowTitle(), QString("Imperative Sentence (Command)"));
+            checkDesignState(&w);
+            QVERIFY(isBlack(label(&w, "lblDecl")));
+            QCOMPARE(label(&w, "lblDecl")->accessibleName(), QString("Sentence"));
+            QCOMPARE(st.xsentyp, QString("Imp"));
+            QCOMPARE(st.xsubj, QString());
+            QCOMPARE(clippedCaptions(&w), QStringList());
+        });
+        QVERIFY(ran);
+    }
+
+    void bakeTheDeliciousCookies()
+    {
+        SentenceState st;
+        const bool ran = openModal<frmImp>(st, [&](frmImp &w) {
+            QLabel *lbl = label(&w, "lblDecl");
+            button(&w, "cmdPred")->click();
+            QCOMPARE(steps(&w), predicateOpen);
+            QCOMPARE(lbl->text(), QString()); // nothing to show before the verb
+            QVERIFY(leaveEmpty(button(&w, "cmdVP"), closeByTitleBar));
+            QCOMPARE(steps(&w), predicateOpen);
+            QCOMPARE(lbl->text(), QString());
+
+            QCOMPARE(pickVerb(&w, "bake"), QString("bake"));
+            QCOMPARE(lbl->text(), QString("bake!"));
+            QVERIFY(isBlack(lbl));
+            QCOMPARE(steps(&w), verbDone);
+
+            QVERIFY(pickComplement(&w, "the delicious cookies"));
+            QCOMPARE(lbl->text(), QString("bake the delicious cookies!"));
+            QVERIFY(isBlack(lbl));
+            QCOMPARE(steps(&w), sentenceDone);
+            QCOMPARE(clippedCaptions(&w), QStringList());
+            button(&w, "cmdExit")->click();
+        });
+        QVERIFY(ran);
+        QCOMPARE(st.xsentyp, QString("Imp"));
+        QCOMPARE(st.xsubj, QString());
+    }
+
+    void beWaitsForItsComplement()
+    {
+        SentenceState st;
+        const bool ran = openModal<frmImp>(st, [&](frmImp &w) {
+            QLabel *lbl = label(&w, "lblDecl");
+            button(&w, "cmdPred")->click();
+            QCOMPARE(pickVerb(&w, "be"), QString("be"));
+            QCOMPARE(lbl->text(), QString("be"));
+            QVERIFY(isRed(lbl));
+            QCOMPARE(steps(&w), verbDone);
+
+            // A complement picker left without a choice does not complete the command.
+            QVERIFY(leaveEmpty(button(&w, "cmdComp"), pressEscape));
+            QCOMPARE(lbl->text(), QString("be"));
+            QVERIFY(isRed(lbl));
+            QCOMPARE(steps(&w), verbDone);
+
+            QVERIFY(pickComplement(&w, "ready"));
+            QCOMPARE(lbl->text(), QString("be ready!"));
+            QVERIFY(isBlack(lbl));
+            QCOMPARE(steps(&w), sentenceDone);
+        });
+        QVERIFY(ran);
+    }
+
+    void baseFormWithoutTenses_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("be") << "be" << "be";
+        QTest::newRow("stay") << "stay" << "stay!";
+        QTest::newRow("bake") << "bake" << "bake!";
+        QTest::newRow("walk") << "walk" << "walk!";
+        QTest::newRow("wash") << "wash" << "wash!";
+        QTest::newRow("change") << "change" << "change!";
+        QTest::newRow("study") << "study" << "study!";
+        QTest::newRow("go") << "go" << "go!";
+    }
+
+    void baseFormWithoutTenses()
+    {
+        QFETCH(QString, verb);
+        QFETCH(QString, command);
+
+        // A third-person singular subject from an earlier statement must not inflect a command.
+        SentenceState st;
+        st.xpers = 3;
+        st.xnumb = 1;
+        const bool ran = openModal<frmImp>(st, [&](frmImp &w) {
+            button(&w, "cmdPred")->click();
+            QVERIFY(clickInto(button(&w, "cmdVP"), [&](QWidget *picker) {
+                QCOMPARE(look(find(picker, "frmTense")), QString("hidden"));
+                QVERIFY(clickCaption(picker, verb));
+                QCOMPARE(label(picker, "lblVerb")->text(), verb);
+                button(picker, "cmdExit")->click();
+            }));
+            QCOMPARE(st.xvp, verb);
+            QCOMPARE(label(&w, "lblDecl")->text(), command);
+        });
+        QVERIFY(ran);
+    }
+
+    // Statement, command, question and command again, from the one main window: each window
+    // starts from its design state, and each closing leaves the state as the next one expects.
+    void oneSentenceAfterAnother()
+    {
+        frmGram1 main;
+        SentenceState &st = main.state();
+
+        QVERIFY(clickInto(button(&main, "cmdDec"), [](QWidget *w) {
+            button(w, "cmdSubj")->click();
+            QVERIFY(clickInto(button(w, "cmdNPP"), [](QWidget *p) {
+                QVERIFY(clickCaption(p, "she"));
+                button(p, "cmdExit")->click();
+            }));
+            button(w, "cmdPred")->click();
+            QCOMPARE(pickVerb(w, "go", "Present"), QString("goes"));
+            QCOMPARE(label(w, "lblDecl")->text(), QString("she goes."));
+        }));
+        QCOMPARE(st.xsubj, QString("she"));
+
+        QVERIFY(clickInto(button(&main, "cmdImp"), [](QWidget *w) {
+            checkDesignState(w);
+            button(w, "cmdPred")->click();
+            QCOMPARE(pickVerb(w, "go"), QString("go"));
+            QCOMPARE(label(w, "lblDecl")->text(), QString("go!"));
+            button(w, "cmdExit")->click();
+        }));
+        QCOMPARE(st.xsubj, QString());
+        QCOMPARE(st.xsentyp, QString("Imp"));
+
+        // Closed half-way by Esc: the next opening is fresh all the same.
+        QVERIFY(clickInto(button(&main, "cmdImp"), [](QWidget *w) {
+            checkDesignState(w);
+            button(w, "cmdPred")->click();
+            pressEscape(w);
+        }));
+        QCOMPARE(st.xsentyp, QString("Imp"));
+        QVERIFY(clickInto(button(&main, "cmdImp"), [](QWidget *w) { checkDesignState(w); }));
+
+        // A question after a command has its tenses back and inflects again.
+        QVERIFY(clickInto(button(&main, "cmdInt"), [&](QWidget *w) {
+            QCOMPARE(w->objectName(), QString("frmInt"));
+            QCOMPARE(label(w, "lblDecl")->text(), QString());
+            QCOMPARE(st.xsentyp, QString("Int"));
+            QVERIFY(clickCaption(w, "Who"));
+            button(w, "cmdPred")->click();
+            QVERIFY(clickInto(button(w, "cmdVP"), [](QWidget *p) {
+                QCOMPARE(look(find(p, "frmTense")), QString("enabled"));
+                QVERIFY(clickCaption(p, "go"));
+                button(p, "cmdExit")->click();
+            }));
+            QCOMPARE(label(w, "lblDecl")->text(), QString("Who goes?"));
+        }));
+        QCOMPARE(st.xsubj, QString("Who"));
+
+        QVERIFY(clickInto(button(&main, "cmdImp"), [](QWidget *w) {
+            checkDesignState(w);
+            closeByTitleBar(w);
+        }));
+        QCOMPARE(st.xsubj, QString());
+        QCOMPARE(st.xsentyp, QString("Imp"));
+    }
+};
+
+QTEST_MAIN(tst_Command)
+#include "tst_command.moc"

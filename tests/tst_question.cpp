@@ -1,0 +1,402 @@
+#include "Application.h"
+#include "Driver.h"
+#include "Sentences.h"
+#include "frmGram1.h"
+#include "frmInt.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+using namespace parsella;
+using namespace drive;
+using namespace sentences;
+
+// The question-word, adjective and noun frames as a learner sees them.
+static QString builder(const QWidget *w)
+{
+    return QStringLiteral("Who/Which %1, Adjective %2, Noun %3")
+        .arg(look(find(w, "fraWh")), look(find(w, "fraAdj")), look(find(w, "fraNoun")));
+}
+
+// Clicks the words of a subject one after the other: "Which very small dogs".
+static bool clickWords(QWidget *w, const QString &words)
+{
+    const QStringList list = words.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &word : list)
+        if (!clickCaption(w, word))
+            return false;
+    return true;
+}
+
+static const QString start = QStringLiteral("Predicate hidden, Verb hidden, Complement hidden, Return enabled");
+static const QString subjectDone = QStringLiteral("Predicate enabled, Verb hidden, Complement hidden, Return enabled");
+static const QString predicateOpen = QStringLiteral("Predicate disabled, Verb enabled, Complement disabled, Return enabled");
+static const QString verbDone = QStringLiteral("Predicate disabled, Verb hidden, Complement enabled, Return enabled");
+static const QString sentenceDone = QStringLiteral("Predicate disabled, Verb hidden, Complement hidden, Return enabled");
+
+// What a question window must look like when it has just opened.
+static void checkDesignState(frmInt &w)
+{
+    QLabel *lbl = label(&w, "lblDecl");
+    QCOMPARE(lbl->text(), QString());
+    QCOMPARE(steps(&w), start);
+    QCOMPARE(builder(&w), QString("Who/Which enabled, Adjective hidden, Noun hidden"));
+    for (const char *group : {"optWh", "optAdv", "optAdj", "optNoun"})
+        QVERIFY2(checkedIds(&w, group).isEmpty(), group);
+    QCOMPARE(enabledIds(&w, "optWh"), QList<int>({0, 1}));
+}
+
+class tst_Question : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
+
+    void opensWithoutSubject()
+    {
+        // Leftovers of a statement, which a question must not start from.
+        SentenceState st;
+        st.xsubj = "she";
+        st.xsentyp = "Dec";
+        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+            QCOMPARE(w.windowTitle(), QString("Interrogative Sentence (Question)"));
+            checkDesignState(w);
+            QVERIFY(isBlack(label(&w, "lblDecl")));
+            QCOMPARE(label(&w, "lblDecl")->accessibleName(), QString("Sentence"));
+            QCOMPARE(st.xsentyp, QString("Int"));
+            QCOMPARE(st.xsubj, QString());
+            // The adverbs are a frame of their own inside the adjective frame.
+            QCOMPARE(find(&w, "fraAdv")->parentWidget(), find(&w, "fraAdj"));
+            QVERIFY(find(&w, "fraNoun")->font().bold());
+            QVERIFY(!find(&w, "optNoun(0)")->font().bold());
+            QCOMPARE(clippedCaptions(&w), QStringList());
+        });
+        QVERIFY(ran);
+    }
+
+    void whoWalksEverywhere()
+    {
+        SentenceState st;
+        st.xpers = 1; // left by "I" in an earlier statement
+        st.xnumb = 2;
+        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+            QLabel *lbl = label(&w, "lblDecl");
+            QVERIFY(clickCaption(&w, "Who"));
+            QCOMPARE(lbl->text(), QString("Who"));
+            QVERIFY(isRed(lbl));
+            QCOMPARE(st.xsubj, QString("Who"));
+            QCOMPARE(st.xnumb, qint16(1));
+            QCOMPARE(st.xpers, qint16(3));
+            QCOMPARE(steps(&w), subjectDone);
+            QCOMPARE(builder(&w), QString("Who/Which disabled, Adjective hidden, Noun hidden"));
+
+            button(&w, "cmdPred")->click();
+            QCOMPARE(steps(&w), predicateOpen);
+            QCOMPARE(lbl->text(), QString("Who"));
+            QVERIFY(isRed(lbl));
+
+            QCOMPARE(pickVerb(&w, "walk", "Present"), QString("walks"));
+            QCOMPARE(lbl->text(), QString("Who walks?"));
+            QVERIFY(isBlack(lbl));
+            QCOMPARE(steps(&w), verbDone);
+
+            QVERIFY(pickComplement(&w, "everywhere"));
+            QCOMPARE(lbl->text(), QString("Who walks everywhere?"));
+            QVERIFY(isBlack(lbl));
+            QCOMPARE(steps(&w), sentenceDone);
+            button(&w, "cmdExit")->click();
+        });
+        QVERIFY(ran);
+        QCOMPARE(st.xsentyp, QString("Int"));
+        QCOMPARE(st.xsubj, QString("Who"));
+    }
+
+    void whichSmallDogsWillGoDancing()
+    {
+        SentenceState st;
+        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+            QLabel *lbl = label(&w, "lblDecl");
+            QVERIFY(clickCaption(&w, "Which"));
+            QCOMPARE(lbl->text(), QString("Which"));
+            QVERIFY(isRed(lbl));
+            QCOMPARE(steps(&w), start);
+            QCOMPARE(builder(&w), QString("Who/Which disabled, Adjective enabled, Noun enabled"));
+            QCOMPARE(look(find(&w, "fraAdv")), QString("enabled"));
+            QCOMPARE(enabledIds(&w, "optAdv"), QList<int>({0, 1}));
+            QCOMPARE(enabledIds(&w, "optAdj"), QList<int>({0, 1, 2, 3}));
+            QCOMPARE(enabledIds(&w, "optNoun"), QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
+
+            QVERIFY(clickCaption(&w, "small"));
+            QCOMPARE(lbl->text(), QString("Which small"));
+            QVERIFY(isRed(lbl));
+            QCOMPARE(steps(&w), start);
+
+            QVERIFY(clickCaption(&w, "dogs"));
+            QCOMPARE(lbl->text(), QString("Which small dogs"));
+            QVERIFY(isRed(lbl));
+            QCOMPARE(st.xsubj, QString("Which small dogs"));
+            QCOMPARE(steps(&w), subjectDone);
+            QCOMPARE(builder(&w), QString("Who/Which disabled, Adjective hidden, Noun hidden"));
+
+            button(&w, "cmdPred")->click();
+            QCOMPARE(steps(&w), predicateOpen);
+            QCOMPARE(pickVerb(&w, "go", "Future"), QString("will go"));
+            QCOMPARE(lbl->text(), QString("Which small dogs will go?"));
+            QVERIFY(isBlack(lbl));
+            QVERIFY(pickComplement(&w, "dancing"));
+            QCOMPARE(lbl->text(), QString("Which small dogs will go dancing?"));
+            QVERIFY(isBlack(lbl));
+            QCOMPARE(steps(&w), sentenceDone);
+        });
+        QVERIFY(ran);
+    }
+
+    void subjectRules_data()
+    {
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QList<int>>("nouns");      // enabled noun buttons
+        QTest::addColumn<QList<int>>("adjective");  // selected adjective button
+        QTest::addColumn<bool>("complete");
+
+        const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7};
+        // The state starts with number 2 from an earlier sentence: "Which" leaves it alone.
+        QTest::newRow("which keeps the earlier number") << "Which" << "Which" << 2 << all << QList<int>{} << false;
+        QTest::newRow("which then noun") << "Which dog" << "Which dog" << 1 << all << QList<int>{} << true;
+        QTest::newRow("adverb disables nouns") << "Which very" << "Which very" << 0 << QList<int>{} << QList<int>{} << false;
+        QTest::newRow("adjective after adverb enables nouns")
+            << "Which very small" << "Which very small" << 0 << all << QList<int>{0} << false;
+        QTest::newRow("adverb after adjective clears it")
+            << "Which small very" << "Which very" << 0 << QList<int>{} << QList<int>{} << false;
+        QTest::newRow("same adverb again clears the adjective")
+            << "Which very small very" << "Which very" << 0 << QList<int>{} << QList<int>{} << false;
+        QTest::newRow("later adverb replaces earlier") << "Which very extremely" << "Which extremely" << 0
+                                                       << QList<int>{} << QList<int>{} << false;
+        QTest::newRow("later adjective replaces earlier")
+            << "Which strong interesting" << "Which interesting" << 0 << all << QList<int>{1} << false;
+        QTest::newRow("longest subject") << "Which extremely pretty images" << "Which extremely pretty images" << 2
+                                         << all << QList<int>{2} << true;
+        QTest::newRow("adverb in between") << "Which small very pretty hand" << "Which very pretty hand" << 1 << all
+                                           << QList<int>{2} << true;
+    }
+
+    void subjectRules()
+    {
+        QFETCH(QString, words);
+        QFETCH(QString, subject);
+        QFETCH(int, number);
+        QFETCH(QList<int>, nouns);
+        QFETCH(QList<int>, adjective);
+        QFETCH(bool, complete);
+
+        SentenceState st;
+        st.xnumb = 2;
+        st.xpers = 1;
+        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+            QVERIFY(clickWords(&w, words));
+            QLabel *lbl = label(&w, "lblDecl");
+            QCOMPARE(lbl->text(), subject);
+            QVERIFY(isRed(lbl));
+            QCOMPARE(st.xsubj, subject);
+            QCOMPARE(int(st.xnumb), number);
+            QCOMPARE(int(st.xpers), complete ? 3 : 1);
+            if (complete) {
+                // The subject is fixed: no word group is left to click.
+                QCOMPARE(builder(&w), QString("Who/Which disabled, Adjective hidden, Noun hidden"));
+                QCOMPARE(steps(&w), subjectDone);
+            } else {
+                QCOMPARE(builder(&w), QString("Who/Which disabled, Adjective enabled, Noun enabled"));
+                QCOMPARE(steps(&w), start);
+                QCOMPARE(enabledIds(&w, "optNoun"), nouns);
+                QCOMPARE(checkedIds(&w, "optAdj"), adjective);
+                QCOMPARE(enabledIds(&w, "optAdj"), QList<int>({0, 1, 2, 3}));
+                QCOMPARE(checkedIds(&w, "optNoun"), QList<int>());
+            }
+        });
+        QVERIFY(ran);
+    }
+
+    void nounsAlternateSingularPlural()
+    {
+        const QList<std::pair<QString, int>> nouns{{"dog", 1},   {"dogs", 2},  {"image", 1}, {"images", 2},
+                                                   {"hand", 1},  {"hands", 2}, {"tool", 1},  {"tools", 2}};
+        for (const auto &[noun, number] : nouns) {
+            SentenceState st;
+            const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+                QVERIFY(clickWords(&w, "Which pretty " + noun));
+                QCOMPARE(st.xsubj, "Which pretty " + noun);
+            });
+            QVERIFY(ran);
+            QCOMPARE(int(st.xnumb), number);
+            QCOMPARE(int(st.xpers), 3);
+        }
+    }
+
+    void agreement_data()
+    {
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("tense");
+        QTest::addColumn<QString>("question"); // a question without "?" still needs its complement
+
+        const struct {
+            const char *subject, *verb, *tense, *question;
+        } rows[] = {
+            {"Who", "be", "Present", "Who is"},
+            {"Who", "be", "Past", "Who was"},
+            {"Who", "be", "Future", "Who will be"},
+            {"Who", "study", "Present", "Who studies?"},
+            {"Who", "study", "Past", "Who studied?"},
+            {"Who", "study", "Future", "Who will study?"},
+            {"Which dog", "be", "Present", "Which dog is"},
+            {"Which dog", "be", "Past", "Which dog was"},
+            {"Which dog", "be", "Future", "Which dog will be"},
+            {"Which dog", "wash", "Present", "Which dog washes?"},
+            {"Which dog", "wash", "Past", "Which dog washed?"},
+            {"Which dog", "wash", "Future", "Which dog will wash?"},
+            {"Which dogs", "be", "Present", "Which dogs are"},
+            {"Which dogs", "be", "Past", "Which dogs were"},
+            {"Which dogs", "be", "Future", "Which dogs will be"},
+            {"Which dogs", "wash", "Present", "Which dogs wash?"},
+            {"Which dogs", "wash", "Past", "Which dogs washed?"},
+            {"Which dogs", "wash", "Future", "Which dogs will wash?"},
+            {"Which very strong hand", "go", "Present", "Which very strong hand goes?"},
+            {"Which extremely pretty images", "be", "Present", "Which extremely pretty images are"},
+            {"Which interesting tools", "go", "Past", "Which interesting tools went?"},
+        };
+        for (const auto &row : rows)
+            QTest::addRow("%s %s %s", row.subject, row.verb, row.tense)
+                << row.subject << row.verb << row.tense << row.question;
+    }
+
+    void agreement()
+    {
+        QFETCH(QString, subject);
+        QFETCH(QString, verb);
+        QFETCH(QString, tense);
+        QFETCH(QString, question);
+
+        SentenceState st;
+        st.xpers = 1; // as "I" would have left it: the question subject must overwrite it
+        st.xnumb = 1;
+        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+            QVERIFY(clickWords(&w, subject));
+            button(&w, "cmdPred")->click();
+            QVERIFY(!pickVerb(&w, verb, tense).isEmpty());
+            QLabel *lbl = label(&w, "lblDecl");
+            QCOMPARE(lbl->text(), question);
+            const bool complete = question.endsWith(QLatin1Char('?'));
+            QCOMPARE(isBlack(lbl), complete);
+            QCOMPARE(isRed(lbl), !complete);
+            QCOMPARE(steps(&w), verbDone);
+        });
+        QVERIFY(ran);
+    }
+
+    void focusGoesToReturn()
+    {
+        SentenceState st;
+        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+            QVERIFY(clickCaption(&w, "Which"));
+            QWidget *ret = button(&w, "cmdExit");
+            for (const char *word : {"extremely", "strong", "very", "pretty", "tools"}) {
+                QWidget *clicked = nullptr;
+                const auto options = w.findChildren<QRadioButton *>();
+                for (QRadioButton *o : options)
+                    if (o->text() == QLatin1String(word))
+                        clicked = o;
+                QVERIFY(clicked);
+                clicked->setFocus(); // a learner's click puts the focus on the option first
+                QCOMPARE(w.focusWidget(), clicked);
+                QVERIFY(clickCaption(&w, word));
+                QVERIFY2(w.focusWidget() == ret, word);
+            }
+        });
+        QVERIFY(ran);
+    }
+
+    void whoWasHereAfterEmptyPickers()
+    {
+        SentenceState st;
+        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+            QLabel *lbl = label(&w, "lblDecl");
+            QVERIFY(clickCaption(&w, "Who"));
+            button(&w, "cmdPred")->click();
+            QVERIFY(leaveEmpty(button(&w, "cmdVP"), pressEscape));
+            QCOMPARE(steps(&w), predicateOpen);
+            QCOMPARE(lbl->text(), QString("Who"));
+            QVERIFY(isRed(lbl));
+
+            QCOMPARE(pickVerb(&w, "be", "Past"), QString("was"));
+            // "be" needs its complement: still red, no question mark, Complement offered.
+            QCOMPARE(lbl->text(), QString("Who was"));
+            QVERIFY(isRed(lbl));
+            QCOMPARE(steps(&w), verbDone);
+            QVERIFY(leaveEmpty(button(&w, "cmdComp"), closeByTitleBar));
+            QVERIFY(leaveEmpty(button(&w, "cmdComp"), [](QWidget *p) { button(p, "cmdExit")->click(); }));
+            QCOMPARE(steps(&w), verbDone);
+            QCOMPARE(lbl->text(), QString("Who was"));
+            QVERIFY(isRed(lbl));
+
+            QVERIFY(pickComplement(&w, "here"));
+            QCOMPARE(lbl->text(), QString("Who was here?"));
+            QVERIFY(isBlack(lbl));
+            QCOMPARE(steps(&w), sentenceDone);
+        });
+        QVERIFY(ran);
+    }
+
+    void longestQuestionFits()
+    {
+        SentenceState st;
+        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
+            QVERIFY(clickWords(&w, "Which extremely interesting images"));
+            QCOMPARE(clippedCaptions(&w), QStringList());
+            button(&w, "cmdPred")->click();
+            QCOMPARE(pickVerb(&w, "change", "Future"), QString("will change"));
+            QVERIFY(pickComplement(&w, "the delicious cookies"));
+            QCOMPARE(label(&w, "lblDecl")->text(),
+                     QString("Which extremely interesting images will change the delicious cookies?"));
+            QCOMPARE(clippedCaptions(&w), QStringList());
+        });
+        QVERIFY(ran);
+    }
+
+    // Every way of closing leaves a fresh window for the next opening from the main window.
+    void reopensInDesignState()
+    {
+        frmGram1 main;
+        SentenceState &st = main.state();
+        QAbstractButton *cmdInt = button(&main, "cmdInt");
+
+        QVERIFY(clickInto(cmdInt, [](QWidget *w) {
+            QVERIFY(clickWords(w, "Which very"));
+            pressEscape(w);
+        }));
+        QCOMPARE(st.xsubj, QString("Which very"));
+        QCOMPARE(st.xnumb, qint16(0));
+
+        QVERIFY(clickInto(cmdInt, [&](QWidget *w) {
+            checkDesignState(*qobject_cast<frmInt *>(w));
+            QCOMPARE(st.xsubj, QString());
+            QVERIFY(clickCaption(w, "Who"));
+            button(w, "cmdPred")->click();
+            closeByTitleBar(w);
+        }));
+        QVERIFY(clickInto(cmdInt, [&](QWidget *w) {
+            checkDesignState(*qobject_cast<frmInt *>(w));
+            QVERIFY(clickWords(w, "Which strong tools"));
+            button(w, "cmdPred")->click();
+            QCOMPARE(pickVerb(w, "bake", "Past"), QString("baked"));
+            button(w, "cmdExit")->click();
+        }));
+        QCOMPARE(st.xsubj, QString("Which strong tools"));
+        QCOMPARE(st.xsentyp, QString("Int"));
+        QVERIFY(clickInto(cmdInt, [](QWidget *w) { checkDesignState(*qobject_cast<frmInt *>(w)); }));
+    }
+};
+
+QTEST_MAIN(tst_Question)
+#include "tst_question.moc"
