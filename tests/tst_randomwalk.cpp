@@ -158,7 +158,8 @@ private:
 
         const bool verbDone = !button(w, "cmdVP")->isVisibleTo(w) && button(w, "cmdComp")->isVisibleTo(w);
         const bool sentenceDone = !button(w, "cmdVP")->isVisibleTo(w) && !button(w, "cmdComp")->isVisibleTo(w)
-                                  && !button(w, "cmdPred")->isEnabled() && !text.isEmpty();
+                                  && button(w, "cmdPred")->isVisibleTo(w) && !button(w, "cmdPred")->isEnabled()
+                                  && !text.isEmpty();
         const QString lead = subjectLeads ? st.xsubj + QLatin1Char(' ') : QString();
         // "be" is the one verb that cannot end a sentence without its complement.
         static const QStringList be{"am", "is", "are", "was", "were", "will be", "be"};
