@@ -2,6 +2,8 @@
 #include "Driver.h"
 #include "frmComp.h"
 #include "frmDec.h"
+#include "frmImp.h"
+#include "frmInt.h"
 #include "frmNPP.h"
 #include "frmVerb.h"
 
@@ -115,7 +117,13 @@ class tst_EverySentence : public QObject
     QList<Predicate> allPredicates;
     int built = 0;
 
-    static QString mark(QChar m) { return QString(m); }
+    static QStringList captionsOf(const QWidget *w, const char *group)
+    {
+        QStringList all;
+        for (int i = 0; QAbstractButton *b = option(w, group, i); ++i)
+            all << b->text();
+        return all;
+    }
 
     QString expected(const QString &subject, Agreement a, const Predicate &p, QChar closing, bool command) const
     {
@@ -208,6 +216,80 @@ private slots:
                 });
                 checkSentence(got, black, expected(subject, pronoun.a, p, '.', false), '.');
             }
+        }
+    }
+
+    // Every question subject the window can build, each with some predicate; and every
+    // predicate with "Who" and with a singular and a plural "Which" subject.
+    void questions()
+    {
+        SentenceState probe;
+        QStringList adverbs, adjectives, nouns;
+        openModal<frmInt>(probe, [&](frmInt &w) {
+            adverbs = captionsOf(&w, "optAdv");
+            adjectives = captionsOf(&w, "optAdj");
+            nouns = captionsOf(&w, "optNoun");
+        });
+
+        // A subject is a click path: "Who", or "Which" (adverb and adjective, or an adjective
+        // alone, or neither) and a noun. -1 leaves a group out.
+        struct Path { int wh, adv, adj, noun; };
+        QList<Path> paths{{0, -1, -1, -1}};
+        for (int n = 0; n < nouns.size(); ++n) {
+            paths << Path{1, -1, -1, n};
+            for (int a = 0; a < adjectives.size(); ++a) {
+                paths << Path{1, -1, a, n};
+                for (int v = 0; v < adverbs.size(); ++v)
+                    paths << Path{1, v, a, n};
+            }
+        }
+        const auto ask = [&](const Path &path, const Predicate &p) {
+            SentenceState st;
+            QString got, subject = path.wh == 0 ? "Who" : "Which";
+            for (const QString &word : {path.adv < 0 ? QString() : adverbs.at(path.adv),
+                                        path.adj < 0 ? QString() : adjectives.at(path.adj),
+                                        path.noun < 0 ? QString() : nouns.at(path.noun)})
+                if (!word.isEmpty())
+                    subject += ' ' + word;
+            // "Who" agrees as a singular; a "Which" subject as its noun, and English plurals
+            // of these nouns end in -s.
+            const bool plural = path.noun >= 0 && nouns.at(path.noun).endsWith('s');
+            bool black = false;
+            openModal<frmInt>(st, [&](frmInt &w) {
+                clickOption(&w, "optWh", path.wh);
+                if (path.adv >= 0)
+                    clickOption(&w, "optAdv", path.adv);
+                if (path.adj >= 0)
+                    clickOption(&w, "optAdj", path.adj);
+                if (path.noun >= 0)
+                    clickOption(&w, "optNoun", path.noun);
+                got = predicate(&w, p, false, &black);
+            });
+            checkSentence(got, black, expected(subject, {Person::Third, plural}, p, '?', false), '?');
+        };
+        for (int i = 0; i < paths.size(); ++i)
+            ask(paths.at(i), allPredicates.at((i * 37) % allPredicates.size()));
+        const Path classes[] = {{0, -1, -1, -1}, {1, 1, 1, 2}, {1, -1, 0, 1}}; // Who, singular, plural
+        for (const Path &path : classes)
+            for (const Predicate &p : allPredicates)
+                ask(path, p);
+        qInfo("%d question subjects", int(paths.size()));
+    }
+
+    // Every command: the base form, with or without each complement the verb admits.
+    void commands()
+    {
+        for (const Predicate &p : allPredicates) {
+            if (p.tense != Tense::Present)
+                continue; // a command has no tense
+            SentenceState st;
+            st.xsubj = "she"; // left by an earlier statement: a command must not use it
+            st.xpers = 3;
+            st.xnumb = 1;
+            QString got;
+            bool black = false;
+            openModal<frmImp>(st, [&](frmImp &w) { got = predicate(&w, p, true, &black); });
+            checkSentence(got, black, expected({}, {Person::Second, false}, p, '!', true), '!');
         }
     }
 

@@ -3,6 +3,8 @@
 #include "frmComp.h"
 #include "frmDec.h"
 #include "frmGram1.h"
+#include "frmImp.h"
+#include "frmInt.h"
 #include "frmNPP.h"
 #include "frmVerb.h"
 
@@ -175,6 +177,8 @@ private slots:
         QTest::addColumn<std::function<QWidget *(SentenceState &)>>("make");
         QTest::newRow("frmGram1") << std::function<QWidget *(SentenceState &)>([](SentenceState &) { return new frmGram1; });
         QTest::newRow("frmDec") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmDec(s, nullptr); });
+        QTest::newRow("frmInt") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmInt(s, nullptr); });
+        QTest::newRow("frmImp") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmImp(s, nullptr); });
         QTest::newRow("frmNPP") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmNPP(s, nullptr); });
         QTest::newRow("frmVerb") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmVerb(s, nullptr); });
         QTest::newRow("frmComp") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmComp(s, nullptr); });
@@ -199,6 +203,29 @@ private slots:
         frmDec w(st, nullptr);
         QLabel *lbl = label(&w, "lblDecl");
         lbl->setText(widest(lbl, join(pronouns(), predicates(false), ".")));
+        expectNoProblems(&w);
+    }
+
+    void longestQuestionFits()
+    {
+        SentenceState st;
+        frmInt w(st, nullptr);
+        QLabel *lbl = label(&w, "lblDecl");
+        QStringList subjects{"Who"};
+        for (const QString &adv : captions(&w, "optAdv"))
+            for (const QString &adj : captions(&w, "optAdj"))
+                for (const QString &noun : captions(&w, "optNoun"))
+                    subjects << "Which " + adv + ' ' + adj + ' ' + noun;
+        lbl->setText(widest(lbl, join(subjects, predicates(false), "?")));
+        expectNoProblems(&w);
+    }
+
+    void longestCommandFits()
+    {
+        SentenceState st;
+        frmImp w(st, nullptr);
+        QLabel *lbl = label(&w, "lblDecl");
+        lbl->setText(widest(lbl, join({QString()}, predicates(true), "!")));
         expectNoProblems(&w);
     }
 
