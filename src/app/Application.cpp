@@ -3,9 +3,73 @@
 #include "FormTable.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
+#include <qdrawutil.h>
+#include <QProxyStyle>
 #include <QStyleFactory>
 
 namespace parsella {
+
+// Fusion with the classic 13-pixel option indicator: the designed option rows are as low as
+// 195 twips (13 pixels), where Fusion's own 14-pixel circle would lose its bottom edge.
+class ClassicStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+            return 13;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // A frame's caption sits on its top border, as in the classic designer, so the options
+    // placed just below the caption stay well inside the frame. Fusion would put the border
+    // a whole line lower, across the first row of options.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
+                         const QWidget *widget) const override
+    {
+        if (control == CC_GroupBox && sub == SC_GroupBoxLabel) {
+            if (const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option)) {
+                const int room = box->rect.width() - 2 * captionIndent;
+                const int width = qMin(box->fontMetrics.horizontalAdvance(box->text) + 2, room);
+                return QRect(box->rect.left() + captionIndent, box->rect.top(), width, box->fontMetrics.height());
+            }
+        }
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        const auto *box = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || !box || (box->subControls & SC_GroupBoxCheckBox)) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        const QRect caption = subControlRect(CC_GroupBox, box, SC_GroupBoxLabel, widget);
+        QRect frame = box->rect;
+        if (!box->text.isEmpty())
+            frame.setTop(caption.center().y());
+        painter->save();
+        if (!box->text.isEmpty()) {
+            // The border line stops short of the caption on either side.
+            QRegion around(box->rect);
+            around -= caption.adjusted(-2, 0, 2, 0);
+            painter->setClipRegion(around);
+        }
+        qDrawShadeRect(painter, frame, box->palette, true, 1, 0);
+        painter->restore();
+        if (!box->text.isEmpty())
+            drawItemText(painter, caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box->palette,
+                         box->state & State_Enabled, box->text, QPalette::WindowText);
+    }
+
+private:
+    static constexpr int captionIndent = 6;
+};
 
 void configureApplication(QApplication &app)
 {
@@ -15,7 +79,7 @@ void configureApplication(QApplication &app)
     // Fusion honours the palette colours of every control on every platform, so the
     // light-yellow windows and red or black sentences look the same everywhere.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(fusion);
+        app.setStyle(new ClassicStyle(fusion));
     // Menus and message boxes in the same face as the windows' larger text.
     QApplication::setFont(classicFont(9.75));
 }
