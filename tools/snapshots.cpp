@@ -5,6 +5,7 @@
 #include "frmComp.h"
 #include "frmDec.h"
 #include "frmGram1.h"
+#include "frmNP.h"
 #include "frmNPP.h"
 #include "frmVerb.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
     const std::vector<std::pair<const char *, std::function<std::unique_ptr<QWidget>()>>> windows{
         {"frmGram1", [] { return std::make_unique<frmGram1>(); }},
         {"frmDec", [&] { return std::make_unique<frmDec>(st, nullptr); }},
+        {"frmNP", [&] { return std::make_unique<frmNP>(st, nullptr); }},
         {"frmNPP", [&] { return std::make_unique<frmNPP>(st, nullptr); }},
         {"frmVerb", [&] { return std::make_unique<frmVerb>(st, nullptr); }},
         {"frmComp", [&] { return std::make_unique<frmComp>(st, nullptr); }},
