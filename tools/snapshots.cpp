@@ -9,6 +9,7 @@
 #include "frmGram1.h"
 #include "frmImp.h"
 #include "frmInt.h"
+#include "frmNP.h"
 #include "frmNPP.h"
 #include "frmVerb.h"
 
@@ -90,6 +91,7 @@ int main(int argc, char *argv[])
              clickButton(w.get(), "cmdPred");
              return w;
          }},
+        {"frmNP", [&] { return std::make_unique<frmNP>(st, nullptr); }},
         {"frmNPP", [&] { return std::make_unique<frmNPP>(st, nullptr); }},
         {"frmVerb", [&] { return std::make_unique<frmVerb>(st, nullptr); }},
         {"frmComp", [&] { return std::make_unique<frmComp>(st, nullptr); }},

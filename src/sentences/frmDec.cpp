@@ -1,5 +1,6 @@
 #include "frmDec.h"
 
+#include "frmNP.h"
 #include "frmNPP.h"
 
 #include <QLabel>
@@ -48,6 +49,8 @@ void frmDec::cmdSubj_Click()
 
 void frmDec::cmdNP_Click()
 {
+    showModal<frmNP>(this, st);
+    takeSubject();
 }
 
 void frmDec::cmdNPP_Click()

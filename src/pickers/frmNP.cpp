@@ -1,0 +1,303 @@
+#include "frmNP.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace parsella {
+
+static const WindowDesign design{
+    "frmNP", "Noun Phrase Generation", 9495, 6570, true, plain,
+    {
+        {Kind::Label, "lblNP", -1, "", nullptr, {1560, 120, 6975, 375}, display, Shown, -1, "Noun phrase"},
+        {Kind::Frame, "Frame1", -1, "Noun Phrase", nullptr, {240, 600, 9135, 4575}, frameTitle},
+        {Kind::Frame, "Frame2", -1, "", "Frame1", {120, 240, 4215, 1455}, frameTitle},
+        {Kind::Frame, "Frame3", -1, "Article", "Frame2", {240, 240, 1095, 1095}, frameTitle},
+        {Kind::Option, "optArt", 0, "a", "Frame3", {120, 240, 855, 255}},
+        {Kind::Option, "optArt", 1, "an", "Frame3", {120, 480, 855, 255}},
+        {Kind::Option, "optArt", 2, "the", "Frame3", {120, 720, 855, 255}},
+        {Kind::Frame, "Frame4", -1, "Common Possessive Noun", "Frame2", {1440, 240, 2655, 1095}, frameTitle},
+        {Kind::Option, "optCPN", 0, "lady's", "Frame4", {120, 240, 1335, 255}},
+        {Kind::Option, "optCPN", 1, "engineer's", "Frame4", {120, 480, 1455, 255}},
+        {Kind::Frame, "Frame5", -1, "Proper Possessive Noun", "Frame1", {120, 1800, 4215, 855}, frameTitle},
+        {Kind::Option, "optPPN", 0, "King John's", "Frame5", {120, 240, 1575, 255}},
+        {Kind::Option, "optPPN", 1, "Mary's", "Frame5", {120, 480, 1455, 255}},
+        {Kind::Frame, "Frame6", -1, "Personal Possessive Adjective", "Frame1", {120, 2760, 4215, 1695}, frameTitle},
+        {Kind::Option, "optPPA", 0, "my", "Frame6", {120, 240, 1095, 255}},
+        {Kind::Option, "optPPA", 1, "your", "Frame6", {120, 480, 1215, 255}},
+        {Kind::Option, "optPPA", 2, "his", "Frame6", {120, 720, 735, 255}},
+        {Kind::Option, "optPPA", 3, "her", "Frame6", {120, 960, 975, 255}},
+        {Kind::Option, "optPPA", 4, "its", "Frame6", {120, 1200, 1095, 255}},
+        {Kind::Option, "optPPA", 5, "our", "Frame6", {1560, 240, 855, 255}},
+        {Kind::Option, "optPPA", 6, "their", "Frame6", {1560, 600, 855, 255}},
+        // The adjective and noun frames stand on the window, in front of the right half of
+        // "Noun Phrase"; coming later in the table puts them on top.
+        {Kind::Frame, "fraAdj", -1, "Adjective", nullptr, {4680, 840, 2895, 1575}, frameTitle},
+        {Kind::Frame, "fraAdv", -1, "Adverb", "fraAdj", {120, 360, 1215, 1095}, frameTitle},
+        {Kind::Option, "optAdv", 0, "very", "fraAdv", {120, 240, 975, 255}},
+        {Kind::Option, "optAdv", 1, "extremely", "fraAdv", {120, 480, 975, 255}},
+        {Kind::Option, "optAdj", 0, "small", "fraAdj", {1440, 480, 1095, 255}},
+        {Kind::Option, "optAdj", 1, "interesting", "fraAdj", {1440, 720, 1095, 255}},
+        {Kind::Option, "optAdj", 2, "pretty", "fraAdj", {1440, 960, 1095, 255}},
+        {Kind::Option, "optAdj", 3, "strong", "fraAdj", {1440, 1200, 1095, 255}},
+        {Kind::Frame, "fraNoun", -1, "Noun", nullptr, {7680, 840, 1575, 2295}, frameTitle},
+        {Kind::Option, "optNoun", 0, "dog", "fraNoun", {120, 240, 1095, 195}},
+        {Kind::Option, "optNoun", 1, "dogs", "fraNoun", {120, 480, 1335, 255}},
+        {Kind::Option, "optNoun", 2, "image", "fraNoun", {120, 720, 1335, 255}},
+        {Kind::Option, "optNoun", 3, "images", "fraNoun", {120, 960, 1335, 255}},
+        {Kind::Option, "optNoun", 4, "hand", "fraNoun", {120, 1200, 1335, 255}},
+        {Kind::Option, "optNoun", 5, "hands", "fraNoun", {120, 1440, 1335, 255}},
+        {Kind::Option, "optNoun", 6, "tool", "fraNoun", {120, 1680, 1335, 255}},
+        {Kind::Option, "optNoun", 7, "tools", "fraNoun", {120, 1920, 1215, 255}},
+        {Kind::Frame, "Frame7", -1, "Proper Noun", nullptr, {240, 5280, 2655, 615}, frameTitle},
+        {Kind::Option, "optPN", -1, "John", "Frame7", {120, 240, 975, 255}},
+        {Kind::Button, "cmdExit", -1, "Return", nullptr, {8040, 6000, 1095, 375}},
+    },
+};
+
+enum WordGroup : unsigned {
+    Art = 1u << 0,  // article
+    CPN = 1u << 1,  // common possessive noun
+    PPN = 1u << 2,  // proper possessive noun
+    PPA = 1u << 3,  // personal possessive adjective
+    Adv = 1u << 4,  // adverb
+    Adj = 1u << 5,  // adjective
+    Noun = 1u << 6, // common noun: even indexes singular, odd ones plural
+    PN = 1u << 7,   // the proper noun, a lone button
+};
+
+static const std::array<std::pair<WordGroup, const char *>, 8> groupNames{{
+    {Art, "optArt"}, {CPN, "optCPN"}, {PPN, "optPPN"}, {PPA, "optPPA"},
+    {Adv, "optAdv"}, {Adj, "optAdj"}, {Noun, "optNoun"}, {PN, "optPN"},
+}};
+
+// What a click does to the grammatical number of the phrase.
+enum class Number { None, OfNoun, Singular };
+constexpr int keep = -1; // the person is left as it is
+
+// Which of the buttons that a click enables a learner may really choose next.
+enum class Admits {
+    All,
+    ByArticle,          // "a" and "an" agree with the sound of the next word
+    SingularUnlessOwned // after "a" or "an" only a singular noun, unless a possessive noun
+                        // came between: then the possessive, not the article, governs it
+};
+
+// The effect of a click in each group. Groups not named are left alone; the clicked group
+// keeps its new selection by its own exclusivity.
+struct ClickEffect {
+    WordGroup clicked;
+    Number xnumb;
+    int xpers;
+    unsigned clears;
+    unsigned enables;
+    Admits admits;
+    unsigned disables;
+};
+
+static const std::array<ClickEffect, 8> effects{{
+    //     xnumb             xpers clears                                    enables                 admits                       disables
+    {Art,  Number::None,     keep, PN | CPN | PPN | PPA | Adv | Adj | Noun,  CPN | Adv | Adj | Noun, Admits::ByArticle,           0},
+    {CPN,  Number::None,     keep, Adv | Adj | Noun,                         Adv | Adj | Noun,       Admits::All,                 0},
+    {PPN,  Number::None,     keep, PN | Art | CPN | PPA | Adv | Adj | Noun,  Adv | Adj | Noun,       Admits::All,                 CPN},
+    {PPA,  Number::None,     keep, PN | Art | CPN | PPN | Adv | Adj | Noun,  Adv | Adj | Noun,       Admits::All,                 CPN},
+    {Adv,  Number::None,     keep, Adj | Noun,                               Adj,                    Admits::All,                 Noun},
+    {Adj,  Number::None,     keep, Noun,                                     Noun,                   Admits::SingularUnlessOwned, 0},
+    {Noun, Number::OfNoun,   3,    0,                                        0,                      Admits::All,                 0},
+    {PN,   Number::Singular, 3,    Art | CPN | PPN | PPA | Adv | Adj | Noun, 0,                      Admits::All,                 CPN | Adv | Adj | Noun},
+}};
+
+// The buttons of the dependent groups that each article admits; the others are disabled.
+struct Agreement {
+    std::vector<int> cpn, adv, adj, noun;
+};
+
+static const std::array<Agreement, 3> articleAgreement{{
+    //            optCPN         optAdv         optAdj          optNoun
+    /* "a"   */ {{0},           {0},           {0, 2, 3},      {0, 4, 6}},
+    /* "an"  */ {{1},           {1},           {1},            {2}},
+    /* "the" */ {{0, 1},        {0, 1},        {0, 1, 2, 3},   {0, 1, 2, 3, 4, 5, 6, 7}},
+}};
+
+static const char *nameOf(WordGroup g)
+{
+    for (const auto &[each, name] : groupNames) {
+        if (each == g)
+            return name;
+    }
+    return nullptr;
+}
+
+static bool isIndefinite(qint16 article)
+{
+    return article == 0 || article == 1;
+}
+
+frmNP::frmNP(SentenceState &state, QWidget *parent)
+    : Form(state, design, parent)
+{
+    lblNP = control<QLabel>("lblNP");
+    optPN = control<QAbstractButton>("optPN");
+    cmdExit = control<QPushButton>("cmdExit");
+    connect(group("optArt"), &QButtonGroup::idClicked, this, &frmNP::optArt_Click);
+    connect(group("optCPN"), &QButtonGroup::idClicked, this, &frmNP::optCPN_Click);
+    connect(group("optPPN"), &QButtonGroup::idClicked, this, &frmNP::optPPN_Click);
+    connect(group("optPPA"), &QButtonGroup::idClicked, this, &frmNP::optPPA_Click);
+    connect(group("optAdv"), &QButtonGroup::idClicked, this, &frmNP::optAdv_Click);
+    connect(group("optAdj"), &QButtonGroup::idClicked, this, &frmNP::optAdj_Click);
+    connect(group("optNoun"), &QButtonGroup::idClicked, this, &frmNP::optNoun_Click);
+    connect(optPN, &QAbstractButton::clicked, this, &frmNP::optPN_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmNP::cmdExit_Click);
+    Form_Load();
+}
+
+void frmNP::Form_Load()
+{
+    st.xnumb = 0;
+    st.xpers = 0;
+    for (const auto &[g, name] : groupNames)
+        clear(g);
+    // Nothing may come before a determiner: the determiners and the proper noun start.
+    for (WordGroup g : {CPN, Adv, Adj, Noun})
+        setGroupEnabled(group(nameOf(g)), false);
+    showCompleteness(lblNP, false);
+}
+
+void frmNP::optArt_Click(int Index) { click(Art, Index); }
+void frmNP::optCPN_Click(int Index) { click(CPN, Index); }
+void frmNP::optPPN_Click(int Index) { click(PPN, Index); }
+void frmNP::optPPA_Click(int Index) { click(PPA, Index); }
+void frmNP::optAdv_Click(int Index) { click(Adv, Index); }
+void frmNP::optAdj_Click(int Index) { click(Adj, Index); }
+void frmNP::optNoun_Click(int Index) { click(Noun, Index); }
+void frmNP::optPN_Click() { click(PN, 0); }
+
+void frmNP::click(WordGroup clicked, int Index)
+{
+    const ClickEffect &effect = *std::find_if(effects.begin(), effects.end(),
+                                              [clicked](const ClickEffect &e) { return e.clicked == clicked; });
+
+    if (qint16 *chosen = selection(clicked))
+        *chosen = qint16(Index);
+    switch (effect.xnumb) {
+    case Number::None: st.xnumb = 0; break;
+    case Number::OfNoun: st.xnumb = qint16(Index % 2 + 1); break;
+    case Number::Singular: st.xnumb = 1; break;
+    }
+    if (effect.xpers != keep)
+        st.xpers = qint16(effect.xpers);
+
+    for (const auto &[g, name] : groupNames) {
+        if (effect.clears & g)
+            clear(g);
+    }
+    for (const auto &[g, name] : groupNames) {
+        QButtonGroup *buttons = group(name);
+        if (effect.enables & g) {
+            const auto members = buttons->buttons();
+            for (QAbstractButton *b : members)
+                b->setEnabled(admitted(effect, g, buttons->id(b)));
+        }
+        if (effect.disables & g)
+            setGroupEnabled(buttons, false);
+    }
+
+    cmdExit->setFocus();
+    BuildNounPhrase();
+}
+
+void frmNP::clear(WordGroup g)
+{
+    clearSelection(group(nameOf(g)));
+    if (qint16 *chosen = selection(g))
+        *chosen = 999;
+}
+
+bool frmNP::admitted(const ClickEffect &effect, WordGroup g, int index) const
+{
+    const auto in = [index](const std::vector<int> &ids) {
+        return std::find(ids.begin(), ids.end(), index) != ids.end();
+    };
+    switch (effect.admits) {
+    case Admits::All:
+        return true;
+    case Admits::ByArticle: {
+        const Agreement &a = articleAgreement.at(size_t(iart));
+        return in(g == CPN ? a.cpn : g == Adv ? a.adv : g == Adj ? a.adj : a.noun);
+    }
+    case Admits::SingularUnlessOwned:
+        return !(isIndefinite(iart) && icpn == 999) || index % 2 == 0;
+    }
+    return true;
+}
+
+qint16 *frmNP::selection(WordGroup g)
+{
+    switch (g) {
+    case Art: return &iart;
+    case CPN: return &icpn;
+    case PPN: return &ippn;
+    case PPA: return &ippa;
+    case Adv: return &iadv;
+    case Adj: return &iadj;
+    case Noun: return &inoun;
+    case PN: return nullptr;
+    }
+    return nullptr;
+}
+
+// The label is its own working buffer: each word is appended to what it already shows.
+void frmNP::appendWord(const char *groupName, qint16 index, const QString &separator)
+{
+    if (index != 999)
+        lblNP->setText(lblNP->text() + separator + option(groupName, index)->text());
+}
+
+// A determiner always begins the phrase and at most one is chosen, so the determiners are
+// joined without a blank; every later word follows one.
+void frmNP::BuildNounPhrase()
+{
+    const QString none;
+    const QString blank(QLatin1Char(' '));
+    lblNP->clear();
+    showCompleteness(lblNP, false);
+    appendWord("optArt", iart, none);
+    appendWord("optCPN", icpn, blank);
+    appendWord("optPPN", ippn, none);
+    appendWord("optPPA", ippa, none);
+    appendWord("optAdv", iadv, blank);
+    appendWord("optAdj", iadj, blank);
+    if (inoun != 999) {
+        appendWord("optNoun", inoun, blank);
+        showCompleteness(lblNP, true);
+    }
+    if (optPN->isChecked()) {
+        lblNP->setText(lblNP->text() + optPN->text());
+        showCompleteness(lblNP, true);
+    }
+}
+
+void frmNP::cmdExit_Click()
+{
+    if (st.xnumb <= 0) {
+        QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
+                        tr("Error - A noun was not selected"), QMessageBox::Ok, this);
+        box.exec();
+    }
+    accept();
+}
+
+void frmNP::Form_Unload()
+{
+    st.xsubj.clear();
+    if (st.xnumb > 0)
+        st.xsubj = lblNP->text();
+}
+
+} // namespace parsella
