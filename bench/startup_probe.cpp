@@ -1,0 +1,17 @@
+// Starts exactly as the program does (src/app/main.cpp) and leaves as soon as the main
+// window is shown and the program waits for input, reporting how long that took.
+#include "Application.h"
+#include "IdleExit.h"
+#include "frmGram1.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    parsella::configureApplication(app);
+    parsella::frmGram1 window;
+    bench::IdleExit idle(window, argc, argv);
+    window.show();
+    return app.exec();
+}
