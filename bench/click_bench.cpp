@@ -11,6 +11,7 @@
 #include "UiBench.h"
 #include "frmComp.h"
 #include "frmGram1.h"
+#include "frmNP.h"
 #include "frmNPP.h"
 #include "frmVerb.h"
 
@@ -102,7 +103,19 @@ const std::vector<ClickCase> cases{
          const QString now = labelText(w, "lblVerb");
          return !now.isEmpty() && now != before;
      }},
-    // frmNP (noun phrase generator): add its clicks when it lands.
+    {"frmNP", "noun -> lblNP",
+     [](SentenceState &st, QWidget *owner) { return std::make_unique<frmNP>(st, owner); },
+     [](QWidget *w) { options(w, {"optArt"}).at(2)->click(); }, // "the": every noun admitted
+     [](QWidget *w) { return options(w, {"optNoun"}); }, "lblNP",
+     [](const SentenceState &st, QWidget *w, QAbstractButton *b, const QString &) {
+         return labelText(w, "lblNP") == "the " + b->text() && st.xnumb > 0;
+     }},
+    {"frmNP", "determiner -> lblNP",
+     [](SentenceState &st, QWidget *owner) { return std::make_unique<frmNP>(st, owner); },
+     nullptr, [](QWidget *w) { return options(w, {"optPPN", "optPPA", "optArt"}); }, "lblNP",
+     [](const SentenceState &st, QWidget *w, QAbstractButton *b, const QString &) {
+         return labelText(w, "lblNP") == b->text() && st.xnumb == 0;
+     }},
     {"frmComp", "complement -> state",
      [](SentenceState &st, QWidget *owner) {
          // A verb that admits every kind of complement, so that all five groups are offered.

@@ -10,6 +10,9 @@
 #include "frmComp.h"
 #include "frmDec.h"
 #include "frmGram1.h"
+#include "frmImp.h"
+#include "frmInt.h"
+#include "frmNP.h"
 #include "frmNPP.h"
 #include "frmVerb.h"
 
@@ -43,19 +46,16 @@ struct Window {
 const std::vector<Window> windows{
     {"frmGram1", [](SentenceState &, QWidget *) { return std::make_unique<frmGram1>(); }},
     {"frmDec", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmDec>(st, owner); }},
-    // frmInt and frmImp (question and command windows): add when they land, e.g.
-    //   {"frmInt", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmInt>(st, owner); }},
-    //   {"frmImp", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmImp>(st, owner); }},
-    // frmNP (noun phrase generator): add when it lands, e.g.
-    //   {"frmNP", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmNP>(st, owner); }},
+    {"frmInt", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmInt>(st, owner); }},
+    {"frmImp", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmImp>(st, owner); }},
+    {"frmNP", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmNP>(st, owner); }},
     {"frmNPP", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmNPP>(st, owner); }},
     {"frmVerb", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmVerb>(st, owner); }},
     {"frmComp", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmComp>(st, owner); }},
     // frmCopyright (the About box, opened with no owner): add when it lands, e.g.
     //   {"frmCopyright", [](SentenceState &, QWidget *) { return std::make_unique<frmCopyright>(nullptr); }},
-    // The noun phrase generator's message box, built as frmNP is to build it (no icon,
-    // "OK" only, the program's title). When frmNP lands, make this entry build the box
-    // exactly as frmNP does.
+    // The noun phrase generator's message box, built as frmNP builds it (no icon, "OK"
+    // only, the program's title).
     {"message box", [](SentenceState &, QWidget *owner) {
          return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QCoreApplication::applicationName(),
                                               QStringLiteral("Error - A noun was not selected"),
