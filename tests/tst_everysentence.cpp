@@ -6,6 +6,7 @@
 #include "frmInt.h"
 #include "frmNPP.h"
 #include "frmVerb.h"
+#include "NounPhrases.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -217,6 +218,48 @@ private slots:
                 checkSentence(got, black, expected(subject, pronoun.a, p, '.', false), '.');
             }
         }
+    }
+
+    // Every noun phrase the generator can complete, each as the subject of some statement;
+    // and every predicate with a singular and a plural noun phrase.
+    void nounPhraseStatements()
+    {
+        QList<nounphrases::Path> complete;
+        SentenceState probe;
+        nounphrases::walk(probe, [&](const nounphrases::Path &path, QWidget &) {
+            if (probe.xnumb > 0)
+                complete << path;
+        });
+        const auto state = [&](const nounphrases::Path &path, const Predicate &p) {
+            SentenceState st;
+            QStringList words;
+            QString got;
+            bool black = false;
+            openModal<frmDec>(st, [&](frmDec &w) {
+                button(&w, "cmdSubj")->click();
+                clickInto(button(&w, "cmdNP"), [&](QWidget *n) {
+                    for (const nounphrases::Click &c : path) {
+                        clickOption(n, c.group, c.index);
+                        words << option(n, c.group, c.index)->text();
+                    }
+                    button(n, "cmdExit")->click();
+                });
+                got = predicate(&w, p, false, &black);
+            });
+            // A noun phrase is third person; it is plural when its head noun is, and
+            // English plurals of these nouns end in -s.
+            const bool plural = words.last().endsWith('s') && !words.last().endsWith("'s");
+            checkSentence(got, black, expected(words.join(' '), {Person::Third, plural}, p, '.', false), '.');
+        };
+        for (int i = 0; i < complete.size(); ++i)
+            state(complete.at(i), allPredicates.at((i * 31) % allPredicates.size()));
+        const nounphrases::Path singular{{"optArt", 2}, {"optNoun", 0}}; // "the dog"
+        const nounphrases::Path plural{{"optPPA", 0}, {"optAdj", 3}, {"optNoun", 7}}; // "my strong tools"
+        for (const Predicate &p : allPredicates) {
+            state(singular, p);
+            state(plural, p);
+        }
+        qInfo("%d noun phrase subjects", int(complete.size()));
     }
 
     // Every question subject the window can build, each with some predicate; and every

@@ -5,7 +5,9 @@
 #include "frmGram1.h"
 #include "frmImp.h"
 #include "frmInt.h"
+#include "frmNP.h"
 #include "frmNPP.h"
+#include "NounPhrases.h"
 #include "frmVerb.h"
 
 #include <QGroupBox>
@@ -160,6 +162,20 @@ class tst_Layout : public QObject
         return all;
     }
 
+    // Every phrase the noun phrase generator can complete, through the real window.
+    static QStringList nounPhrases()
+    {
+        static QStringList all;
+        if (all.isEmpty()) {
+            SentenceState st;
+            nounphrases::walk(st, [&](const nounphrases::Path &, QWidget &w) {
+                if (st.xnumb > 0)
+                    all << label(&w, "lblNP")->text();
+            });
+        }
+        return all;
+    }
+
     static QStringList join(const QStringList &subjects, const QStringList &preds, const QString &mark)
     {
         QStringList all;
@@ -179,6 +195,7 @@ private slots:
         QTest::newRow("frmDec") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmDec(s, nullptr); });
         QTest::newRow("frmInt") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmInt(s, nullptr); });
         QTest::newRow("frmImp") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmImp(s, nullptr); });
+        QTest::newRow("frmNP") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmNP(s, nullptr); });
         QTest::newRow("frmNPP") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmNPP(s, nullptr); });
         QTest::newRow("frmVerb") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmVerb(s, nullptr); });
         QTest::newRow("frmComp") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmComp(s, nullptr); });
@@ -202,7 +219,18 @@ private slots:
         SentenceState st;
         frmDec w(st, nullptr);
         QLabel *lbl = label(&w, "lblDecl");
-        lbl->setText(widest(lbl, join(pronouns(), predicates(false), ".")));
+        // The widest sentence is the widest subject with the widest predicate.
+        const QString subject = widest(lbl, pronouns() + nounPhrases());
+        lbl->setText(widest(lbl, join({subject}, predicates(false), ".")));
+        expectNoProblems(&w);
+    }
+
+    void longestNounPhraseFits()
+    {
+        SentenceState st;
+        frmNP w(st, nullptr);
+        QLabel *lbl = label(&w, "lblNP");
+        lbl->setText(widest(lbl, nounPhrases()));
         expectNoProblems(&w);
     }
 
