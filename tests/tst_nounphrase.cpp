@@ -186,18 +186,23 @@ private slots:
             QVERIFY2(!o->font().bold(), qPrintable(o->text()));
             QVERIFY(o->parentWidget()->rect().contains(o->geometry()));
         }
+        // The colours as drawn: light yellow inside every frame and on the window.
+        const QImage drawn = w.grab().toImage();
+        const auto pixel = [&](const QWidget *on, QPoint at) {
+            return drawn.pixelColor(on->mapTo(&w, at) * drawn.devicePixelRatio());
+        };
         const auto frames = w.findChildren<QGroupBox *>();
         QCOMPARE(frames.size(), 10);
         for (QGroupBox *f : frames) {
             QVERIFY2(f->font().bold(), qPrintable(f->title()));
             QVERIFY2(f->fontMetrics().horizontalAdvance(f->title()) + 16 <= f->width(), qPrintable(f->title()));
-            QCOMPARE(f->palette().color(QPalette::Window), bgr(colour::lightYellow));
+            QCOMPARE(pixel(f, QPoint(f->width() - 5, f->height() - 5)), bgr(colour::lightYellow));
         }
-        QCOMPARE(w.palette().color(QPalette::Window), bgr(colour::lightYellow));
+        QCOMPARE(pixel(&w, QPoint(2, w.height() - 2)), bgr(colour::lightYellow));
 
         QLabel *lbl = label(&w, "lblNP");
         QCOMPARE(lbl->accessibleName(), QString("Noun phrase"));
-        QCOMPARE(lbl->palette().color(QPalette::Window), bgr(colour::white));
+        QCOMPARE(pixel(lbl, QPoint(2, 2)), bgr(colour::white));
         QVERIFY(lbl->alignment() & Qt::AlignHCenter);
         QVERIFY(lbl->font().pixelSize() > options.first()->font().pixelSize());
         QCOMPARE(button(&w, "cmdExit")->text(), QString("Return"));

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QIcon>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -80,6 +82,32 @@ static void setBackground(QWidget *widget, unsigned bgrValue)
     widget->setAutoFillBackground(true);
 }
 
+// Paints a window's light-yellow background before the window paints itself. Setting the
+// colour through the palette instead would give every control a palette of its own, and
+// the style would then redraw each button from scratch rather than from its cache.
+class BackgroundPainter : public QObject
+{
+public:
+    BackgroundPainter(QWidget *window, unsigned bgrValue) : QObject(window), colour(bgr(bgrValue))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto *widget = static_cast<QWidget *>(watched);
+            QPainter painter(widget);
+            painter.fillRect(static_cast<QPaintEvent *>(event)->rect(), colour);
+        }
+        return false;
+    }
+
+private:
+    QColor colour;
+};
+
 static QWidget *makeWidget(const Control &row, QWidget *parent)
 {
     const QString caption = QString::fromUtf8(row.caption);
@@ -116,9 +144,9 @@ void buildForm(QWidget *window, QWidget *client, const WindowDesign &design)
         none.fill(Qt::transparent);
         window->setWindowIcon(QIcon(none));
     }
-    setBackground(window, colour::lightYellow);
+    new BackgroundPainter(window, colour::lightYellow);
     if (client != window)
-        setBackground(client, colour::lightYellow);
+        new BackgroundPainter(client, colour::lightYellow);
     client->setFont(classicFont(design.font.points, design.font.flags));
     client->setFixedSize(twipsToPixels(design.width), twipsToPixels(design.height));
 
