@@ -35,6 +35,14 @@ static QString spoken(QWidget *widget, QAccessible::Text what)
     return iface ? iface->text(what) : QStringLiteral("(no accessible interface)");
 }
 
+// The words a screen reader reads out of a control's text.
+static QString readOut(QWidget *widget)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleTextInterface *text = iface ? iface->textInterface() : nullptr;
+    return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
+}
+
 // Modal windows get the focus when they open; offscreen, activation is asked for explicitly
 // so that the arrow keys, which follow the application's focus, reach the window. (A
 // dialog's window counts as active as soon as its owner is, so wait for the widget.)
@@ -187,9 +195,9 @@ private slots:
         QCOMPARE(byEsc.xpers, byTitleBar.xpers);
     }
 
-    // The sentence label is named for what it shows and says whether the sentence is done,
-    // since red and black say nothing to a learner who cannot see them; a verb that needs a
-    // complement leaves it incomplete.
+    // The sentence label is named for what it shows, reads out its words and says whether the
+    // sentence is done, since red and black say nothing to a learner who cannot see them; a
+    // verb that needs a complement leaves it incomplete.
     void sentenceLabelTellsCompleteness()
     {
         SentenceState st;
@@ -197,7 +205,7 @@ private slots:
         const bool ran = openModal<frmDec>(st, [&](frmDec &w) {
             QLabel *lbl = label(&w, "lblDecl");
             auto tell = [&] {
-                told << lbl->text() + QLatin1Char('|') + spoken(lbl, QAccessible::Name) + QLatin1Char('|')
+                told << readOut(lbl) + QLatin1Char('|') + spoken(lbl, QAccessible::Name) + QLatin1Char('|')
                             + spoken(lbl, QAccessible::Description);
             };
             button(&w, "cmdSubj")->click();

@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "DisplayAccessible.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QStyleFactory>
@@ -24,6 +26,8 @@ void configureApplication(QApplication &app)
         icon.addFile(QStringLiteral(":/icons/%1x%1/parsella.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parsella.Parsella"));
+
+    installDisplayAccessibility();
 }
 
 } // namespace parsella
