@@ -4,7 +4,9 @@
 //   parsella_snapshots OUTDIR [SCALE]
 // Runs on any Qt platform, offscreen included.
 #include "Application.h"
+#include "Platform.h"
 #include "frmComp.h"
+#include "frmCopyright.h"
 #include "frmDec.h"
 #include "frmGram1.h"
 #include "frmImp.h"
@@ -73,6 +75,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
 
     SentenceState st;
+    RecordingPlatform platform; // nothing rendered here opens a browser
     const std::vector<std::pair<const char *, std::function<std::unique_ptr<QWidget>()>>> windows{
         {"frmGram1", [] { return std::make_unique<frmGram1>(); }},
         {"frmDec", [&] { return std::make_unique<frmDec>(st, nullptr); }},
@@ -95,6 +98,7 @@ int main(int argc, char *argv[])
         {"frmNPP", [&] { return std::make_unique<frmNPP>(st, nullptr); }},
         {"frmVerb", [&] { return std::make_unique<frmVerb>(st, nullptr); }},
         {"frmComp", [&] { return std::make_unique<frmComp>(st, nullptr); }},
+        {"frmCopyright", [&] { return std::make_unique<frmCopyright>(platform); }},
     };
     for (const auto &[name, make] : windows) {
         std::unique_ptr<QWidget> w = make();

@@ -1,12 +1,14 @@
 #include "Application.h"
 
+#include "DisplayAccessible.h"
 #include "FormTable.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QStyleOption>
 #include <qdrawutil.h>
-#include <QProxyStyle>
 #include <QStyleFactory>
 
 namespace parsella {
@@ -76,12 +78,23 @@ void configureApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Parsella"));
     QApplication::setApplicationVersion(QStringLiteral(PARSELLA_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Parsella"));
-    // Fusion honours the palette colours of every control on every platform, so the
-    // light-yellow windows and red or black sentences look the same everywhere.
+    // Fusion honours the palette colours of every control on every platform, so the red
+    // and black sentences and blue highlights look the same everywhere.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(new ClassicStyle(fusion));
     // Menus and message boxes in the same face as the windows' larger text.
     QApplication::setFont(classicFont(9.75));
+
+    // Every window drawn with the program's icon gets this one; the others carry a
+    // transparent icon of their own. The desktop file of that name gives the icon to
+    // task bars that look it up there.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/parsella.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.parsella.Parsella"));
+
+    installDisplayAccessibility();
 }
 
 } // namespace parsella

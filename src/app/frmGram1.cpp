@@ -2,6 +2,9 @@
 
 #include "Form.h"
 #include "FormTable.h"
+#include "HelpDocuments.h"
+#include "Platform.h"
+#include "frmCopyright.h"
 #include "frmDec.h"
 #include "frmImp.h"
 #include "frmInt.h"
@@ -11,6 +14,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUrl>
 
 namespace parsella {
 
@@ -26,7 +30,7 @@ static const WindowDesign design{
 };
 
 frmGram1::frmGram1(QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent), platform(&systemPlatform())
 {
     auto *client = new QWidget(this);
     setCentralWidget(client);
@@ -38,6 +42,10 @@ frmGram1::frmGram1(QWidget *parent)
     cmdInt = client->findChild<QPushButton *>("cmdInt");
     cmdImp = client->findChild<QPushButton *>("cmdImp");
     cmdExit = client->findChild<QPushButton *>("cmdExit");
+    // Enter presses the focused button here as in every other window, where the dialogs
+    // give their buttons that behaviour.
+    for (QPushButton *button : {cmdDec, cmdInt, cmdImp, cmdExit})
+        button->setAutoDefault(true);
 
     // Top-level items without sub-menus; the ampersands give Alt+G, Alt+H and Alt+A.
     Grammar = menuBar()->addAction(tr("&Grammar"));
@@ -77,16 +85,33 @@ void frmGram1::cmdExit_Click()
     QCoreApplication::quit();
 }
 
+// On the NT family the grammar notes are on the publisher's site; elsewhere they are the
+// Windows help file beside the program.
 void frmGram1::Grammar_Click()
 {
+    if (platform->platformId() == ntFamily)
+        platform->open(QUrl(grammarPageAddress()));
+    else
+        platform->start(QStringLiteral("winhelp"),
+                        {besideProgram(platform->programDirectory(), QStringLiteral("parsel1.hlp"))});
 }
 
+// The worksheet's own help stays local on every platform: an HTML page on the NT family,
+// the Windows help file elsewhere.
 void frmGram1::help_Click()
 {
+    if (platform->platformId() == ntFamily)
+        platform->open(QUrl::fromLocalFile(helpPage(platform->programDirectory())));
+    else
+        platform->start(QStringLiteral("winhelp"),
+                        {besideProgram(platform->programDirectory(), QStringLiteral("parhlp.hlp"))});
 }
 
+// The About box has no owner window.
 void frmGram1::about_Click()
 {
+    frmCopyright box(*platform);
+    box.exec();
 }
 
 } // namespace parsella

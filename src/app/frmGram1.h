@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace parsella {
 
+class Platform;
+
 // The hub: the title, one button per sentence type, "Exit" and the menu bar. It owns the
 // one SentenceState of the run and hands it to every window it opens; it never reads or
 // writes the state itself.
@@ -21,6 +23,10 @@ public:
 
     SentenceState &state() { return st; }
 
+    // The system the help commands and the About box turn to; the real one unless a test
+    // puts a recorder in its place.
+    void setPlatform(Platform &replacement) { platform = &replacement; }
+
     void cmdDec_Click();
     void cmdInt_Click();
     void cmdImp_Click();
@@ -31,6 +37,7 @@ public:
 
 private:
     SentenceState st;
+    Platform *platform;
 
     QLabel *Label1;
     QPushButton *cmdDec;

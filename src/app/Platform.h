@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <utility>
+
+namespace parsella {
+
+// What the help commands and the About box need of the operating system, behind one small
+// interface so that tests can put a recorder in its place and no browser is ever started.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // The platform identifier the help commands choose by: ntFamily, or anything else for
+    // the old branch with the Windows help viewer.
+    virtual qint16 platformId() const = 0;
+    // The directory the program was started from.
+    virtual QString programDirectory() const = 0;
+    // The shell's "open": a document or web address goes to its default application.
+    virtual void open(const QUrl &target) = 0;
+    // Starts a program as a new process. Program and arguments are handed on one by one,
+    // never through a shell, so blanks or shell syntax in a path stay part of that path.
+    virtual void start(const QString &program, const QStringList &arguments) = 0;
+};
+
+constexpr qint16 ntFamily = 2;
+
+// The real system. On Windows the identifier is the real one; elsewhere there is neither a
+// help viewer nor a "start" command, so it reports the NT family, whose branch only needs
+// the desktop's default applications. A document or program that cannot be opened is
+// reported on standard error, never to the learner.
+class SystemPlatform : public Platform
+{
+public:
+    qint16 platformId() const override;
+    QString programDirectory() const override;
+    void open(const QUrl &target) override;
+    void start(const QString &program, const QStringList &arguments) override;
+};
+
+// The one SystemPlatform of the program: the default of every window that needs one.
+Platform &systemPlatform();
+
+// Stands in for the system in tests: reports a chosen identifier and program directory and
+// writes down what it was asked to open or start instead of doing it.
+class RecordingPlatform : public Platform
+{
+public:
+    struct Call {
+        QUrl opened;          // set for open()
+        QString program;      // set for start()
+        QStringList arguments;
+    };
+
+    explicit RecordingPlatform(qint16 id = ntFamily, QString directory = QString())
+        : id(id), directory(std::move(directory)) {}
+
+    qint16 platformId() const override { return id; }
+    QString programDirectory() const override { return directory; }
+    void open(const QUrl &target) override { calls.append({target, {}, {}}); }
+    void start(const QString &program, const QStringList &arguments) override
+    {
+        calls.append({{}, program, arguments});
+    }
+
+    qint16 id;
+    QString directory;
+    QList<Call> calls;
+};
+
+} // namespace parsella

@@ -1,0 +1,311 @@
+#include "Application.h"
+#include "BuildSettings.h"
+#include "Driver.h"
+#include "HelpDocuments.h"
+#include "Platform.h"
+#include "frmCopyright.h"
+#include "frmGram1.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace parsella;
+using namespace drive;
+
+// Catches what the real platform hands to the desktop, so no browser is started.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+// The help and grammar commands and the About box, with the system replaced by a recorder:
+// what each command hands on, for each platform, from awkward program directories.
+class tst_Help : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir temp;
+
+    // A program directory with blanks, shell syntax and characters outside any ANSI code page.
+    QString awkwardDirectory(const QString &leaf = QStringLiteral("bin")) const
+    {
+        const QString dir = temp.path() + QStringLiteral("/Parsella & Co; Grammatik \u00FC\u00E9 \u8BED\u6CD5/") + leaf;
+        QDir().mkpath(dir);
+        return dir;
+    }
+
+    static void putFile(const QString &path)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<!DOCTYPE html><title>help</title>");
+    }
+
+    static QAction *menu(frmGram1 &window, const char *name)
+    {
+        return window.findChild<QAction *>(QLatin1String(name));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        configureApplication(*qobject_cast<QApplication *>(qApp));
+        QVERIFY(temp.isValid());
+    }
+
+    void ntFamilyOpensGrammarOnTheWebAndHelpBesideTheProgram()
+    {
+        const QString dir = awkwardDirectory(QStringLiteral("nt"));
+        putFile(dir + QStringLiteral("/parhlp.html"));
+        RecordingPlatform system(ntFamily, dir);
+        frmGram1 window;
+        window.setPlatform(system);
+
+        menu(window, "Grammar")->trigger();
+        QCOMPARE(system.calls.size(), 1);
+        const QUrl grammar = system.calls[0].opened;
+        QCOMPARE(grammar.scheme(), QString("http"));
+        QCOMPARE(grammar.host(), QString::fromUtf8(build::webHost));
+        QCOMPARE(grammar.path(), QString("/grammar/parsel1.html"));
+
+        menu(window, "help")->trigger();
+        menu(window, "help")->trigger(); // nothing prevents opening it again
+        QCOMPARE(system.calls.size(), 3);
+        for (int i : {1, 2}) {
+            const QUrl page = system.calls[i].opened;
+            QVERIFY(page.isLocalFile());
+            QCOMPARE(page.toLocalFile(), dir + QStringLiteral("/parhlp.html"));
+            // The address survives being encoded for the desktop, non-ASCII and blanks alike.
+            QCOMPARE(QUrl(page.toString(QUrl::FullyEncoded)).toLocalFile(), dir + QStringLiteral("/parhlp.html"));
+            QVERIFY(system.calls[i].program.isEmpty());
+        }
+    }
+
+    void otherPlatformsStartTheHelpViewer_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::newRow("Win32s (0)") << 0;
+        QTest::newRow("Windows 9x (1)") << 1;
+        QTest::newRow("3") << 3;
+        QTest::newRow("negative") << -1;
+        QTest::newRow("999") << 999;
+    }
+
+    void otherPlatformsStartTheHelpViewer()
+    {
+        QFETCH(int, id);
+        const QString dir = awkwardDirectory(QStringLiteral("winhelp"));
+        RecordingPlatform system(qint16(id), dir);
+        frmGram1 window;
+        window.setPlatform(system);
+
+        menu(window, "Grammar")->trigger();
+        menu(window, "help")->trigger();
+
+        QCOMPARE(system.calls.size(), 2);
+        QCOMPARE(system.calls[0].program, QString("winhelp"));
+        // One argument: the whole path, blanks and shell syntax included, never split.
+        QCOMPARE(system.calls[0].arguments, QStringList{dir + QStringLiteral("/parsel1.hlp")});
+        QCOMPARE(system.calls[1].program, QString("winhelp"));
+        QCOMPARE(system.calls[1].arguments, QStringList{dir + QStringLiteral("/parhlp.hlp")});
+        QVERIFY(system.calls[0].opened.isEmpty() && system.calls[1].opened.isEmpty());
+    }
+
+    void helpPageBesideTheProgramThenInTheDataDirectory()
+    {
+        const QString prefix = awkwardDirectory(QStringLiteral("prefix"));
+        const QString bin = prefix + QStringLiteral("/bin");
+        QDir().mkpath(bin);
+        const QString installed = QDir::cleanPath(bin + QLatin1Char('/') + QString::fromUtf8(build::dataFromProgram)
+                                                  + QStringLiteral("/parhlp.html"));
+        RecordingPlatform system(ntFamily, bin);
+        frmGram1 window;
+        window.setPlatform(system);
+
+        // Neither place has it: the path beside the program, and a note on standard error.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("help page is neither"));
+        menu(window, "help")->trigger();
+        QCOMPARE(system.calls.last().opened.toLocalFile(), bin + QStringLiteral("/parhlp.html"));
+
+        putFile(installed);
+        menu(window, "help")->trigger();
+        QCOMPARE(system.calls.last().opened.toLocalFile(), installed);
+
+        putFile(bin + QStringLiteral("/parhlp.html"));
+        menu(window, "help")->trigger();
+        QCOMPARE(system.calls.last().opened.toLocalFile(), bin + QStringLiteral("/parhlp.html"));
+    }
+
+    void aboutBoxShowsItsContents()
+    {
+        RecordingPlatform system;
+        frmCopyright box(system);
+
+        QCOMPARE(box.windowTitle(), QString("Copyright notice"));
+        QCOMPARE(label(&box, "Label3")->text(), QString("Parsella Worksheet (v1.4)"));
+        QVERIFY(label(&box, "Label2")->text().contains(QString::fromUtf8(build::copyrightYears)));
+        QVERIFY(label(&box, "Label2")->text().startsWith(QString("Copyright")));
+        QCOMPARE(label(&box, "Label1")->text(), QString::fromUtf8(build::author));
+        QCOMPARE(label(&box, "Label4")->text(), QString::fromUtf8(build::feedbackAddress));
+        QVERIFY(label(&box, "Label4")->font().bold());
+
+        QLabel *link = label(&box, "Label5");
+        QCOMPARE(link->text(), QStringLiteral("http://%1/").arg(QString::fromUtf8(build::webHost)));
+        QCOMPARE(textColour(link), colour::blue);
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+
+        // The pictures, at their natural sizes, in the kinds the box was designed with.
+        QCOMPARE(label(&box, "Image2")->pixmap().size(), QSize(302, 62));
+        QCOMPARE(label(&box, "Image1")->pixmap().size(), QSize(111, 143));
+        QCOMPARE(QImageReader(":/about/banner.jpg").format(), QByteArray("jpeg"));
+        QCOMPARE(QImageReader(":/about/picture.bmp").format(), QByteArray("bmp"));
+        const QImage picture(":/about/picture.bmp");
+        QCOMPARE(picture.format(), QImage::Format_Indexed8);
+        QVERIFY(picture.colorCount() <= 256);
+        QVERIFY(!QImage(":/about/banner.jpg").isGrayscale());
+
+        // "OK" is the one control that takes the keyboard.
+        const auto widgets = box.findChildren<QWidget *>();
+        for (QWidget *w : widgets)
+            QCOMPARE(w->focusPolicy() != Qt::NoFocus, w->objectName() == QLatin1String("cmdOK"));
+    }
+
+    void aboutLinkOpensTheSiteAndOnlyOkCloses()
+    {
+        RecordingPlatform system(ntFamily, awkwardDirectory());
+        frmGram1 window;
+        window.setPlatform(system);
+
+        bool openAfterLink = false;
+        bool openAfterEsc = false;
+        QString shown;
+        auto ran = onNextModal([&](QWidget *box) {
+            QCOMPARE(box->objectName(), QString("frmCopyright"));
+            QLabel *link = label(box, "Label5");
+            shown = link->text();
+            QTest::mouseClick(link, Qt::LeftButton);
+            QTest::mouseClick(link, Qt::LeftButton);
+            openAfterLink = box->isVisible();
+            // Pressing on the link and letting go elsewhere is no click.
+            QTest::mousePress(link, Qt::LeftButton);
+            QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+            button(box, "cmdOK")->click();
+        });
+        menu(window, "about")->trigger();
+        QVERIFY(*ran);
+        QVERIFY(openAfterLink);
+        QCOMPARE(system.calls.size(), 2);
+        QCOMPARE(system.calls[0].opened, QUrl(shown));
+        QCOMPARE(system.calls[0].opened, QUrl(publisherAddress()));
+        QCOMPARE(system.calls[0].opened.path(), QString("/"));
+
+        // Esc closes the box as its title-bar button does.
+        ran = onNextModal([&](QWidget *box) {
+            pressEscape(box);
+            openAfterEsc = box->isVisible();
+        });
+        menu(window, "about")->trigger();
+        QVERIFY(*ran);
+        QVERIFY(!openAfterEsc);
+    }
+
+    void aboutLinkOnOtherPlatformsStartsTheAddress()
+    {
+        RecordingPlatform system(1);
+        frmCopyright box(system);
+        QTest::mouseClick(label(&box, "Label5"), Qt::LeftButton);
+        QCOMPARE(system.calls.size(), 1);
+        QCOMPARE(system.calls[0].program, QString("start"));
+        QCOMPARE(system.calls[0].arguments, QStringList{publisherAddress()});
+    }
+
+    void menusAnswerTheirAccelerators()
+    {
+        RecordingPlatform system(ntFamily, awkwardDirectory());
+        frmGram1 window;
+        window.setPlatform(system);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("help page is neither"));
+        QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
+        QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
+        QCOMPARE(system.calls.size(), 2);
+        QCOMPARE(system.calls[0].opened, QUrl(grammarPageAddress()));
+        QVERIFY(system.calls[1].opened.isLocalFile());
+
+        auto ran = onNextModal([](QWidget *box) { QCOMPARE(box->objectName(), QString("frmCopyright")); });
+        QTest::keyClick(&window, Qt::Key_A, Qt::AltModifier);
+        QVERIFY(*ran);
+    }
+
+    // The real system starts a program with its arguments one by one: a path with blanks,
+    // shell syntax or non-ASCII characters arrives whole and runs nothing else.
+    void systemStartsProgramsWithoutAShell()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("needs a POSIX shell script as the program");
+#else
+        const QString dir = awkwardDirectory(QStringLiteral("viewer"));
+        const QString viewer = dir + QStringLiteral("/help viewer");
+        const QString record = dir + QStringLiteral("/arguments.txt");
+        const QString pwned = dir + QStringLiteral("/pwned");
+        {
+            QFile script(viewer);
+            QVERIFY(script.open(QIODevice::WriteOnly));
+            script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.tmp\" && mv \"$0.tmp\" \"${0%/*}/arguments.txt\"\n");
+            script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        }
+        const QStringList arguments{dir + QStringLiteral("/parhlp.hlp"), QStringLiteral("x; touch '%1'").arg(pwned),
+                                    QStringLiteral("$(touch '%1')").arg(pwned)};
+        SystemPlatform().start(viewer, arguments);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), arguments.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+        QVERIFY(!QFile::exists(pwned));
+#endif
+    }
+
+    void systemOpensUnicodePathsAndAddresses()
+    {
+        UrlCatcher catcher;
+        for (const char *scheme : {"file", "http"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
+        const QString page = awkwardDirectory() + QStringLiteral("/parhlp.html");
+        SystemPlatform().open(QUrl::fromLocalFile(page));
+        SystemPlatform().open(QUrl(grammarPageAddress()));
+        for (const char *scheme : {"file", "http"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+        QCOMPARE(catcher.urls.size(), 2);
+        QCOMPARE(catcher.urls[0].toLocalFile(), page);
+        QCOMPARE(catcher.urls[1].toString(), grammarPageAddress());
+    }
+
+    // The learner sees nothing; whoever started the program from a terminal reads why.
+    void failuresGoToStandardErrorAndNothingHangs()
+    {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not start winhelp"));
+        QElapsedTimer clock;
+        clock.start();
+        SystemPlatform().start(QStringLiteral("winhelp"), {awkwardDirectory() + QStringLiteral("/parhlp.hlp")});
+        QVERIFY(clock.elapsed() < 5000);
+    }
+};
+
+QTEST_MAIN(tst_Help)
+#include "tst_help.moc"

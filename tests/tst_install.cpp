@@ -1,0 +1,114 @@
+#include "Application.h"
+#include "Platform.h"
+#include "frmGram1.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace parsella;
+
+// Installs this build into a temporary prefix, as a package or `cmake --install` would, and
+// checks that the tree holds what the program and the desktop need.
+class tst_Install : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir temp;
+    QString prefix;
+
+    QString installed(const QString &path) const { return prefix + QLatin1Char('/') + path; }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        configureApplication(*qobject_cast<QApplication *>(qApp));
+        QVERIFY(temp.isValid());
+        // Blanks and non-ASCII characters in the prefix, as in "C:\Program Files\…".
+        prefix = temp.path() + QStringLiteral("/Program Files \u00FC");
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(QStringLiteral(PARSELLA_CMAKE_COMMAND),
+                      {QStringLiteral("--install"), QStringLiteral(PARSELLA_BUILD_DIR), QStringLiteral("--prefix"), prefix});
+        QVERIFY(install.waitForFinished(120000));
+        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+    }
+
+    void programAndHelpPage()
+    {
+        const QFileInfo program(installed(QStringLiteral("bin/parsella")));
+        QVERIFY(program.isFile());
+        QVERIFY(program.isExecutable());
+        const QByteArray page = contents(installed(QStringLiteral("share/parsella/parhlp.html")));
+        QVERIFY(page.startsWith("<!DOCTYPE html>"));
+        QVERIFY(page.contains("<title>Parsella help</title>"));
+        // No external resources: the page reads the same without a network.
+        QVERIFY(!page.contains("src=\"http"));
+        QVERIFY(!page.contains("href=\"http"));
+    }
+
+    // The installed program finds its help page in its data directory.
+    void installedProgramFindsItsHelpPage()
+    {
+        RecordingPlatform system(ntFamily, installed(QStringLiteral("bin")));
+        frmGram1 window;
+        window.setPlatform(system);
+        window.findChild<QAction *>("help")->trigger();
+        QCOMPARE(system.calls.size(), 1);
+        QCOMPARE(system.calls[0].opened.toLocalFile(), installed(QStringLiteral("share/parsella/parhlp.html")));
+    }
+
+    void installedProgramStarts()
+    {
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(env);
+        program.start(installed(QStringLiteral("bin/parsella")), {});
+        QVERIFY(program.waitForStarted(10000));
+        // A program that runs its event loop keeps running until it is told to stop.
+        QVERIFY(!program.waitForFinished(1500));
+        program.terminate();
+        if (!program.waitForFinished(5000))
+            program.kill();
+    }
+
+    void menuEntryIconsAndMetainfo()
+    {
+        const QString id = QStringLiteral("org.parsella.Parsella");
+        const QString desktopPath = installed(QStringLiteral("share/applications/%1.desktop").arg(id));
+        QVERIFY(QFile::exists(desktopPath));
+        QSettings desktop(desktopPath, QSettings::IniFormat);
+        desktop.beginGroup(QStringLiteral("Desktop Entry"));
+        QCOMPARE(desktop.value("Exec").toString(), QString("parsella"));
+        QCOMPARE(desktop.value("Icon").toString(), id);
+        QCOMPARE(desktop.value("Type").toString(), QString("Application"));
+
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QImage icon(installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id)));
+            QCOMPARE(icon.size(), QSize(size, size));
+        }
+        QVERIFY(contents(installed(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(id))).contains("<svg"));
+
+        const QString metainfo = QString::fromUtf8(contents(installed(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(id))));
+        QVERIFY(metainfo.contains(QStringLiteral("<id>%1</id>").arg(id)));
+        QVERIFY(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(id)));
+        QVERIFY(metainfo.contains(QStringLiteral("<metadata_license>CC0-1.0</metadata_license>")));
+        QVERIFY(!metainfo.contains(QRegularExpression(QStringLiteral("@[A-Z_]+@")))); // all settings filled in
+    }
+};
+
+QTEST_MAIN(tst_Install)
+#include "tst_install.moc"

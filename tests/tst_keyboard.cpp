@@ -1,0 +1,259 @@
+#include "Application.h"
+#include "Driver.h"
+#include "Platform.h"
+#include "frmDec.h"
+#include "frmGram1.h"
+
+#include <QAccessible>
+#include <QPushButton>
+#include <QTest>
+
+using namespace parsella;
+using namespace drive;
+
+// A learner without a mouse presses keys on whatever has the keyboard focus in the window
+// in front; these send them there.
+static QWidget *focusOf(QWidget *window)
+{
+    return window->focusWidget() ? window->focusWidget() : window;
+}
+
+static void press(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(focusOf(window), key, modifiers);
+}
+
+static QString focused(QWidget *window)
+{
+    return focusOf(window)->objectName();
+}
+
+// What a screen reader is told about a control.
+static QString spoken(QWidget *widget, QAccessible::Text what)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(what) : QStringLiteral("(no accessible interface)");
+}
+
+// The words a screen reader reads out of a control's text.
+static QString readOut(QWidget *widget)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleTextInterface *text = iface ? iface->textInterface() : nullptr;
+    return text ? text->text(0, text->characterCount()) : QStringLiteral("(no text)");
+}
+
+// Modal windows get the focus when they open; offscreen, activation is asked for explicitly
+// so that the arrow keys, which follow the application's focus, reach the window. (A
+// dialog's window counts as active as soon as its owner is, so wait for the widget.)
+static void activate(QWidget *window)
+{
+    window->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+}
+
+class tst_Keyboard : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
+
+    // "she walks here." from the main window, with Tab, the arrow keys, Space, Enter and Esc.
+    void statementByKeysAlone()
+    {
+        RecordingPlatform system;
+        frmGram1 main;
+        main.setPlatform(system);
+        main.show();
+        activate(&main);
+        QCOMPARE(focused(&main), QString("cmdDec"));
+
+        QString sentence, name, descriptionBefore, descriptionWithSubject, descriptionAfter;
+        bool statementRan = false, pronounRan = false, verbRan = false, complementRan = false;
+        auto statement = onNextModal([&](QWidget *w) {
+            statementRan = true;
+            activate(w);
+            QLabel *lbl = label(w, "lblDecl");
+            name = spoken(lbl, QAccessible::Name);
+            descriptionBefore = spoken(lbl, QAccessible::Description);
+            QCOMPARE(focused(w), QString("cmdSubj"));
+
+            press(w, Qt::Key_Space); // Subject
+            QCOMPARE(look(button(w, "cmdNPP")), QString("enabled"));
+            // The focus left the disabled "Subject"; find the pronoun button by Tab alone.
+            for (int i = 0; i < 8 && focused(w) != QLatin1String("cmdNPP"); ++i)
+                press(w, Qt::Key_Tab);
+            QCOMPARE(focused(w), QString("cmdNPP"));
+
+            onNextModal([&](QWidget *p) {
+                pronounRan = true;
+                activate(p);
+                QCOMPARE(focused(p), QString("optNPP(0)"));
+                press(p, Qt::Key_Down); // you
+                press(p, Qt::Key_Down); // the row below: she is nearest
+                QCOMPARE(focused(p), QString("optNPP(3)"));
+                QCOMPARE(label(p, "lblNPP")->text(), QString()); // moving alone chooses nothing
+                press(p, Qt::Key_Space);
+                QCOMPARE(label(p, "lblNPP")->text(), QString("she"));
+                press(p, Qt::Key_Tab);
+                QCOMPARE(focused(p), QString("cmdExit"));
+                press(p, Qt::Key_Space); // Return
+            });
+            press(w, Qt::Key_Enter);
+            QVERIFY(pronounRan);
+            QCOMPARE(lbl->text(), QString("she"));
+            descriptionWithSubject = spoken(lbl, QAccessible::Description);
+
+            for (int i = 0; i < 8 && focused(w) != QLatin1String("cmdPred"); ++i)
+                press(w, Qt::Key_Tab);
+            QCOMPARE(focused(w), QString("cmdPred"));
+            press(w, Qt::Key_Space); // Predicate
+            for (int i = 0; i < 8 && focused(w) != QLatin1String("cmdVP"); ++i)
+                press(w, Qt::Key_Tab);
+            QCOMPARE(focused(w), QString("cmdVP"));
+
+            onNextModal([&](QWidget *v) {
+                verbRan = true;
+                activate(v);
+                QCOMPARE(focused(v), QString("optVerb(0)"));
+                for (int i = 0; i < 3; ++i)
+                    press(v, Qt::Key_Down); // stay, bake, walk
+                press(v, Qt::Key_Space);
+                QCOMPARE(checkedIds(v, "optVerb"), QList<int>{3});
+                press(v, Qt::Key_Up);       // a chosen verb: the arrows choose as they move
+                QCOMPARE(checkedIds(v, "optVerb"), QList<int>{2});
+                press(v, Qt::Key_Down);
+                QCOMPARE(label(v, "lblVerb")->text(), QString("walks"));
+                press(v, Qt::Key_Tab);      // out of the verbs, into the tenses at "Present"
+                QCOMPARE(focused(v), QString("optTense(0)"));
+                press(v, Qt::Key_Return);   // Enter on an option presses "Return"
+            });
+            press(w, Qt::Key_Return);
+            QVERIFY(verbRan);
+            QCOMPARE(lbl->text(), QString("she walks."));
+            descriptionAfter = spoken(lbl, QAccessible::Description);
+
+            for (int i = 0; i < 8 && focused(w) != QLatin1String("cmdComp"); ++i)
+                press(w, Qt::Key_Tab);
+            QCOMPARE(focused(w), QString("cmdComp"));
+            onNextModal([&](QWidget *c) {
+                complementRan = true;
+                activate(c);
+                QCOMPARE(focused(c), QString("cmdExit"));
+                press(c, Qt::Key_Tab, Qt::ShiftModifier); // back into the last offered group
+                QCOMPARE(focused(c), QString("optAdv(1)"));
+                press(c, Qt::Key_Up);
+                QCOMPARE(focused(c), QString("optAdv(0)"));
+                press(c, Qt::Key_Space); // here
+                press(c, Qt::Key_Enter);
+            });
+            press(w, Qt::Key_Space);
+            QVERIFY(complementRan);
+            sentence = lbl->text();
+            QVERIFY(isBlack(lbl));
+            press(w, Qt::Key_Escape);
+            QVERIFY(!w->isVisible());
+        });
+        press(&main, Qt::Key_Return);
+        QVERIFY(*statement);
+        QVERIFY(statementRan);
+        QCOMPARE(sentence, QString("she walks here."));
+        QCOMPARE(name, QString("Sentence"));
+        QCOMPARE(descriptionBefore, QString());
+        QCOMPARE(descriptionWithSubject, QString("incomplete"));
+        QCOMPARE(descriptionAfter, QString("complete"));
+        QVERIFY(system.calls.isEmpty());
+    }
+
+    // A window of the worksheet closes on Esc exactly as by its title-bar button, and leaves
+    // the same in the shared state.
+    void escapeClosesLikeTheTitleBar()
+    {
+        SentenceState byEsc, byTitleBar;
+        byEsc.xsubj = byTitleBar.xsubj = QStringLiteral("they");
+        for (SentenceState *st : {&byEsc, &byTitleBar}) {
+            const bool ran = openModal<frmDec>(*st, [&](frmDec &w) {
+                button(&w, "cmdSubj")->click();
+                QVERIFY(clickInto(button(&w, "cmdNPP"), [&](QWidget *p) {
+                    clickOption(p, "optNPP", 5); // we
+                    if (st == &byEsc)
+                        pressEscape(p);
+                    else
+                        closeByTitleBar(p);
+                    QVERIFY(!p->isVisible());
+                }));
+                if (st == &byEsc)
+                    pressEscape(&w);
+                else
+                    closeByTitleBar(&w);
+                QVERIFY(!w.isVisible());
+            });
+            QVERIFY(ran);
+        }
+        QCOMPARE(byEsc.xsubj, byTitleBar.xsubj);
+        QCOMPARE(byEsc.xnumb, byTitleBar.xnumb);
+        QCOMPARE(byEsc.xpers, byTitleBar.xpers);
+    }
+
+    // The sentence label is named for what it shows, reads out its words and says whether the
+    // sentence is done, since red and black say nothing to a learner who cannot see them; a
+    // verb that needs a complement leaves it incomplete.
+    void sentenceLabelTellsCompleteness()
+    {
+        SentenceState st;
+        QStringList told;
+        const bool ran = openModal<frmDec>(st, [&](frmDec &w) {
+            QLabel *lbl = label(&w, "lblDecl");
+            auto tell = [&] {
+                told << readOut(lbl) + QLatin1Char('|') + spoken(lbl, QAccessible::Name) + QLatin1Char('|')
+                            + spoken(lbl, QAccessible::Description);
+            };
+            button(&w, "cmdSubj")->click();
+            QVERIFY(clickInto(button(&w, "cmdNPP"), [](QWidget *p) {
+                clickOption(p, "optNPP", 0); // I
+                button(p, "cmdExit")->click();
+            }));
+            tell();
+            button(&w, "cmdPred")->click();
+            QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *v) {
+                clickOption(v, "optVerb", 0); // be
+                button(v, "cmdExit")->click();
+            }));
+            tell();
+            QVERIFY(clickInto(button(&w, "cmdComp"), [](QWidget *c) {
+                clickOption(c, "optAdj", 0); // ready
+                button(c, "cmdExit")->click();
+            }));
+            tell();
+        });
+        QVERIFY(ran);
+        QCOMPARE(told, (QStringList{"I|Sentence|incomplete", "I am|Sentence|incomplete",
+                                    "I am ready.|Sentence|complete"}));
+    }
+
+    // The main window's buttons answer Space and Enter, as buttons do in every window.
+    void mainWindowButtonsAnswerSpaceAndEnter()
+    {
+        frmGram1 main;
+        main.show();
+        activate(&main);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            QWidget *cmdDec = main.findChild<QWidget *>("cmdDec");
+            cmdDec->setFocus();
+            auto ran = onNextModal([](QWidget *w) { QCOMPARE(w->objectName(), QString("frmDec")); });
+            press(&main, key);
+            QVERIFY2(*ran, qPrintable(QKeySequence(key).toString()));
+        }
+        // Tab runs through the buttons in their order, from top to bottom.
+        QStringList order;
+        main.findChild<QWidget *>("cmdDec")->setFocus();
+        for (int i = 0; i < 4; ++i) {
+            order << focused(&main);
+            press(&main, Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{"cmdDec", "cmdInt", "cmdImp", "cmdExit"}));
+    }
+};
+
+QTEST_MAIN(tst_Keyboard)
+#include "tst_keyboard.moc"
