@@ -9,6 +9,8 @@
 #include "UiBench.h"
 #include "frmComp.h"
 #include "frmDec.h"
+#include "Platform.h"
+#include "frmCopyright.h"
 #include "frmGram1.h"
 #include "frmImp.h"
 #include "frmInt.h"
@@ -52,8 +54,10 @@ const std::vector<Window> windows{
     {"frmNPP", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmNPP>(st, owner); }},
     {"frmVerb", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmVerb>(st, owner); }},
     {"frmComp", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmComp>(st, owner); }},
-    // frmCopyright (the About box, opened with no owner): add when it lands, e.g.
-    //   {"frmCopyright", [](SentenceState &, QWidget *) { return std::make_unique<frmCopyright>(nullptr); }},
+    {"frmCopyright", [](SentenceState &, QWidget *) {
+         static RecordingPlatform platform; // the link is never clicked; nothing is opened
+         return std::make_unique<frmCopyright>(platform);
+     }},
     // The noun phrase generator's message box, built as frmNP builds it (no icon, "OK"
     // only, the program's title).
     {"message box", [](SentenceState &, QWidget *owner) {

@@ -2,6 +2,8 @@
 #include "Driver.h"
 #include "frmComp.h"
 #include "frmDec.h"
+#include "Platform.h"
+#include "frmCopyright.h"
 #include "frmGram1.h"
 #include "frmImp.h"
 #include "frmInt.h"
@@ -196,6 +198,10 @@ private slots:
         QTest::newRow("frmInt") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmInt(s, nullptr); });
         QTest::newRow("frmImp") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmImp(s, nullptr); });
         QTest::newRow("frmNP") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmNP(s, nullptr); });
+        QTest::newRow("frmCopyright") << std::function<QWidget *(SentenceState &)>([](SentenceState &) {
+            static RecordingPlatform platform;
+            return new frmCopyright(platform);
+        });
         QTest::newRow("frmNPP") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmNPP(s, nullptr); });
         QTest::newRow("frmVerb") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmVerb(s, nullptr); });
         QTest::newRow("frmComp") << std::function<QWidget *(SentenceState &)>([](SentenceState &s) { return new frmComp(s, nullptr); });

@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "Driver.h"
+#include "Platform.h"
 #include "frmGram1.h"
 
 #include <QDialog>
@@ -10,6 +11,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QMap>
+#include <QMenuBar>
+#include <QAction>
 #include <QSet>
 
 using namespace parsella;
@@ -27,6 +30,8 @@ public:
     QString run()
     {
         frmGram1 hub;
+        RecordingPlatform platform; // the menus' documents are recorded, never opened
+        hub.setPlatform(platform);
         main = &hub;
         hub.show();
         QEventLoop loop;
@@ -38,6 +43,7 @@ public:
 
     int clicksMade() const { return clicks; }
     QSet<QString> completeSentences; // distinct complete sentences seen on the way
+    QSet<QString> windowsSeen;
     QStringList trail;
 
 private:
@@ -62,6 +68,8 @@ private:
         QTimer::singleShot(0, [this] { step(); });
         if (!front)
             front = main;
+        windowsSeen.insert(front->objectName().isEmpty() ? QString::fromLatin1(front->metaObject()->className())
+                                                         : front->objectName());
         check(front);
         if (!failure.isEmpty())
             return;
@@ -79,12 +87,18 @@ private:
                 continue; // ending the program ends the walk
             choices << b;
         }
+        // The main window's menu items are choices too.
+        QList<QAction *> menus;
+        if (front == main)
+            menus = main->menuBar()->actions();
         // Like a learner, the walk mostly chooses words and moves on, and leaves a window
         // now and then: "Return" is less likely than a choice, Esc and the title-bar button
         // rarer still. Weights are in quarters.
         QList<int> weights;
         for (const QAbstractButton *b : choices)
             weights << (b->objectName() == QLatin1String("cmdExit") ? 4 : 12);
+        for (int i = 0; i < menus.size(); ++i)
+            weights << 4;
         if (front != main)
             weights << 1 << 1; // Esc, title-bar close
         int sum = 0;
@@ -100,7 +114,11 @@ private:
             QAbstractButton *b = choices.at(pick);
             trail << front->objectName() + QLatin1Char(':') + b->objectName() + QLatin1Char(' ') + b->text();
             b->click();
-        } else if (pick == choices.size()) {
+        } else if (pick < choices.size() + menus.size()) {
+            QAction *menu = menus.at(pick - choices.size());
+            trail << front->objectName() + QLatin1Char(':') + menu->objectName();
+            menu->trigger();
+        } else if (pick == choices.size() + menus.size()) {
             trail << front->objectName() + QStringLiteral(":Esc");
             pressEscape(front);
         } else {
@@ -240,12 +258,13 @@ private slots:
             clicksPerSeed = qEnvironmentVariableIntValue("PARSELLA_WALK_CLICKS");
 
         int total = 0;
-        QSet<QString> sentences;
+        QSet<QString> sentences, windows;
         for (quint32 seed : seeds) {
             RandomWalk walk(seed, clicksPerSeed);
             const QString failure = walk.run();
             total += walk.clicksMade();
             sentences.unite(walk.completeSentences);
+            windows.unite(walk.windowsSeen);
             if (!failure.isEmpty()) {
                 const QStringList last = walk.trail.mid(qMax(0, int(walk.trail.size()) - 200));
                 qWarning().noquote() << "seed" << seed << "after" << walk.clicksMade() << "clicks (replay with"
@@ -259,6 +278,12 @@ private slots:
         QVERIFY(total >= int(seeds.size()) * clicksPerSeed);
         // A walk that never finishes a sentence would check nothing worth checking.
         QVERIFY(sentences.size() >= int(seeds.size()));
+        if (!qEnvironmentVariableIsSet("PARSELLA_WALK_SEED")) {
+            QStringList seen(windows.begin(), windows.end());
+            seen.sort();
+            QCOMPARE(seen, (QStringList{"QMessageBox", "frmComp", "frmCopyright", "frmDec", "frmGram1", "frmImp",
+                                        "frmInt", "frmNP", "frmNPP", "frmVerb"}));
+        }
     }
 };
 
