@@ -89,7 +89,7 @@ void configureApplication(QApplication &app)
     // transparent icon of their own. The desktop file of that name gives the icon to
     // task bars that look it up there.
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/%1x%1/parsella.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.parsella.Parsella"));
