@@ -3,7 +3,8 @@
 # built for use, once under AddressSanitizer, UndefinedBehaviorSanitizer and leak checking.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+# The desktop entry and AppStream data are validated too.
+bash scripts/deps.sh desktop-file-utils appstream-util
 export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
