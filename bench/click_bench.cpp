@@ -6,14 +6,14 @@
 //   window: button->click() and the event loop run until the window's repaint pass,
 //           which also redraws the options and headings the click changed.
 //   parsella_click_bench [RUNS]      (clicks per case, default 2000)
-#include "Application.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
+#include "pickers/frmComp.h"
+#include "pickers/frmNP.h"
+#include "pickers/frmNPP.h"
+#include "pickers/frmVerb.h"
 #include "Stats.h"
 #include "UiBench.h"
-#include "frmComp.h"
-#include "frmGram1.h"
-#include "frmNP.h"
-#include "frmNPP.h"
-#include "frmVerb.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Starts exactly as the program does (src/app/main.cpp) and leaves as soon as the main
 // window is shown and the program waits for input, reporting how long that took.
-#include "Application.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
 #include "IdleExit.h"
-#include "frmGram1.h"
 
 #include <QApplication>
 

@@ -4,19 +4,19 @@
 // The first opening of each window is reported on its own: it pays for fonts and styles
 // that later openings find cached. Run with only one NAME to see that window's true first
 // opening in a fresh process.
-#include "Application.h"
+#include "app/frmCopyright.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
+#include "core/Platform.h"
+#include "pickers/frmComp.h"
+#include "pickers/frmNP.h"
+#include "pickers/frmNPP.h"
+#include "pickers/frmVerb.h"
+#include "sentences/frmDec.h"
+#include "sentences/frmImp.h"
+#include "sentences/frmInt.h"
 #include "Stats.h"
 #include "UiBench.h"
-#include "frmComp.h"
-#include "frmDec.h"
-#include "Platform.h"
-#include "frmCopyright.h"
-#include "frmGram1.h"
-#include "frmImp.h"
-#include "frmInt.h"
-#include "frmNP.h"
-#include "frmNPP.h"
-#include "frmVerb.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "pickers/frmNP.h"
 #include "Driver.h"
-#include "frmNP.h"
 
 #include <QList>
 #include <functional>

@@ -1,9 +1,9 @@
-#include "Application.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
+#include "sentences/frmDec.h"
+#include "sentences/frmImp.h"
 #include "Driver.h"
 #include "Sentences.h"
-#include "frmDec.h"
-#include "frmGram1.h"
-#include "frmImp.h"
 
 #include <QPushButton>
 #include <QTest>

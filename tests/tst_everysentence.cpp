@@ -1,11 +1,11 @@
-#include "Application.h"
+#include "core/Application.h"
+#include "pickers/frmComp.h"
+#include "pickers/frmNPP.h"
+#include "pickers/frmVerb.h"
+#include "sentences/frmDec.h"
+#include "sentences/frmImp.h"
+#include "sentences/frmInt.h"
 #include "Driver.h"
-#include "frmComp.h"
-#include "frmDec.h"
-#include "frmImp.h"
-#include "frmInt.h"
-#include "frmNPP.h"
-#include "frmVerb.h"
 #include "NounPhrases.h"
 
 #include <QPushButton>

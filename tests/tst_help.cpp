@@ -1,10 +1,10 @@
-#include "Application.h"
-#include "BuildSettings.h"
+#include "app/BuildSettings.h"
+#include "app/frmCopyright.h"
+#include "app/frmGram1.h"
+#include "app/HelpDocuments.h"
+#include "core/Application.h"
 #include "Driver.h"
-#include "HelpDocuments.h"
-#include "Platform.h"
-#include "frmCopyright.h"
-#include "frmGram1.h"
+#include "RecordingPlatform.h"
 
 #include <QAction>
 #include <QDesktopServices>

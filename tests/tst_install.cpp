@@ -1,6 +1,6 @@
-#include "Application.h"
-#include "Platform.h"
-#include "frmGram1.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
+#include "RecordingPlatform.h"
 
 #include <QAction>
 #include <QDir>

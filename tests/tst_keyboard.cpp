@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
+#include "sentences/frmDec.h"
 #include "Driver.h"
-#include "Platform.h"
-#include "frmDec.h"
-#include "frmGram1.h"
+#include "RecordingPlatform.h"
 
 #include <QAccessible>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "Application.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
 #include "Driver.h"
-#include "frmGram1.h"
 
 #include <QAction>
 #include <QMenuBar>

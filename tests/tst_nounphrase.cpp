@@ -1,7 +1,7 @@
-#include "Application.h"
+#include "core/Application.h"
+#include "pickers/frmNP.h"
+#include "sentences/frmDec.h"
 #include "Driver.h"
-#include "frmDec.h"
-#include "frmNP.h"
 #include "NounPhrases.h"
 
 #include <QGroupBox>

@@ -1,9 +1,9 @@
-#include "Application.h"
+#include "core/Application.h"
+#include "pickers/frmComp.h"
+#include "pickers/frmNPP.h"
+#include "pickers/frmVerb.h"
+#include "sentences/frmDec.h"
 #include "Driver.h"
-#include "frmComp.h"
-#include "frmDec.h"
-#include "frmNPP.h"
-#include "frmVerb.h"
 
 #include <QGroupBox>
 #include <QPushButton>

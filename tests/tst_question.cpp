@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
+#include "sentences/frmInt.h"
 #include "Driver.h"
 #include "Sentences.h"
-#include "frmGram1.h"
-#include "frmInt.h"
 
 #include <QGroupBox>
 #include <QPushButton>

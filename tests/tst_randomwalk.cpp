@@ -1,7 +1,7 @@
-#include "Application.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
 #include "Driver.h"
-#include "Platform.h"
-#include "frmGram1.h"
+#include "RecordingPlatform.h"
 
 #include <QDialog>
 #include <QEventLoop>

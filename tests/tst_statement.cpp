@@ -1,6 +1,6 @@
-#include "Application.h"
+#include "core/Application.h"
+#include "sentences/frmDec.h"
 #include "Driver.h"
-#include "frmDec.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -3,17 +3,17 @@
 // looking at layouts by eye:
 //   parsella_snapshots OUTDIR [SCALE]
 // Runs on any Qt platform, offscreen included.
-#include "Application.h"
-#include "Platform.h"
-#include "frmComp.h"
-#include "frmCopyright.h"
-#include "frmDec.h"
-#include "frmGram1.h"
-#include "frmImp.h"
-#include "frmInt.h"
-#include "frmNP.h"
-#include "frmNPP.h"
-#include "frmVerb.h"
+#include "app/frmCopyright.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
+#include "core/Platform.h"
+#include "pickers/frmComp.h"
+#include "pickers/frmNP.h"
+#include "pickers/frmNPP.h"
+#include "pickers/frmVerb.h"
+#include "sentences/frmDec.h"
+#include "sentences/frmImp.h"
+#include "sentences/frmInt.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "HelpDocuments.h"
+#include "app/HelpDocuments.h"
 
-#include "BuildSettings.h"
+#include "app/BuildSettings.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "frmCopyright.h"
+#include "app/frmCopyright.h"
 
-#include "BuildSettings.h"
-#include "FormTable.h"
-#include "HelpDocuments.h"
-#include "Platform.h"
+#include "app/BuildSettings.h"
+#include "app/HelpDocuments.h"
+#include "core/FormTable.h"
+#include "core/Platform.h"
 
 #include <QEvent>
 #include <QLabel>

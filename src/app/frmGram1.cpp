@@ -1,13 +1,13 @@
-#include "frmGram1.h"
+#include "app/frmGram1.h"
 
-#include "Form.h"
-#include "FormTable.h"
-#include "HelpDocuments.h"
-#include "Platform.h"
-#include "frmCopyright.h"
-#include "frmDec.h"
-#include "frmImp.h"
-#include "frmInt.h"
+#include "app/frmCopyright.h"
+#include "app/HelpDocuments.h"
+#include "core/Form.h"
+#include "core/FormTable.h"
+#include "core/Platform.h"
+#include "sentences/frmDec.h"
+#include "sentences/frmImp.h"
+#include "sentences/frmInt.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SentenceState.h"
+#include "core/SentenceState.h"
 
 #include <QMainWindow>
 

@@ -1,5 +1,5 @@
-#include "Application.h"
-#include "frmGram1.h"
+#include "app/frmGram1.h"
+#include "core/Application.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "frmComp.h"
+#include "pickers/frmComp.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,4 +1,4 @@
-#include "frmNP.h"
+#include "pickers/frmNP.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

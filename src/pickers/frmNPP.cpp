@@ -1,4 +1,4 @@
-#include "frmNPP.h"
+#include "pickers/frmNPP.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

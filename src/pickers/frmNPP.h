@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form.h"
+#include "core/Form.h"
 
 class QLabel;
 class QPushButton;

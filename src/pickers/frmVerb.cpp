@@ -1,4 +1,4 @@
-#include "frmVerb.h"
+#include "pickers/frmVerb.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

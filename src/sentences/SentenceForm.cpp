@@ -1,7 +1,7 @@
-#include "SentenceForm.h"
+#include "sentences/SentenceForm.h"
 
-#include "frmComp.h"
-#include "frmVerb.h"
+#include "pickers/frmComp.h"
+#include "pickers/frmVerb.h"
 
 #include <QLabel>
 #include <QPushButton>

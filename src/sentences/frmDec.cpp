@@ -1,7 +1,7 @@
-#include "frmDec.h"
+#include "sentences/frmDec.h"
 
-#include "frmNP.h"
-#include "frmNPP.h"
+#include "pickers/frmNP.h"
+#include "pickers/frmNPP.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SentenceForm.h"
+#include "sentences/SentenceForm.h"
 
 namespace parsella {
 

@@ -1,4 +1,4 @@
-#include "frmImp.h"
+#include "sentences/frmImp.h"
 
 namespace parsella {
 

@@ -1,4 +1,4 @@
-#include "frmInt.h"
+#include "sentences/frmInt.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

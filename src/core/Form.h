@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FormTable.h"
-#include "SentenceState.h"
+#include "core/FormTable.h"
+#include "core/SentenceState.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "Application.h"
+#include "core/Application.h"
 
-#include "DisplayAccessible.h"
-#include "FormTable.h"
+#include "core/DisplayAccessible.h"
+#include "core/FormTable.h"
 
 #include <QApplication>
 #include <QIcon>

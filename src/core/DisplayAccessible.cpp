@@ -1,4 +1,4 @@
-#include "DisplayAccessible.h"
+#include "core/DisplayAccessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "Form.h"
+#include "core/Form.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

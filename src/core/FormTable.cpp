@@ -1,4 +1,4 @@
-#include "FormTable.h"
+#include "core/FormTable.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
