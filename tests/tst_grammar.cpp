@@ -159,9 +159,21 @@ private slots:
         QVERIFY(!complement("walks"));
     }
 
+    void treeIsLaidOutTidily_data()
+    {
+        QTest::addColumn<qreal>("gap");
+        QTest::addColumn<qreal>("margin");
+        QTest::newRow("roomy") << qreal(12) << qreal(8);
+        QTest::newRow("tight: any overhang would overlap") << qreal(0.5) << qreal(0);
+    }
+
     void treeIsLaidOutTidily()
     {
-        const TreeSpacing spacing;
+        QFETCH(qreal, gap);
+        QFETCH(qreal, margin);
+        TreeSpacing spacing;
+        spacing.gap = gap;
+        spacing.margin = margin;
         for (const Sentence &s : {build("Dec", {"King John's", "very", "strong", "dog"}, "will bake", "the delicious cookies"),
                                   build("Int", {"Which", "very"}, "", ""), build("Imp", {}, "be", "")}) {
             const TreeLayout layout = layOutTree(s.tree(), &TestGrammar::width, spacing);
