@@ -225,7 +225,8 @@ private slots:
         record.setSubject(*nounPhrase({"we"}));
         record.setDraftVerb(verbGroup("were"));
         QCOMPARE(record.recordedSentence()->text(), QString("we"));
-        record.setVerb(*verbGroup("were"));
+        record.acceptDraft();
+        QCOMPARE(record.recordedSentence()->text(), QString("we were"));
         record.end();
         QVERIFY(record.finished().isEmpty()); // "we were" still wants its complement
         QVERIFY(!record.shown());

@@ -77,6 +77,12 @@ void SentenceRecord::setDraftComplement(const std::optional<Node> &complement)
     update(recorded, s);
 }
 
+void SentenceRecord::acceptDraft()
+{
+    if (draft)
+        update(draft, std::nullopt);
+}
+
 void SentenceRecord::dropDraft()
 {
     update(recorded, std::nullopt);

@@ -15,9 +15,15 @@ namespace parsella::grammar {
 //   setDraftSubject(...)        a picker's part grew: a noun phrase by a word, a verb form by a
 //   setDraftVerb(...)           tense; the tree shows it in place of the recorded part
 //   setDraftComplement(...)
-//   setSubject/Verb/Complement  the step succeeded: the part is recorded, the draft dropped
+//   acceptDraft()               the picker closed and its step succeeded: the draft is what
+//                               the sentence label now shows, so it becomes the recorded part
 //   dropDraft()                 the picker closed without a result
+//   setSubject/Verb/Complement  a part recorded directly, as the question builder does with
+//                               its subject on every click (the label shows it as it grows)
 //   end()                       the sentence window closed; a complete sentence is kept
+//
+// The parts come from the builders in grammar/Phrases.h, fed with the captions a window chose:
+// nounPhrase({"the", "small", "dog"}), verbGroup("will walk"), complement("here").
 //
 // Nothing is kept between runs. changed() is emitted when what is shown changes, or the
 // finished list grows.
@@ -37,6 +43,7 @@ public:
     void setDraftSubject(const std::optional<Node> &subject);
     void setDraftVerb(const std::optional<VerbGroup> &verb);
     void setDraftComplement(const std::optional<Node> &complement);
+    void acceptDraft();
     void dropDraft();
 
     void end();
