@@ -103,7 +103,7 @@ private slots:
 
     // Every caption the windows offer, in every role it can take, makes notation that the drawers
     // can read: balanced, each leaf one word of letters and apostrophes (bar the command's
-    // "(you)"), the leaves saying the sentence's words in order, each under its part of speech.
+    // "(you)"), each under its part of speech, the leaves saying the chosen captions in order.
     void everyWordMakesWellFormedNotation()
     {
         QList<QStringList> subjects{{"John"}};
@@ -138,10 +138,17 @@ private slots:
                         QCOMPARE(labelName(partOfSpeech(leaf).value()), label);
                         said << leaf;
                     }
+                    // The label joins the chosen captions with single blanks.
+                    QStringList captionsSaid{verb};
+                    if (s.type != SentenceType::Command)
+                        captionsSaid.prepend(subject.join(' '));
+                    if (!comp.isEmpty())
+                        captionsSaid << comp;
                     QString text = s.text();
                     if (s.isComplete())
                         text.chop(1);
-                    QCOMPARE(said.join(' '), text);
+                    QCOMPARE(said.join(' '), captionsSaid.join(' '));
+                    QCOMPARE(text, captionsSaid.join(' '));
                 }
             }
         }

@@ -25,8 +25,8 @@ void addWords(std::vector<Entry> &entries, Role role, Label label, std::initiali
 
 void addVerbs(std::vector<Entry> &entries)
 {
-    // Each verb's base form (the command form) and every form the verb picker can show.
-    // A form listed twice across the columns is entered once.
+    // Every form the verb picker can show, once each. The base form serves the command and
+    // the present of most subjects, and follows "will" in the future.
     struct Verb {
         const char *base;
         std::initializer_list<const char *> forms;
