@@ -5,7 +5,7 @@ set -euo pipefail
 
 PARSELLA_PACKAGES=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-liberation
 )
 

@@ -1,12 +1,14 @@
 // Renders every window in its design state, and the question and command windows in later
-// states too (controls that only appear then, the longest question), to PNG files, for
-// looking at layouts by eye:
+// states too (controls that only appear then, the longest question), and the worksheet with
+// a sentence of each type in progress and finished, to PNG files, for looking at layouts by eye:
 //   parsella_snapshots OUTDIR [SCALE]
 // Runs on any Qt platform, offscreen included.
 #include "app/frmCopyright.h"
 #include "app/frmGram1.h"
+#include "app/Worksheet.h"
 #include "core/Application.h"
 #include "core/Platform.h"
+#include "grammar/SentenceRecord.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmNP.h"
 #include "pickers/frmNPP.h"
@@ -14,6 +16,7 @@
 #include "sentences/frmDec.h"
 #include "sentences/frmImp.h"
 #include "sentences/frmInt.h"
+#include "RecordingPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <functional>
+#include <list>
 #include <memory>
 
 using namespace parsella;
@@ -65,6 +69,54 @@ static std::unique_ptr<QWidget> longestQuestion(SentenceState &st, bool whole)
     return w;
 }
 
+using grammar::SentenceRecord;
+using grammar::SentenceType;
+
+// The steps of three sentences as the sentence windows record them, each stopped half-way or
+// carried to its end.
+static void statement(SentenceRecord &r, bool whole)
+{
+    r.begin(SentenceType::Statement);
+    r.setSubject(*grammar::nounPhrase({"the", "small", "dog"}));
+    r.setDraftVerb(grammar::verbGroup("walks"));
+    if (!whole)
+        return;
+    r.acceptDraft();
+    r.setComplement(*grammar::complement("here"));
+    r.end();
+}
+
+static void question(SentenceRecord &r, bool whole)
+{
+    r.begin(SentenceType::Question);
+    r.setDraftSubject(grammar::nounPhrase({"Which", "extremely"}));
+    if (!whole)
+        return;
+    r.setSubject(*grammar::nounPhrase({"Which", "extremely", "pretty", "images"}));
+    r.setVerb(*grammar::verbGroup("were"));
+    r.setComplement(*grammar::complement("in the mountains"));
+    r.end();
+}
+
+static void command(SentenceRecord &r, bool whole)
+{
+    r.begin(SentenceType::Command);
+    r.setVerb(*grammar::verbGroup("be"));
+    if (!whole)
+        return;
+    r.setComplement(*grammar::complement("extremely fast"));
+    r.end();
+}
+
+static void longestStatement(SentenceRecord &r)
+{
+    r.begin(SentenceType::Statement);
+    r.setSubject(*grammar::nounPhrase({"the", "engineer's", "extremely", "interesting", "images"}));
+    r.setVerb(*grammar::verbGroup("will change"));
+    r.setComplement(*grammar::complement("the delicious cookies"));
+    r.end();
+}
+
 int main(int argc, char *argv[])
 {
     if (argc > 2)
@@ -76,7 +128,7 @@ int main(int argc, char *argv[])
 
     SentenceState st;
     RecordingPlatform platform; // nothing rendered here opens a browser
-    const std::vector<std::pair<const char *, std::function<std::unique_ptr<QWidget>()>>> windows{
+    std::vector<std::pair<const char *, std::function<std::unique_ptr<QWidget>()>>> windows{
         {"frmGram1", [] { return std::make_unique<frmGram1>(); }},
         {"frmDec", [&] { return std::make_unique<frmDec>(st, nullptr); }},
         {"frmInt", [&] { return std::make_unique<frmInt>(st, nullptr); }},
@@ -100,6 +152,31 @@ int main(int argc, char *argv[])
         {"frmComp", [&] { return std::make_unique<frmComp>(st, nullptr); }},
         {"frmCopyright", [&] { return std::make_unique<frmCopyright>(platform); }},
     };
+    // Each worksheet watches a record of its own, which outlives it.
+    std::list<SentenceRecord> records;
+    auto worksheet = [&](std::function<void(SentenceRecord &)> steps) {
+        return [&records, steps] {
+            SentenceRecord &r = records.emplace_back();
+            auto w = std::make_unique<Worksheet>(r);
+            steps(r);
+            return std::unique_ptr<QWidget>(std::move(w));
+        };
+    };
+    windows.insert(windows.end(), {
+        {"worksheet-empty", worksheet([](SentenceRecord &) {})},
+        {"worksheet-statement-growing", worksheet([](SentenceRecord &r) { statement(r, false); })},
+        {"worksheet-statement", worksheet([](SentenceRecord &r) { statement(r, true); })},
+        {"worksheet-question-growing", worksheet([](SentenceRecord &r) { statement(r, true); question(r, false); })},
+        {"worksheet-question", worksheet([](SentenceRecord &r) { statement(r, true); question(r, true); })},
+        {"worksheet-command-growing", worksheet([](SentenceRecord &r) { question(r, true); command(r, false); })},
+        {"worksheet-command", worksheet([](SentenceRecord &r) { question(r, true); command(r, true); })},
+        {"worksheet-longest", worksheet([](SentenceRecord &r) {
+             statement(r, true);
+             question(r, true);
+             command(r, true);
+             longestStatement(r);
+         })},
+    });
     for (const auto &[name, make] : windows) {
         std::unique_ptr<QWidget> w = make();
         w->show();

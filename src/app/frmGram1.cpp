@@ -2,6 +2,7 @@
 
 #include "app/frmCopyright.h"
 #include "app/HelpDocuments.h"
+#include "app/Worksheet.h"
 #include "core/Form.h"
 #include "core/FormTable.h"
 #include "core/Platform.h"
@@ -47,13 +48,15 @@ frmGram1::frmGram1(QWidget *parent)
     for (QPushButton *button : {cmdDec, cmdInt, cmdImp, cmdExit})
         button->setAutoDefault(true);
 
-    // Top-level items without sub-menus; the ampersands give Alt+G, Alt+H and Alt+A.
+    // Top-level items without sub-menus; the ampersands give Alt+G, Alt+H, Alt+A and Alt+W.
     Grammar = menuBar()->addAction(tr("&Grammar"));
     Grammar->setObjectName("Grammar");
     help = menuBar()->addAction(tr("&Help"));
     help->setObjectName("help");
     about = menuBar()->addAction(tr("&About"));
     about->setObjectName("about");
+    worksheet = menuBar()->addAction(tr("&Worksheet"));
+    worksheet->setObjectName("worksheet");
 
     connect(cmdDec, &QPushButton::clicked, this, &frmGram1::cmdDec_Click);
     connect(cmdInt, &QPushButton::clicked, this, &frmGram1::cmdInt_Click);
@@ -62,6 +65,7 @@ frmGram1::frmGram1(QWidget *parent)
     connect(Grammar, &QAction::triggered, this, &frmGram1::Grammar_Click);
     connect(help, &QAction::triggered, this, &frmGram1::help_Click);
     connect(about, &QAction::triggered, this, &frmGram1::about_Click);
+    connect(worksheet, &QAction::triggered, this, &frmGram1::worksheet_Click);
 }
 
 void frmGram1::cmdDec_Click()
@@ -112,6 +116,17 @@ void frmGram1::about_Click()
 {
     frmCopyright box(*platform);
     box.exec();
+}
+
+// Not modal: it stays open beside the sentence windows. As the hub's child it closes with
+// the program and never keeps the program running on its own.
+void frmGram1::worksheet_Click()
+{
+    if (!sheet)
+        sheet = new Worksheet(rec, this);
+    sheet->show();
+    sheet->raise();
+    sheet->activateWindow();
 }
 
 } // namespace parsella

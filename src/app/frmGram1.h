@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/SentenceState.h"
+#include "grammar/SentenceRecord.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QLabel;
@@ -11,10 +13,12 @@ class QPushButton;
 namespace parsella {
 
 class Platform;
+class Worksheet;
 
 // The hub: the title, one button per sentence type, "Exit" and the menu bar. It owns the
 // one SentenceState of the run and hands it to every window it opens; it never reads or
-// writes the state itself.
+// writes the state itself. The worksheet window, the one window that is not modal, only
+// watches the record of the sentences built.
 class frmGram1 : public QMainWindow
 {
     Q_OBJECT
@@ -22,6 +26,7 @@ public:
     explicit frmGram1(QWidget *parent = nullptr);
 
     SentenceState &state() { return st; }
+    grammar::SentenceRecord &record() { return rec; }
 
     // The system the help commands and the About box turn to; the real one unless a test
     // puts a recorder in its place.
@@ -34,10 +39,14 @@ public:
     void Grammar_Click();
     void help_Click();
     void about_Click();
+    void worksheet_Click();
 
 private:
     SentenceState st;
+    grammar::SentenceRecord rec;
     Platform *platform;
+    // Made on first opening, so that start-up costs nothing more; kept, hidden, when closed.
+    QPointer<Worksheet> sheet;
 
     QLabel *Label1;
     QPushButton *cmdDec;
@@ -47,6 +56,7 @@ private:
     QAction *Grammar;
     QAction *help;
     QAction *about;
+    QAction *worksheet;
 };
 
 } // namespace parsella

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "grammar/Sentence.h"
+#include "grammar/TreeLayout.h"
+
+#include <QFont>
+#include <QWidget>
+#include <optional>
+
+class QPainter;
+
+namespace parsella {
+
+// One sentence's tree, laid out once and drawn wherever it is wanted: in the worksheet
+// window, into a saved picture and onto a printed page. Units are device-independent
+// pixels; the font has a pixel size, so a painter's scale enlarges text and lines alike.
+class TreePicture
+{
+public:
+    explicit TreePicture(const grammar::Sentence &sentence);
+
+    QSizeF size() const { return layout.size; }
+    // Draws the tree with its top-left corner at `origin`; the background is left as it is.
+    void draw(QPainter &painter, QPointF origin = {}) const;
+
+    static QFont font();
+
+private:
+    grammar::TreeLayout layout;
+    bool complete;
+};
+
+// Shows the tree of one sentence, or a line saying where the tree will come from. It
+// asks for the whole tree's size, so a scroll area around it never clips a word.
+class TreeView : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TreeView(QWidget *parent = nullptr);
+
+    void setSentence(const std::optional<grammar::Sentence> &sentence);
+    const std::optional<grammar::Sentence> &sentence() const { return shown; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void rebuild();
+
+    std::optional<grammar::Sentence> shown;
+    std::optional<TreePicture> picture;
+};
+
+} // namespace parsella

@@ -1,0 +1,341 @@
+#include "app/Worksheet.h"
+
+#include "app/TreeView.h"
+#include "core/FormTable.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QSvgGenerator>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace parsella {
+
+using grammar::Sentence;
+
+QString WorksheetDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filters)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggested, filters);
+}
+
+bool WorksheetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void WorksheetDialogs::tellFailure(QWidget *parent, const QString &title, const QString &message)
+{
+    QMessageBox::warning(parent, title, message);
+}
+
+namespace {
+
+QString entryText(int row, const Sentence &s)
+{
+    return QObject::tr("%1. %2: %3").arg(row + 1).arg(grammar::sentenceTypeName(s.type), s.text());
+}
+
+// The worksheet as plain text: one sentence a line, then a tab and its bracket notation,
+// so that a tree drawer or a spreadsheet can take either column.
+QByteArray sheetText(const QList<Sentence> &sentences)
+{
+    QString text;
+    for (const Sentence &s : sentences)
+        text += s.text() + QLatin1Char('\t') + s.brackets() + QLatin1Char('\n');
+    return text.toUtf8();
+}
+
+} // namespace
+
+Worksheet::Worksheet(grammar::SentenceRecord &record, QWidget *parent)
+    : QMainWindow(parent), rec(record)
+{
+    setObjectName(QStringLiteral("Worksheet"));
+    setWindowTitle(tr("Worksheet"));
+
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    auto *layout = new QVBoxLayout(client);
+    auto *splitter = new QSplitter(Qt::Vertical, client);
+    splitter->setChildrenCollapsible(false);
+    layout->addWidget(splitter);
+
+    auto *top = new QWidget(splitter);
+    auto *topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    treeCaption = new QLabel(top);
+    tree = new TreeView;
+    scroll = new QScrollArea(top);
+    scroll->setObjectName(QStringLiteral("treeArea"));
+    scroll->setWidget(tree);
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setBackgroundRole(QPalette::Base);
+    // The scroll area takes the focus (its arrow keys scroll a large tree), so it says what
+    // the tree says.
+    scroll->setAccessibleName(tree->accessibleName());
+    treeCaption->setBuddy(scroll);
+    topLayout->addWidget(treeCaption);
+    topLayout->addWidget(scroll, 1);
+
+    auto *bottom = new QWidget(splitter);
+    auto *bottomLayout = new QVBoxLayout(bottom);
+    bottomLayout->setContentsMargins(0, 0, 0, 0);
+    auto *listCaption = new QLabel(tr("Finished &sentences"), bottom);
+    list = new QListWidget(bottom);
+    list->setObjectName(QStringLiteral("sentences"));
+    list->setAccessibleName(tr("Finished sentences"));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    listCaption->setBuddy(list);
+    bottomLayout->addWidget(listCaption);
+    bottomLayout->addWidget(list, 1);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+
+    auto addAction = [this](QMenu *menu, const char *name, const QString &text, const QKeySequence &keys,
+                            void (Worksheet::*handler)()) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    savePictureAction = addAction(file, "savePicture", tr("Save &Picture…"), QKeySequence(), &Worksheet::savePicture);
+    saveWorksheetAction = addAction(file, "saveWorksheet", tr("&Save Worksheet…"), QKeySequence::Save, &Worksheet::saveWorksheet);
+    printAction = addAction(file, "print", tr("&Print…"), QKeySequence::Print, &Worksheet::print);
+    file->addSeparator();
+    QAction *closeAction = file->addAction(tr("&Close"));
+    closeAction->setShortcut(QKeySequence::Close);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    copyAction = addAction(edit, "copy", tr("&Copy"), QKeySequence::Copy, &Worksheet::copy);
+    copyBracketsAction = addAction(edit, "copyBrackets", tr("Copy as &Brackets"),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &Worksheet::copyBrackets);
+
+    connect(&rec, &grammar::SentenceRecord::changed, this, &Worksheet::recordChanged);
+    connect(list, &QListWidget::itemSelectionChanged, this, &Worksheet::showTree);
+    recordChanged();
+
+    // Wide enough for a long statement's tree at once, but never larger than the screen;
+    // a longer tree scrolls.
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(960, screen.width() * 9 / 10), std::min(560, screen.height() * 8 / 10));
+}
+
+void Worksheet::recordChanged()
+{
+    const QList<Sentence> &done = rec.finished();
+    for (int row = list->count(); row < done.size(); ++row)
+        list->addItem(entryText(row, done.at(row)));
+    // A sentence being built takes the tree over, so that every step shows as it happens.
+    if (rec.isBuilding())
+        list->clearSelection();
+    showTree();
+}
+
+std::optional<int> Worksheet::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return list->row(selected.first());
+}
+
+std::optional<Sentence> Worksheet::target() const
+{
+    const QList<Sentence> &done = rec.finished();
+    if (const std::optional<int> row = selectedRow(); row && *row < done.size())
+        return done.at(*row);
+    if (done.isEmpty())
+        return std::nullopt;
+    return done.last();
+}
+
+void Worksheet::showTree()
+{
+    const std::optional<int> row = selectedRow();
+    if (!row && rec.isBuilding()) {
+        tree->setSentence(rec.shown());
+        treeCaption->setText(tr("&Tree of the sentence being built"));
+    } else if (const std::optional<Sentence> s = target()) {
+        tree->setSentence(s);
+        treeCaption->setText(tr("&Tree of sentence %1").arg(row.value_or(int(rec.finished().size()) - 1) + 1));
+    } else {
+        tree->setSentence(std::nullopt);
+        treeCaption->setText(tr("&Tree"));
+    }
+    scroll->setAccessibleDescription(tree->accessibleDescription());
+
+    const bool any = !rec.finished().isEmpty();
+    for (QAction *action : {copyAction, copyBracketsAction, savePictureAction, saveWorksheetAction, printAction})
+        action->setEnabled(any);
+}
+
+void Worksheet::copy()
+{
+    if (const std::optional<Sentence> s = target())
+        QGuiApplication::clipboard()->setText(s->text());
+}
+
+void Worksheet::copyBrackets()
+{
+    if (const std::optional<Sentence> s = target())
+        QGuiApplication::clipboard()->setText(s->brackets());
+}
+
+bool Worksheet::saveFile(const QString &title, const QString &path, const std::function<bool(QIODevice &)> &write)
+{
+    QSaveFile file(path);
+    QString why;
+    if (!file.open(QIODevice::WriteOnly)) {
+        why = file.errorString();
+    } else if (!write(file)) {
+        why = file.errorString();
+        file.cancelWriting();
+    } else if (!file.commit()) {
+        why = file.errorString();
+    } else {
+        return true;
+    }
+    if (why.isEmpty())
+        why = tr("it could not be written");
+    dialogs->tellFailure(this, title, tr("The file \"%1\" was not saved: %2.").arg(QDir::toNativeSeparators(path), why));
+    return false;
+}
+
+void Worksheet::savePicture()
+{
+    const std::optional<Sentence> s = target();
+    if (!s)
+        return;
+    const QString title = tr("Save Picture");
+    const QString path = dialogs->saveFileName(this, title, QDir::home().filePath(QStringLiteral("sentence.svg")),
+                                               tr("SVG picture (*.svg);;PNG picture (*.png)"));
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
+        dialogs->tellFailure(this, title, tr("The file \"%1\" was not saved: a picture is saved as SVG or PNG, "
+                                             "so its name must end in .svg or .png.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+
+    const TreePicture picture(*s);
+    const QSizeF size = picture.size();
+    saveFile(title, path, [&](QIODevice &device) {
+        if (suffix == QLatin1String("svg")) {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&device);
+            svg.setSize(size.toSize());
+            svg.setViewBox(QRectF(QPointF(), size));
+            svg.setResolution(96);
+            svg.setTitle(s->text());
+            svg.setDescription(s->brackets());
+            QPainter painter;
+            if (!painter.begin(&svg))
+                return false;
+            painter.fillRect(QRectF(QPointF(), size), Qt::white);
+            picture.draw(painter);
+            return painter.end();
+        }
+        // Twice the screen's pixels, so that the picture stays sharp on a worksheet page.
+        QImage image((size * 2).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        picture.draw(painter);
+        painter.end();
+        return image.save(&device, "PNG");
+    });
+}
+
+void Worksheet::saveWorksheet()
+{
+    if (rec.finished().isEmpty())
+        return;
+    const QString title = tr("Save Worksheet");
+    const QString path = dialogs->saveFileName(this, title, QDir::home().filePath(QStringLiteral("worksheet.txt")),
+                                               tr("Text (*.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    const QByteArray text = sheetText(rec.finished());
+    saveFile(title, path, [&text](QIODevice &device) { return device.write(text) == text.size(); });
+}
+
+void Worksheet::print()
+{
+    if (rec.finished().isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("Worksheet"));
+    if (!dialogs->choosePrinter(this, printer))
+        return;
+    if (!printSheet(printer)) {
+        const QString where = printer.outputFileName().isEmpty()
+            ? tr("the printer \"%1\"").arg(printer.printerName())
+            : tr("the file \"%1\"").arg(QDir::toNativeSeparators(printer.outputFileName()));
+        dialogs->tellFailure(this, tr("Print"), tr("The worksheet was not printed: %1 could not be written.").arg(where));
+    }
+}
+
+bool Worksheet::printSheet(QPrinter &printer) const
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // Lay out in screen pixels (96 to the inch) and let the painter scale them to the
+    // printer's resolution; the fonts have pixel sizes, so they scale along.
+    const qreal scale = printer.resolution() / 96.0;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QSizeF room(page.width() / scale, page.height() / scale);
+    painter.scale(scale, scale);
+
+    QFont heading = classicFont(9.75, Bold);
+    const qreal headingHeight = QFontMetricsF(heading).height() + 6;
+    const qreal between = 18;
+    qreal y = 0;
+    const QList<Sentence> &done = rec.finished();
+    for (int row = 0; row < done.size(); ++row) {
+        const TreePicture picture(done.at(row));
+        // A tree wider or taller than the page is shrunk to fit it; none is enlarged.
+        const qreal fit = std::min({1.0, room.width() / picture.size().width(),
+                                    (room.height() - headingHeight) / picture.size().height()});
+        const qreal height = headingHeight + picture.size().height() * fit;
+        if (y > 0 && y + height > room.height()) {
+            if (!printer.newPage())
+                return false;
+            y = 0;
+        }
+        painter.setFont(heading);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, y, room.width(), headingHeight), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                         entryText(row, done.at(row)));
+        painter.save();
+        painter.translate(0, y + headingHeight);
+        painter.scale(fit, fit);
+        picture.draw(painter);
+        painter.restore();
+        y += height + between;
+    }
+    return painter.end();
+}
+
+} // namespace parsella
