@@ -1,0 +1,244 @@
+#include "app/frmGram1.h"
+#include "app/TreeView.h"
+#include "app/Worksheet.h"
+#include "core/Application.h"
+#include "grammar/SentenceRecord.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace parsella;
+using namespace parsella::grammar;
+
+// Answers the worksheet's questions as a learner would, and keeps the failures it reports.
+class ScriptedDialogs : public WorksheetDialogs
+{
+public:
+    QString fileName;     // empty: the learner cancels the file dialog
+    QString pdf;          // empty: the learner cancels the print dialog
+    QStringList failures;
+
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
+    void tellFailure(QWidget *, const QString &, const QString &message) override { failures << message; }
+};
+
+static void statement(SentenceRecord &r)
+{
+    r.begin(SentenceType::Statement);
+    r.setSubject(*nounPhrase({"the", "small", "dog"}));
+    r.setVerb(*verbGroup("walks"));
+    r.setComplement(*complement("here"));
+    r.end();
+}
+
+static void command(SentenceRecord &r)
+{
+    r.begin(SentenceType::Command);
+    r.setVerb(*verbGroup("be"));
+    r.setComplement(*complement("extremely fast"));
+    r.end();
+}
+
+static QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The worksheet window driven by a record written from code, as the sentence windows write it.
+class tst_Worksheet : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir temp;
+
+private slots:
+    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
+
+    // Every step shows at once, the tree is never smaller than its drawing, and only a
+    // sentence whose window closed complete is listed.
+    void followsTheSentenceBeingBuilt()
+    {
+        SentenceRecord r;
+        statement(r);
+        Worksheet w(r);
+        w.show();
+        auto *tree = w.findChild<TreeView *>("tree");
+        auto *list = w.findChild<QListWidget *>("sentences");
+        QCOMPARE(list->count(), 1); // finished before the window was first opened
+
+        list->setCurrentRow(0);
+        r.begin(SentenceType::Question);
+        QVERIFY(list->selectedItems().isEmpty()); // the sentence being built takes the tree over
+        const auto steps = std::vector<std::function<void()>>{
+            [&] { r.setDraftSubject(nounPhrase({"Which", "extremely"})); },
+            [&] { r.setSubject(*nounPhrase({"Which", "extremely", "interesting", "images"})); },
+            [&] { r.setDraftVerb(verbGroup("were")); },
+            [&] { r.acceptDraft(); },
+            [&] { r.setDraftComplement(complement("the delicious cookies")); },
+            [&] { r.dropDraft(); },
+        };
+        for (const auto &step : steps) {
+            step();
+            QCOMPARE(tree->sentence(), r.shown());
+            QCOMPARE(tree->accessibleDescription(), r.shown()->description());
+            QVERIFY(tree->width() >= TreePicture(*r.shown()).size().width());
+            QVERIFY(tree->height() >= TreePicture(*r.shown()).size().height());
+        }
+        r.end(); // closed without its complement: not listed
+        QCOMPARE(list->count(), 1);
+        command(r);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(1)->text(), QString("2. Command: be extremely fast!"));
+        QCOMPARE(tree->sentence()->text(), QString("be extremely fast!")); // the newest
+        list->setCurrentRow(0);
+        QCOMPARE(tree->sentence()->text(), QString("the small dog walks here."));
+    }
+
+    // Ctrl+C copies the sentence as its label showed it, Ctrl+Shift+C its brackets: the
+    // selected one, or the newest with nothing selected.
+    void copiesTheSelectedOrTheNewest()
+    {
+        SentenceRecord r;
+        statement(r);
+        command(r);
+        Worksheet w(r);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *list = w.findChild<QListWidget *>("sentences");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("be extremely fast!"));
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("the small dog walks here."));
+        QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]"));
+    }
+
+    void savesPicturesTheWorksheetAndAPrintout()
+    {
+        SentenceRecord r;
+        statement(r);
+        command(r);
+        Worksheet w(r);
+        ScriptedDialogs d;
+        w.setDialogs(d);
+
+        d.fileName = temp.filePath("tree.svg");
+        w.savePicture();
+        QSvgRenderer svg(d.fileName);
+        QVERIFY(svg.isValid());
+        QVERIFY(svg.defaultSize().width() > 100);
+
+        d.fileName = temp.filePath("tree.PNG");
+        w.savePicture();
+        QImage png(d.fileName);
+        QVERIFY(!png.isNull());
+        // The words are drawn: a complete sentence has black pixels somewhere.
+        bool black = false;
+        for (int y = 0; y < png.height() && !black; ++y)
+            for (int x = 0; x < png.width() && !black; ++x)
+                black = png.pixelColor(x, y) == Qt::black;
+        QVERIFY(black);
+
+        d.fileName = temp.filePath("sheet.txt");
+        w.saveWorksheet();
+        QCOMPARE(QString::fromUtf8(contents(d.fileName)),
+                 QString("the small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"
+                         "be extremely fast!\t[S [NP (you)] [VP [V be] [AdjP [AdvP [Adv extremely]] [Adj fast]]]]\n"));
+
+        d.pdf = temp.filePath("sheet.pdf");
+        w.print();
+        QVERIFY(contents(d.pdf).startsWith("%PDF"));
+        QCOMPARE(d.failures, QStringList());
+    }
+
+    // A cancelled dialog writes nothing; a failed save or print keeps the list, writes no
+    // half file and names the file that failed.
+    void cancelledAndFailedSavesLoseNothing()
+    {
+        SentenceRecord r;
+        statement(r);
+        Worksheet w(r);
+        ScriptedDialogs d;
+        w.setDialogs(d);
+        QTemporaryDir dir;
+        w.savePicture();
+        w.saveWorksheet();
+        w.print();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(d.failures, QStringList());
+
+        // Tests run as root, who may write anywhere: a folder that is really a file stops it.
+        const QString notAFolder = dir.filePath("plain");
+        QFile(notAFolder).open(QIODevice::WriteOnly);
+        for (const QString name : {"sheet.txt", "tree.svg", "tree.png"}) {
+            d.fileName = notAFolder + '/' + name;
+            if (d.fileName.endsWith(".txt"))
+                w.saveWorksheet();
+            else
+                w.savePicture();
+            QCOMPARE(d.failures.size(), 1);
+            QVERIFY2(d.failures.takeFirst().contains(QDir::toNativeSeparators(d.fileName)), qPrintable(name));
+        }
+        d.fileName = dir.filePath("tree.jpg"); // a picture only as SVG or PNG
+        w.savePicture();
+        QCOMPARE(d.failures.size(), 1);
+        QVERIFY(d.failures.takeFirst().contains("tree.jpg"));
+        d.pdf = notAFolder + "/sheet.pdf";
+        w.print();
+        QCOMPARE(d.failures.size(), 1);
+        QVERIFY(d.failures.takeFirst().contains("sheet.pdf"));
+
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain"});
+        QCOMPARE(w.findChild<QListWidget *>("sentences")->count(), 1);
+        QCOMPARE(r.finished().size(), 1);
+    }
+
+    // Made on its first opening only, then brought back; it never keeps the program running.
+    void openedFromTheMainWindowOnDemand()
+    {
+        frmGram1 main;
+        main.show();
+        QStringList menus;
+        for (const QAction *a : main.menuBar()->actions())
+            menus << a->text();
+        QCOMPARE(menus.last(), QString("&Worksheet"));
+        QVERIFY(!main.findChild<Worksheet *>());
+        main.findChild<QAction *>("worksheet")->trigger();
+        auto *sheet = main.findChild<Worksheet *>();
+        QVERIFY(sheet && sheet->isVisible() && sheet->isWindow());
+        QCOMPARE(sheet->windowTitle(), QString("Worksheet"));
+        sheet->close();
+        main.findChild<QAction *>("worksheet")->trigger();
+        QCOMPARE(main.findChildren<Worksheet *>(), QList<Worksheet *>{sheet});
+        QVERIFY(sheet->isVisible());
+
+        // Closing the main window ends the program even with the worksheet still shown.
+        QTimer::singleShot(0, &main, &QWidget::close);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+};
+
+QTEST_MAIN(tst_Worksheet)
+#include "tst_worksheet.moc"
