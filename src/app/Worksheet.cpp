@@ -134,10 +134,28 @@ Worksheet::Worksheet(grammar::SentenceRecord &record, QWidget *parent)
     connect(list, &QListWidget::itemSelectionChanged, this, &Worksheet::showTree);
     recordChanged();
 
-    // Wide enough for a long statement's tree at once, but never larger than the screen;
-    // a longer tree scrolls.
+    // Wide enough for the longest statement's tree at once, but never larger than the
+    // screen; on a small screen the tree scrolls.
     const QRect screen = this->screen()->availableGeometry();
-    resize(std::min(960, screen.width() * 9 / 10), std::min(560, screen.height() * 8 / 10));
+    resize(std::min(720, screen.width() * 9 / 10), std::min(560, screen.height() * 8 / 10));
+}
+
+void Worksheet::placeBeside(const QWidget *opener)
+{
+    const QRect screen = opener->screen()->availableGeometry();
+    const QRect beside = opener->frameGeometry();
+    const int gap = 8, frame = 12; // room for the window manager's frame, which is not ours to know
+    const int roomRight = screen.right() - beside.right() - gap - frame;
+    const int roomLeft = beside.left() - screen.left() - gap - frame;
+    // A narrower worksheet beside the main window beats a wide one over its buttons; a
+    // tree wider than the window scrolls.
+    if (std::max(roomRight, roomLeft) >= 400) {
+        resize(std::min(width(), std::max(roomRight, roomLeft)), height());
+        const int x = roomRight >= roomLeft ? beside.right() + gap : beside.left() - gap - frame - width();
+        move(x, std::clamp(beside.top(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
+        return;
+    }
+    move(std::max(screen.left(), screen.right() - width() - frame), screen.top());
 }
 
 void Worksheet::recordChanged()

@@ -43,6 +43,10 @@ public:
 
     void setDialogs(WorksheetDialogs &replacement) { dialogs = &replacement; }
 
+    // Moves the window beside `opener` if the screen has room there: the sentence windows
+    // open centred over the main window and would hide a worksheet placed over it.
+    void placeBeside(const QWidget *opener);
+
     // The finished sentence the actions work on: the selected one, or else the newest.
     std::optional<grammar::Sentence> target() const;
 

@@ -122,8 +122,10 @@ void frmGram1::about_Click()
 // the program and never keeps the program running on its own.
 void frmGram1::worksheet_Click()
 {
-    if (!sheet)
+    if (!sheet) {
         sheet = new Worksheet(rec, this);
+        sheet->placeBeside(this);
+    }
     sheet->show();
     sheet->raise();
     sheet->activateWindow();
