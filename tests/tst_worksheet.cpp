@@ -98,9 +98,10 @@ private slots:
         for (const auto &step : steps) {
             step();
             QCOMPARE(tree->sentence(), r.shown());
+            QCOMPARE(tree->isComplete(), r.recordedSentence()->isComplete()); // as the sentence label
             QCOMPARE(tree->accessibleDescription(), r.shown()->description());
-            QVERIFY(tree->width() >= TreePicture(*r.shown()).size().width());
-            QVERIFY(tree->height() >= TreePicture(*r.shown()).size().height());
+            QVERIFY(tree->width() >= TreePicture(*r.shown(), false).size().width());
+            QVERIFY(tree->height() >= TreePicture(*r.shown(), false).size().height());
         }
         r.end(); // closed without its complement: not listed
         QCOMPARE(list->count(), 1);

@@ -40,8 +40,8 @@ QFont TreePicture::font()
     return classicFont(9.75);
 }
 
-TreePicture::TreePicture(const grammar::Sentence &sentence)
-    : complete(sentence.isComplete())
+TreePicture::TreePicture(const grammar::Sentence &sentence, bool complete)
+    : complete(complete)
 {
     const QFont f = font();
     const QFontMetricsF metrics(f);
@@ -98,18 +98,19 @@ TreeView::TreeView(QWidget *parent)
     rebuild();
 }
 
-void TreeView::setSentence(const std::optional<grammar::Sentence> &sentence)
+void TreeView::setSentence(const std::optional<grammar::Sentence> &sentence, bool isComplete)
 {
-    if (sentence == shown)
+    if (sentence == shown && isComplete == complete)
         return;
     shown = sentence;
+    complete = isComplete;
     rebuild();
 }
 
 void TreeView::rebuild()
 {
     if (shown)
-        picture.emplace(*shown);
+        picture.emplace(*shown, complete);
     else
         picture.reset();
     setAccessibleDescription(shown ? shown->description() : emptyHint);

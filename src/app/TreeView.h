@@ -17,7 +17,9 @@ namespace parsella {
 class TreePicture
 {
 public:
-    explicit TreePicture(const grammar::Sentence &sentence);
+    // `complete` colours the words black, as the sentence label shows a complete sentence;
+    // otherwise they are red.
+    TreePicture(const grammar::Sentence &sentence, bool complete);
 
     QSizeF size() const { return layout.size; }
     // Draws the tree with its top-left corner at `origin`; the background is left as it is.
@@ -38,7 +40,10 @@ class TreeView : public QWidget
 public:
     explicit TreeView(QWidget *parent = nullptr);
 
-    void setSentence(const std::optional<grammar::Sentence> &sentence);
+    // While a picker is open the tree shows its draft, but the words take the colour of the
+    // sentence label, which the draft joins only once the picker's step succeeds.
+    void setSentence(const std::optional<grammar::Sentence> &sentence, bool complete);
+    bool isComplete() const { return complete; }
     const std::optional<grammar::Sentence> &sentence() const { return shown; }
 
     QSize sizeHint() const override;
@@ -51,6 +56,7 @@ private:
     void rebuild();
 
     std::optional<grammar::Sentence> shown;
+    bool complete = false;
     std::optional<TreePicture> picture;
 };
 

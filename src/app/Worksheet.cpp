@@ -191,13 +191,13 @@ void Worksheet::showTree()
 {
     const std::optional<int> row = selectedRow();
     if (!row && rec.isBuilding()) {
-        tree->setSentence(rec.shown());
+        tree->setSentence(rec.shown(), rec.recordedSentence()->isComplete());
         treeCaption->setText(tr("&Tree of the sentence being built"));
     } else if (const std::optional<Sentence> s = target()) {
-        tree->setSentence(s);
+        tree->setSentence(s, true);
         treeCaption->setText(tr("&Tree of sentence %1").arg(row.value_or(int(rec.finished().size()) - 1) + 1));
     } else {
-        tree->setSentence(std::nullopt);
+        tree->setSentence(std::nullopt, false);
         treeCaption->setText(tr("&Tree"));
     }
     scroll->setAccessibleDescription(tree->accessibleDescription());
@@ -256,7 +256,7 @@ void Worksheet::savePicture()
         return;
     }
 
-    const TreePicture picture(*s);
+    const TreePicture picture(*s, true);
     const QSizeF size = picture.size();
     saveFile(title, path, [&](QIODevice &device) {
         if (suffix == QLatin1String("svg")) {
@@ -332,7 +332,7 @@ bool Worksheet::printSheet(QPrinter &printer) const
     qreal y = 0;
     const QList<Sentence> &done = rec.finished();
     for (int row = 0; row < done.size(); ++row) {
-        const TreePicture picture(done.at(row));
+        const TreePicture picture(done.at(row), true);
         // A tree wider or taller than the page is shrunk to fit it; none is enlarged.
         const qreal fit = std::min({1.0, room.width() / picture.size().width(),
                                     (room.height() - headingHeight) / picture.size().height()});
