@@ -1,6 +1,7 @@
 // Renders every window in its design state, and the question and command windows in later
 // states too (controls that only appear then, the longest question), and the worksheet with
-// a sentence of each type in progress and finished, to PNG files, for looking at layouts by eye:
+// a sentence of each type in progress and finished, to PNG files, for looking at layouts by eye;
+// then what the worksheet saves and prints (worksheet-tree.svg, .png, worksheet.pdf):
 //   parsella_snapshots OUTDIR [SCALE]
 // Runs on any Qt platform, offscreen included.
 #include "app/frmCopyright.h"
@@ -23,6 +24,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QPixmap>
+#include <QPrinter>
 #include <QTimer>
 #include <functional>
 #include <list>
@@ -183,5 +185,32 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
         w->grab().save(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
     }
+
+    // What the worksheet saves and prints, without its dialogs: the newest tree as SVG and
+    // PNG, and every sentence printed to PDF.
+    struct ToFiles : WorksheetDialogs {
+        QString name;
+        QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return name; }
+        bool choosePrinter(QWidget *, QPrinter &printer) override
+        {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(name);
+            return true;
+        }
+        void tellFailure(QWidget *, const QString &, const QString &message) override { qWarning("%s", qPrintable(message)); }
+    } files;
+    SentenceRecord &r = records.emplace_back();
+    Worksheet sheet(r);
+    sheet.setDialogs(files);
+    statement(r, true);
+    question(r, true);
+    command(r, true);
+    longestStatement(r);
+    for (const char *name : {"worksheet-tree.svg", "worksheet-tree.png"}) {
+        files.name = out + QLatin1Char('/') + QLatin1String(name);
+        sheet.savePicture();
+    }
+    files.name = out + QStringLiteral("/worksheet.pdf");
+    sheet.print();
     return 0;
 }
