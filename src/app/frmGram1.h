@@ -26,7 +26,6 @@ public:
     explicit frmGram1(QWidget *parent = nullptr);
 
     SentenceState &state() { return st; }
-    grammar::SentenceRecord &record() { return rec; }
 
     // The system the help commands and the About box turn to; the real one unless a test
     // puts a recorder in its place.

@@ -9,10 +9,13 @@ SentenceRecord::SentenceRecord(QObject *parent)
 
 void SentenceRecord::update(const std::optional<Sentence> &newRecorded, const std::optional<Sentence> &newDraft)
 {
+    // A picker's draft accepted leaves the tree as it was, but the sentence label now shows
+    // it, and the label's colour is the tree's: a watcher must hear of that too.
     const std::optional<Sentence> before = shown();
+    const std::optional<Sentence> recordedBefore = recorded;
     recorded = newRecorded;
     draft = newDraft;
-    if (shown() != before)
+    if (shown() != before || recorded != recordedBefore)
         Q_EMIT changed();
 }
 

@@ -25,8 +25,8 @@ namespace parsella::grammar {
 // The parts come from the builders in grammar/Phrases.h, fed with the captions a window chose:
 // nounPhrase({"the", "small", "dog"}), verbGroup("will walk"), complement("here").
 //
-// Nothing is kept between runs. changed() is emitted when what is shown changes, or the
-// finished list grows.
+// Nothing is kept between runs. changed() is emitted when what is shown changes, when the
+// sentence as its label shows it changes, or when the finished list grows.
 class SentenceRecord : public QObject
 {
     Q_OBJECT
