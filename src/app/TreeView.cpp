@@ -19,7 +19,7 @@ const QColor branchColour(0x70, 0x70, 0x70);
 const QColor labelColour(0x20, 0x40, 0x80);
 const QColor understoodColour(0x70, 0x70, 0x70);
 
-const QString emptyHint = QObject::tr("Open a sentence window from the main window: the tree of the sentence you build grows here.");
+const QString emptyHint = QObject::tr("The tree of the sentence you build grows here.");
 
 grammar::TreeSpacing spacingFor(const QFont &font)
 {
