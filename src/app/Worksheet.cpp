@@ -106,8 +106,10 @@ Worksheet::Worksheet(grammar::SentenceRecord &record, QWidget *parent)
     listCaption->setBuddy(list);
     bottomLayout->addWidget(listCaption);
     bottomLayout->addWidget(list, 1);
+    // The tree gets most of the height; a few lines of the list are enough to pick from.
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({3000, 1000});
 
     auto addAction = [this](QMenu *menu, const char *name, const QString &text, const QKeySequence &keys,
                             void (Worksheet::*handler)()) {
