@@ -1,6 +1,6 @@
 #include "app/frmGram1.h"
-#include "core/Application.h"
 #include "sentences/frmDec.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "RecordingPlatform.h"
 
@@ -52,12 +52,10 @@ static void activate(QWidget *window)
     QTRY_COMPARE(QApplication::activeWindow(), window);
 }
 
-class tst_Keyboard : public QObject
+class tst_Keyboard : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     // "she walks here." from the main window, with Tab, the arrow keys, Space, Enter and Esc.
     void statementByKeysAlone()
     {
@@ -255,5 +253,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Keyboard)
+PARSELLA_GUI_TEST_MAIN(tst_Keyboard)
 #include "tst_keyboard.moc"

@@ -1,5 +1,5 @@
 #include "app/frmGram1.h"
-#include "core/Application.h"
+#include "GuiTest.h"
 #include "Driver.h"
 
 #include <QAction>
@@ -11,12 +11,10 @@ using namespace parsella;
 using namespace drive;
 
 // The hub a learner starts from: what it offers and how it opens the sentence windows.
-class tst_MainWindow : public QObject
+class tst_MainWindow : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void offersTheThreeSentenceTypesAndTheMenus()
     {
         frmGram1 w;
@@ -73,5 +71,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_MainWindow)
+PARSELLA_GUI_TEST_MAIN(tst_MainWindow)
 #include "tst_mainwindow.moc"

@@ -1,5 +1,5 @@
-#include "core/Application.h"
 #include "sentences/frmDec.h"
+#include "GuiTest.h"
 #include "Driver.h"
 
 #include <QPushButton>
@@ -10,7 +10,7 @@ using namespace drive;
 
 // Statements built through the real statement window and its real pickers, checked after
 // every step for what the learner sees: the sentence, its colour and the buttons on offer.
-class tst_Statement : public QObject
+class tst_Statement : public testsupport::GuiTest
 {
     Q_OBJECT
 
@@ -70,8 +70,6 @@ class tst_Statement : public QObject
     }
 
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void everyStepOfAStatement()
     {
         SentenceState st;
@@ -232,5 +230,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Statement)
+PARSELLA_GUI_TEST_MAIN(tst_Statement)
 #include "tst_statement.moc"
