@@ -2,8 +2,7 @@
 
 namespace nounphrases {
 
-// Where a group stands in the phrase; a walk only moves forward through it.
-static int position(const QString &group)
+int position(const QString &group)
 {
     if (group == QLatin1String("optCPN"))
         return 1;

@@ -16,6 +16,10 @@ struct Click {
 };
 using Path = QList<Click>;
 
+// Where a group stands in the phrase: 0 for the determiners and the proper noun, then the
+// common possessive, adverb, adjective and noun. A walk only moves forward through it.
+int position(const QString &group);
+
 // Replays every forward click path in a fresh generator and calls `visit` on each state
 // reached; a state with a noun ends its path, any other is extended by every enabled word
 // of the groups further on in the phrase.
