@@ -1,5 +1,7 @@
 #include "Sentences.h"
 
+#include <QTest>
+
 namespace sentences {
 
 bool clickCaption(QWidget *window, const QString &caption)
@@ -37,6 +39,31 @@ bool pickComplement(QWidget *window, const QString &complement)
         drive::button(picker, "cmdExit")->click();
     });
     return ran && clicked;
+}
+
+void choosePronoun(QWidget *window, int index)
+{
+    QVERIFY(drive::clickInto(drive::button(window, "cmdNPP"), [index](QWidget *picker) {
+        drive::clickOption(picker, "optNPP", index);
+        drive::button(picker, "cmdExit")->click();
+    }));
+}
+
+void chooseVerb(QWidget *window, int verb, int tense)
+{
+    QVERIFY(drive::clickInto(drive::button(window, "cmdVP"), [verb, tense](QWidget *picker) {
+        drive::clickOption(picker, "optTense", tense);
+        drive::clickOption(picker, "optVerb", verb);
+        drive::button(picker, "cmdExit")->click();
+    }));
+}
+
+void chooseComplement(QWidget *window, const char *group, int index)
+{
+    QVERIFY(drive::clickInto(drive::button(window, "cmdComp"), [group, index](QWidget *picker) {
+        drive::clickOption(picker, group, index);
+        drive::button(picker, "cmdExit")->click();
+    }));
 }
 
 bool leaveEmpty(QAbstractButton *button, void (*close)(QWidget *))

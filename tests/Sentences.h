@@ -24,6 +24,12 @@ QString pickVerb(QWidget *window, const QString &verb, const QString &tense = {}
 // Opens the complement picker, clicks `complement` and returns; false if that failed.
 bool pickComplement(QWidget *window, const QString &complement);
 
+// Open the pronoun, verb or complement picker, click the option button `index` of its group
+// (the tense first, for the verb) and return by "Return". A failed step fails the test.
+void choosePronoun(QWidget *window, int index);
+void chooseVerb(QWidget *window, int verb, int tense = 0);
+void chooseComplement(QWidget *window, const char *group, int index);
+
 // Opens a picker through `button` and leaves it by `close` without choosing anything.
 bool leaveEmpty(QAbstractButton *button, void (*close)(QWidget *));
 

@@ -2,6 +2,7 @@
 #include "sentences/frmDec.h"
 #include "GuiTest.h"
 #include "Driver.h"
+#include "Sentences.h"
 #include "RecordingPlatform.h"
 
 #include <QAccessible>
@@ -10,6 +11,7 @@
 
 using namespace parsella;
 using namespace drive;
+using namespace sentences;
 
 // A learner without a mouse presses keys on whatever has the keyboard focus in the window
 // in front; these send them there.
@@ -207,10 +209,7 @@ private slots:
                             + spoken(lbl, QAccessible::Description);
             };
             button(&w, "cmdSubj")->click();
-            QVERIFY(clickInto(button(&w, "cmdNPP"), [](QWidget *p) {
-                clickOption(p, "optNPP", 0); // I
-                button(p, "cmdExit")->click();
-            }));
+            choosePronoun(&w, 0); // I
             tell();
             button(&w, "cmdPred")->click();
             QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *v) {
@@ -218,10 +217,7 @@ private slots:
                 button(v, "cmdExit")->click();
             }));
             tell();
-            QVERIFY(clickInto(button(&w, "cmdComp"), [](QWidget *c) {
-                clickOption(c, "optAdj", 0); // ready
-                button(c, "cmdExit")->click();
-            }));
+            chooseComplement(&w, "optAdj", 0); // ready
             tell();
         });
         QVERIFY(ran);

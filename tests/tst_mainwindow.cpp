@@ -1,6 +1,7 @@
 #include "app/frmGram1.h"
 #include "GuiTest.h"
 #include "Driver.h"
+#include "Sentences.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -9,6 +10,7 @@
 
 using namespace parsella;
 using namespace drive;
+using namespace sentences;
 
 // The hub a learner starts from: what it offers and how it opens the sentence windows.
 class tst_MainWindow : public testsupport::GuiTest
@@ -43,10 +45,7 @@ private slots:
             QVERIFY(dec->isModal());
             QCOMPARE(dec->parentWidget(), &w);
             button(dec, "cmdSubj")->click();
-            QVERIFY(clickInto(button(dec, "cmdNPP"), [](QWidget *p) {
-                clickOption(p, "optNPP", 5);
-                button(p, "cmdExit")->click();
-            }));
+            choosePronoun(dec, 5);
             firstSubject = label(dec, "lblDecl")->text();
             button(dec, "cmdExit")->click();
         }));

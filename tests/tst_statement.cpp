@@ -1,12 +1,14 @@
 #include "sentences/frmDec.h"
 #include "GuiTest.h"
 #include "Driver.h"
+#include "Sentences.h"
 
 #include <QPushButton>
 #include <QTest>
 
 using namespace parsella;
 using namespace drive;
+using namespace sentences;
 
 // Statements built through the real statement window and its real pickers, checked after
 // every step for what the learner sees: the sentence, its colour and the buttons on offer.
@@ -22,31 +24,6 @@ class tst_Statement : public testsupport::GuiTest
         for (const char *name : {"cmdSubj", "cmdNP", "cmdNPP", "cmdPred", "cmdVP", "cmdComp", "cmdExit"})
             parts << look(button(w, name));
         return parts.join(' ');
-    }
-
-    static void choosePronoun(QWidget *w, int index)
-    {
-        QVERIFY(clickInto(button(w, "cmdNPP"), [index](QWidget *p) {
-            clickOption(p, "optNPP", index);
-            button(p, "cmdExit")->click();
-        }));
-    }
-
-    static void chooseVerb(QWidget *w, int verb, int tense = 0)
-    {
-        QVERIFY(clickInto(button(w, "cmdVP"), [verb, tense](QWidget *p) {
-            clickOption(p, "optTense", tense);
-            clickOption(p, "optVerb", verb);
-            button(p, "cmdExit")->click();
-        }));
-    }
-
-    static void chooseComplement(QWidget *w, const char *group, int index)
-    {
-        QVERIFY(clickInto(button(w, "cmdComp"), [group, index](QWidget *p) {
-            clickOption(p, group, index);
-            button(p, "cmdExit")->click();
-        }));
     }
 
     // Builds pronoun + verb (+ complement) and returns the label as the learner sees it.
