@@ -19,7 +19,7 @@ using namespace drive;
 // what English grammar says it must read. The grammar here is stated as rules (agreement,
 // the -s and -ed endings, the irregular verbs, what each kind of verb admits), independently
 // of the program's own tables.
-namespace grammar {
+namespace english {
 
 enum class Person { First = 1, Second = 2, Third = 3 };
 struct Agreement {
@@ -97,9 +97,9 @@ bool admits(const QString &verb, const QString &kind)
 
 bool needsComplement(const QString &verb) { return verb == "be"; }
 
-} // namespace grammar
+} // namespace english
 
-using namespace grammar;
+using namespace english;
 
 // One predicate: a verb by its button, a tense, and a complement (group and index) or none.
 struct Predicate {
