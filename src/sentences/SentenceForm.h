@@ -12,9 +12,9 @@ namespace parsella {
 // The label is rebuilt from the shared state after every successful step: red while the
 // sentence is incomplete, black with its closing mark once it is complete. Each step that
 // succeeds also takes the part its picker built into the state's record, so the record
-// always says what the label shows. A window of
-// the family differs only in its closing mark, in whether the subject leads the label
-// (a command has none) and in how its subject is made.
+// always says what the label shows. A window of the family differs only in its closing
+// mark, in whether the subject leads the label (a command has none) and in how its subject
+// is made.
 class SentenceForm : public Form
 {
     Q_OBJECT
