@@ -1,5 +1,7 @@
 #include "pickers/frmComp.h"
 
+#include "grammar/Phrases.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLabel>
@@ -83,7 +85,9 @@ void frmComp::optAdj_Click(int Index) { choose("optAdj", Index); }
 // The five groups act as one choice: at most one phrase is selected in the window.
 void frmComp::choose(const char *groupName, int index)
 {
-    st.xcomp1 = option(groupName, index)->text();
+    const QString phrase = option(groupName, index)->text();
+    st.xcomp1 = phrase;
+    st.record.setDraftComplement(grammar::complement(phrase));
     for (const char *other : groupsInOrder) {
         if (std::strcmp(other, groupName) != 0)
             clearSelection(group(other));

@@ -47,6 +47,7 @@ private:
     qint16 *selection(WordGroup g);
     void appendWord(const char *groupName, qint16 index, const QString &separator);
     void BuildNounPhrase();
+    QStringList chosenWords() const;
 
     // The chosen button of each group, 999 while nothing is chosen there. The proper noun
     // needs none: its button's selection is the record.
