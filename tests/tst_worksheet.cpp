@@ -1,8 +1,8 @@
 #include "app/frmGram1.h"
 #include "app/TreeView.h"
 #include "app/Worksheet.h"
-#include "core/Application.h"
 #include "grammar/SentenceRecord.h"
+#include "GuiTest.h"
 #include "Sentences.h"
 
 #include <QAction>
@@ -81,15 +81,13 @@ private:
 };
 
 // The worksheet window driven by a record written from code, as the sentence windows write it.
-class tst_Worksheet : public QObject
+class tst_Worksheet : public testsupport::GuiTest
 {
     Q_OBJECT
 
     QTemporaryDir temp;
 
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     // Every step shows at once, the tree is never smaller than its drawing, and only a
     // sentence whose window closed complete is listed.
     void followsTheSentenceBeingBuilt()
@@ -263,7 +261,65 @@ private slots:
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
     }
+
+    // Through the real windows: the tree grows word by word behind the sentence window and its
+    // pickers, which block the worksheet's input but not its painting; the statement is listed
+    // once its window closes complete, and an unfinished one is not.
+    void followsAStatementThroughTheRealWindows()
+    {
+        frmGram1 main;
+        main.show();
+        main.findChild<QAction *>("worksheet")->trigger();
+        auto *sheet = main.findChild<Worksheet *>();
+        auto *tree = sheet->findChild<TreeView *>("tree");
+        auto *list = sheet->findChild<QListWidget *>("sentences");
+        const auto said = [tree] { return tree->sentence() ? tree->sentence()->tree().saidWords().join(' ') : QString(); };
+        int paints = 0;
+        PaintCounter counter(tree, paints);
+
+        QString statement;
+        QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
+            QVERIFY(tree->sentence() && tree->sentence()->type == SentenceType::Statement);
+            button(dec, "cmdSubj")->click();
+            QVERIFY(clickInto(button(dec, "cmdNP"), [&](QWidget *np) {
+                for (const char *word : {"the", "small", "dog"}) {
+                    const int before = paints;
+                    QVERIFY(clickCaption(np, word));
+                    QCOMPARE(said(), label(np, "lblNP")->text());
+                    QTRY_VERIFY(paints > before);
+                }
+                button(np, "cmdExit")->click();
+            }));
+            button(dec, "cmdPred")->click();
+            QVERIFY(clickInto(button(dec, "cmdVP"), [&](QWidget *vp) {
+                for (const char *word : {"walk", "Future"}) {
+                    QVERIFY(clickCaption(vp, word));
+                    QCOMPARE(said(), "the small dog " + label(vp, "lblVerb")->text());
+                }
+                QVERIFY(!tree->isComplete()); // the sentence label is still red
+                button(vp, "cmdExit")->click();
+            }));
+            statement = label(dec, "lblDecl")->text();
+            QCOMPARE(said() + '.', statement);
+            QVERIFY(tree->isComplete());
+            QVERIFY(sheet->isVisible());
+            button(dec, "cmdExit")->click();
+        }));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), "1. Statement: " + statement);
+
+        QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
+            button(dec, "cmdSubj")->click();
+            QVERIFY(clickInto(button(dec, "cmdNPP"), [](QWidget *p) {
+                clickOption(p, "optNPP", 2);
+                button(p, "cmdExit")->click();
+            }));
+            button(dec, "cmdExit")->click();
+        }));
+        QCOMPARE(list->count(), 1);
+    }
+
 };
 
-QTEST_MAIN(tst_Worksheet)
+PARSELLA_GUI_TEST_MAIN(tst_Worksheet)
 #include "tst_worksheet.moc"

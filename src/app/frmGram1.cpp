@@ -123,7 +123,7 @@ void frmGram1::about_Click()
 void frmGram1::worksheet_Click()
 {
     if (!sheet) {
-        sheet = new Worksheet(rec, this);
+        sheet = new Worksheet(st.record, this);
         sheet->placeBeside(this);
     }
     sheet->show();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/SentenceState.h"
-#include "grammar/SentenceRecord.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -42,7 +41,6 @@ public:
 
 private:
     SentenceState st;
-    grammar::SentenceRecord rec;
     Platform *platform;
     // Made on first opening, so that start-up costs nothing more; kept, hidden, when closed.
     QPointer<Worksheet> sheet;
