@@ -1,12 +1,16 @@
 // From a click in a picker to the label (or, without a label, the state) that shows the
-// result. Each case opens its picker over the main window and clicks its buttons in turn,
-// so that every click changes what is shown. Two times per click:
+// result, and to the worksheet's tree. Each case opens its picker over the main window and
+// clicks its buttons in turn, so that every click changes what is shown. Two times per click:
 //   label:  button->click() and an immediate repaint of the label (the click itself is
-//           synchronous: the handler has set the text when click() returns);
+//           synchronous: the handler has set the text when click() returns), or of the
+//           worksheet's tree, laid out anew from the record the click wrote;
 //   window: button->click() and the event loop run until the window's repaint pass,
-//           which also redraws the options and headings the click changed.
+//           which also redraws the options and headings the click changed (for the
+//           worksheet: until the worksheet window's repaint pass).
 //   parsella_click_bench [RUNS]      (clicks per case, default 2000)
 #include "app/frmGram1.h"
+#include "app/TreeView.h"
+#include "app/Worksheet.h"
 #include "core/Application.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmNP.h"
@@ -57,6 +61,7 @@ struct ClickCase {
     const char *label; // shows the result; nullptr if only the state does
     // Whether what the learner sees (or the state) followed the click.
     std::function<bool(const SentenceState &, QWidget *, QAbstractButton *, const QString &before)> check;
+    bool worksheet = false; // times the worksheet's tree, which watches the record, instead of the label
 };
 
 QString labelText(QWidget *window, const char *name)
@@ -110,6 +115,18 @@ const std::vector<ClickCase> cases{
      [](const SentenceState &st, QWidget *w, QAbstractButton *b, const QString &) {
          return labelText(w, "lblNP") == "the " + b->text() && st.xnumb > 0;
      }},
+    {"frmNP", "noun -> worksheet",
+     [](SentenceState &st, QWidget *owner) {
+         st.record.begin(grammar::SentenceType::Statement); // as the statement window does
+         return std::make_unique<frmNP>(st, owner);
+     },
+     [](QWidget *w) { options(w, {"optArt"}).at(2)->click(); },
+     [](QWidget *w) { return options(w, {"optNoun"}); }, "lblNP",
+     [](const SentenceState &st, QWidget *w, QAbstractButton *, const QString &) {
+         const auto shown = st.record.shown();
+         return shown && shown->subject && shown->subject->saidWords().join(' ') == labelText(w, "lblNP");
+     },
+     true},
     {"frmNP", "determiner -> lblNP",
      [](SentenceState &st, QWidget *owner) { return std::make_unique<frmNP>(st, owner); },
      nullptr, [](QWidget *w) { return options(w, {"optPPN", "optPPA", "optArt"}); }, "lblNP",
@@ -149,7 +166,17 @@ Result run(const ClickCase &c, QWidget *host, int runs)
     if (c.setUp)
         c.setUp(window.get());
     const std::vector<QAbstractButton *> buttons = c.buttons(window.get());
-    auto *label = c.label ? window->findChild<QLabel *>(QLatin1String(c.label)) : nullptr;
+    QWidget *label = c.label ? window->findChild<QLabel *>(QLatin1String(c.label)) : nullptr;
+    // The worksheet as the learner keeps it open beside the picker, watching the record.
+    std::unique_ptr<Worksheet> sheet;
+    if (c.worksheet) {
+        sheet = std::make_unique<Worksheet>(st.record);
+        if (!bench::showAndWaitPainted(sheet.get())) {
+            result.ok = false;
+            return result;
+        }
+        label = sheet->findChild<TreeView *>();
+    }
     if (buttons.empty() || (c.label && !label)) {
         result.ok = false;
         return result;
@@ -189,7 +216,7 @@ Result run(const ClickCase &c, QWidget *host, int runs)
         QAbstractButton *b = nextButton();
         const QString before = labelText(window.get(), c.label);
         timer.start();
-        bench::PaintHook hook(window.get(), [&loop] {
+        bench::PaintHook hook(sheet ? static_cast<QWidget *>(sheet.get()) : window.get(), [&loop] {
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         }, true);
         guard.start(1000);
