@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QImage>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPrinter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -237,40 +236,18 @@ private slots:
         QCOMPARE(r.finished().size(), 1);
     }
 
-    // Made on its first opening only, then brought back; it never keeps the program running.
-    void openedFromTheMainWindowOnDemand()
-    {
-        frmGram1 main;
-        main.show();
-        QStringList menus;
-        for (const QAction *a : main.menuBar()->actions())
-            menus << a->text();
-        QCOMPARE(menus.last(), QString("&Worksheet"));
-        QVERIFY(!main.findChild<Worksheet *>());
-        main.findChild<QAction *>("worksheet")->trigger();
-        auto *sheet = main.findChild<Worksheet *>();
-        QVERIFY(sheet && sheet->isVisible() && sheet->isWindow());
-        QCOMPARE(sheet->windowTitle(), QString("Worksheet"));
-        sheet->close();
-        main.findChild<QAction *>("worksheet")->trigger();
-        QCOMPARE(main.findChildren<Worksheet *>(), QList<Worksheet *>{sheet});
-        QVERIFY(sheet->isVisible());
-
-        // Closing the main window ends the program even with the worksheet still shown.
-        QTimer::singleShot(0, &main, &QWidget::close);
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
-        QCOMPARE(QCoreApplication::exec(), 0);
-    }
-
-    // Through the real windows: the tree grows word by word behind the sentence window and its
-    // pickers, which block the worksheet's input but not its painting; the statement is listed
-    // once its window closes complete, and an unfinished one is not.
+    // Through the real windows: the worksheet is made when first opened; the tree grows word by
+    // word behind the sentence window and its pickers, which block the worksheet's input but not
+    // its painting; the statement is listed once its window closes complete, an unfinished one
+    // is not; and the worksheet never keeps the program running.
     void followsAStatementThroughTheRealWindows()
     {
         frmGram1 main;
         main.show();
+        QVERIFY(!main.findChild<Worksheet *>());
         main.findChild<QAction *>("worksheet")->trigger();
         auto *sheet = main.findChild<Worksheet *>();
+        QVERIFY(sheet && sheet->isVisible() && sheet->isWindow());
         auto *tree = sheet->findChild<TreeView *>("tree");
         auto *list = sheet->findChild<QListWidget *>("sentences");
         const auto said = [tree] { return tree->sentence() ? tree->sentence()->tree().saidWords().join(' ') : QString(); };
@@ -317,8 +294,15 @@ private slots:
             button(dec, "cmdExit")->click();
         }));
         QCOMPARE(list->count(), 1);
-    }
 
+        sheet->close();
+        main.findChild<QAction *>("worksheet")->trigger();
+        QCOMPARE(main.findChildren<Worksheet *>(), QList<Worksheet *>{sheet});
+        QVERIFY(sheet->isVisible() && list->count() == 1);
+        QTimer::singleShot(0, &main, &QWidget::close);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
 };
 
 PARSELLA_GUI_TEST_MAIN(tst_Worksheet)
