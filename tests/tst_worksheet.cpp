@@ -15,6 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace parsella;
 using namespace parsella::grammar;
@@ -188,9 +192,14 @@ private slots:
                  QString("the small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"
                          "be extremely fast!\t[S [NP (you)] [VP [V be] [AdjP [AdvP [Adv extremely]] [Adj fast]]]]\n"));
 
+        // Twelve trees do not fit one page: the printout goes on to more pages.
+        for (int i = 0; i < 10; ++i)
+            statement(r);
         d.pdf = temp.filePath("sheet.pdf");
         w.print();
-        QVERIFY(contents(d.pdf).startsWith("%PDF"));
+        const QByteArray pdf = contents(d.pdf);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(pdf.count("/Type /Page\n") > 1);
         QCOMPARE(d.failures, QStringList());
     }
 
@@ -231,6 +240,29 @@ private slots:
         QCOMPARE(d.failures.size(), 1);
         QVERIFY(d.failures.takeFirst().contains("sheet.pdf"));
 
+#ifdef Q_OS_UNIX
+        // A disk that fills up: with the file size limit at nothing, every write to a file fails,
+        // even the last one, which a small file makes only when it is committed.
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit full = before;
+        full.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &full);
+        for (const QString name : {"sheet.txt", "tree.svg", "tree.png"}) {
+            d.fileName = dir.filePath(name);
+            if (name.endsWith(".txt"))
+                w.saveWorksheet();
+            else
+                w.savePicture();
+        }
+        d.pdf = dir.filePath("sheet.pdf");
+        w.print();
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(d.failures.size(), 4);
+        QVERIFY(d.failures.takeFirst().contains("sheet.txt"));
+        d.failures.clear();
+#endif
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain"});
         QCOMPARE(w.findChild<QListWidget *>("sentences")->count(), 1);
         QCOMPARE(r.finished().size(), 1);

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -38,6 +39,8 @@ QString WorksheetDialogs::saveFileName(QWidget *parent, const QString &title, co
 bool WorksheetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
+    // Every sentence is printed; a range of pages would be offered and then not kept.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -227,7 +230,9 @@ bool Worksheet::saveFile(const QString &title, const QString &path, const std::f
     QString why;
     if (!file.open(QIODevice::WriteOnly)) {
         why = file.errorString();
-    } else if (!write(file)) {
+    } else if (!write(file) || !file.flush()) {
+        // A small file sits in the write buffer until the flush, and a flush that fails on a
+        // full disk is not held against the commit, which would put an empty file in place.
         why = file.errorString();
         file.cancelWriting();
     } else if (!file.commit()) {
@@ -308,23 +313,33 @@ void Worksheet::print()
     printer.setDocName(tr("Worksheet"));
     if (!dialogs->choosePrinter(this, printer))
         return;
-    if (!printSheet(printer)) {
-        const QString where = printer.outputFileName().isEmpty()
-            ? tr("the printer \"%1\"").arg(printer.printerName())
-            : tr("the file \"%1\"").arg(QDir::toNativeSeparators(printer.outputFileName()));
-        dialogs->tellFailure(this, tr("Print"), tr("The worksheet was not printed: %1 could not be written.").arg(where));
+    // A PDF is a file like any other the worksheet writes: whole or not at all, and a full disk
+    // is reported, which the printer's own PDF output would pass over in silence.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        saveFile(tr("Print"), printer.outputFileName(), [&](QIODevice &device) {
+            QPdfWriter pdf(&device);
+            pdf.setTitle(printer.docName());
+            pdf.setPageLayout(printer.pageLayout());
+            pdf.setResolution(printer.resolution());
+            return printSheet(pdf);
+        });
+        return;
     }
+    if (!printSheet(printer))
+        dialogs->tellFailure(this, tr("Print"),
+                             tr("The worksheet was not printed: the printer \"%1\" could not be used.").arg(printer.printerName()));
 }
 
-bool Worksheet::printSheet(QPrinter &printer) const
+bool Worksheet::printSheet(QPagedPaintDevice &printer) const
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     // Lay out in screen pixels (96 to the inch) and let the painter scale them to the
     // printer's resolution; the fonts have pixel sizes, so they scale along.
-    const qreal scale = printer.resolution() / 96.0;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int resolution = printer.logicalDpiX();
+    const qreal scale = resolution / 96.0;
+    const QRectF page = printer.pageLayout().paintRectPixels(resolution);
     const QSizeF room(page.width() / scale, page.height() / scale);
     painter.scale(scale, scale);
 

@@ -11,6 +11,7 @@ class QAction;
 class QIODevice;
 class QLabel;
 class QListWidget;
+class QPagedPaintDevice;
 class QPrinter;
 class QScrollArea;
 
@@ -56,9 +57,9 @@ public:
     void saveWorksheet();
     void print();
 
-    // Every finished sentence with its tree, laid out on the printer's pages.
-    // False if the printer (or the PDF file) could not be written.
-    bool printSheet(QPrinter &printer) const;
+    // Every finished sentence with its tree, laid out on the pages of a printer or a PDF.
+    // False if it could not be used.
+    bool printSheet(QPagedPaintDevice &printer) const;
 
 private:
     void recordChanged();
