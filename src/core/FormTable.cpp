@@ -68,10 +68,14 @@ unsigned textColour(const QWidget *widget)
     return unsigned(c.red()) | unsigned(c.green()) << 8 | unsigned(c.blue()) << 16;
 }
 
-void showCompleteness(QWidget *display, bool complete)
+void showCompleteness(QWidget *display, bool complete, const QString &explanation)
 {
     setTextColour(display, complete ? colour::black : colour::red);
-    display->setAccessibleDescription(complete ? QObject::tr("complete") : QObject::tr("incomplete"));
+    display->setToolTip(explanation);
+    if (complete)
+        display->setAccessibleDescription(QObject::tr("complete"));
+    else
+        display->setAccessibleDescription(explanation.isEmpty() ? QObject::tr("incomplete") : explanation);
 }
 
 static void setBackground(QWidget *widget, unsigned bgrValue)

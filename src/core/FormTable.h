@@ -101,8 +101,10 @@ void buildForm(QWidget *window, QWidget *client, const WindowDesign &design);
 QString arrayMemberName(const char *name, int index);
 
 // Shows a sentence or phrase as incomplete (red) or complete (black), and tells a screen
-// reader the same, since the colour says nothing to a learner who cannot see it.
-void showCompleteness(QWidget *display, bool complete);
+// reader the same, since the colour says nothing to a learner who cannot see it. A sentence
+// label also says why: `explanation` is what it still needs, or that it is complete. It is
+// the label's tool tip, and while the label is red it is what a screen reader is told.
+void showCompleteness(QWidget *display, bool complete, const QString &explanation = QString());
 
 // Sets the text colour of a label or an option button.
 void setTextColour(QWidget *widget, unsigned bgrValue);

@@ -28,8 +28,9 @@ public:
     void cmdExit_Click();
 
 protected:
-    // Shows the subject alone, red: the sentence has begun but has no verb yet.
-    void showSubject();
+    // Shows the subject alone, red: the sentence has begun but has no verb yet. `need` is what
+    // an unfinished subject still lacks; a finished one needs its verb.
+    void showSubject(const QString &need = QString());
 
     QLabel *lblDecl;
     QPushButton *cmdPred;
