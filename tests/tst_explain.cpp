@@ -125,7 +125,7 @@ private slots:
             "“walk” takes no object; it takes a place: here, by the sea…",
             "The question word “Which” stays: to change it, start a new question.",
             "“extremely” needs an adjective: small, interesting, pretty…",
-            "“Which extremely pretty images” needs a verb: press Predicate, then choose one.",
+            "“Which extremely pretty images” needs a verb next: press Predicate.",
         }));
     }
 

@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(sentence, QString("she walks here."));
         QCOMPARE(name, QString("Sentence"));
         QCOMPARE(descriptionBefore, QString());
-        QCOMPARE(descriptionWithSubject, QString("“she” needs a verb: press Predicate, then choose one."));
+        QCOMPARE(descriptionWithSubject, QString("“she” needs a verb next: press Predicate."));
         QCOMPARE(descriptionAfter, QString("complete"));
         QVERIFY(system.calls.isEmpty());
     }
@@ -227,7 +227,7 @@ private slots:
             tell();
         });
         QVERIFY(ran);
-        QCOMPARE(told, (QStringList{"I|Sentence|“I” needs a verb: press Predicate, then choose one.",
+        QCOMPARE(told, (QStringList{"I|Sentence|“I” needs a verb next: press Predicate.",
                                     "I am|Sentence|“am” needs a complement: ready, here, by the sea…",
                                     "I am ready.|Sentence|complete"}));
     }

@@ -257,7 +257,7 @@ QString complementRefusal(const QString &verb, const VerbComplements &takes, Com
 
 QString subjectNeedsVerb(const QString &subject)
 {
-    return QStringLiteral("%1 needs a verb: press Predicate, then choose one.").arg(quoted(subject));
+    return QStringLiteral("%1 needs a verb next: press Predicate.").arg(quoted(subject));
 }
 
 QString verbNeedsComplement(const QString &verbForm, const VerbComplements &takes)
