@@ -1,6 +1,12 @@
 #include "Driver.h"
 
 #include <QDialog>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 
 namespace drive {
@@ -55,6 +61,29 @@ void clickOption(QWidget *window, const char *group, int index)
     b->click();
 }
 
+QAbstractButton *optionShowing(const QWidget *window, const QString &caption)
+{
+    const auto options = window->findChildren<QRadioButton *>();
+    for (QRadioButton *option : options)
+        if (option->text() == caption)
+            return option;
+    return nullptr;
+}
+
+QStringList captions(const QWidget *window, const char *group, const std::function<bool(const QAbstractButton *)> &which)
+{
+    auto *g = window->findChild<QButtonGroup *>(QLatin1String(group));
+    if (!g)
+        return {QStringLiteral("missing group ") + QLatin1String(group)};
+    QList<QAbstractButton *> buttons = g->buttons();
+    std::sort(buttons.begin(), buttons.end(), [g](auto *x, auto *y) { return g->id(x) < g->id(y); });
+    QStringList out;
+    for (const QAbstractButton *b : std::as_const(buttons))
+        if (!which || which(b))
+            out << b->text();
+    return out;
+}
+
 QString look(const QWidget *control)
 {
     if (!control)
@@ -86,6 +115,59 @@ QList<int> enabledIds(const QWidget *window, const char *group)
 QList<int> checkedIds(const QWidget *window, const char *group)
 {
     return idsWhere(window, group, [](const QAbstractButton *b) { return b->isChecked(); });
+}
+
+QString clippedCaption(const QWidget *w)
+{
+    const QFontMetrics fm(w->font());
+    const QStyle *style = w->style();
+    const auto report = [w](const QString &text, const QSize &need, const QSize &have) {
+        return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+            .arg(w->objectName(), text)
+            .arg(need.width()).arg(need.height()).arg(have.width()).arg(have.height());
+    };
+    if (auto *l = qobject_cast<const QLabel *>(w)) {
+        // Inside the frame; an empty label still needs room for its frame.
+        const QSize need(fm.horizontalAdvance(l->text()), l->text().isEmpty() ? 0 : fm.height());
+        const QRect have = l->contentsRect();
+        if (need.width() > have.width() || need.height() > have.height())
+            return report(l->text(), need, have.size());
+    } else if (auto *r = qobject_cast<const QRadioButton *>(w)) {
+        // Beside the indicator, in the place the style gives the text, inside the button.
+        QStyleOptionButton opt;
+        opt.initFrom(r);
+        opt.text = r->text();
+        const QRect text = style->subElementRect(QStyle::SE_RadioButtonContents, &opt, r);
+        const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r)
+                              + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, r);
+        const QSize need(fm.horizontalAdvance(r->text()), fm.height());
+        if (need.width() > text.width() || need.height() > text.height() || !r->rect().contains(text)
+            || indicator + need.width() > r->width())
+            return report(r->text(), need, text.size());
+    } else if (auto *b = qobject_cast<const QPushButton *>(w)) {
+        // With the style's margin on either side.
+        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+        const QSize need(fm.horizontalAdvance(b->text()) + 2 * margin, fm.height());
+        if (need.width() > b->width() || need.height() > b->height())
+            return report(b->text(), need, b->size());
+    } else if (auto *g = qobject_cast<const QGroupBox *>(w)) {
+        // The title in the place the style gives it, inside the frame; even an untitled frame
+        // is at least a line of text high.
+        const QSize need(fm.horizontalAdvance(g->title()), fm.height());
+        if (need.width() > g->width() || need.height() > g->height())
+            return report(g->title(), need, g->size());
+        if (g->title().isEmpty())
+            return {};
+        QStyleOptionGroupBox opt;
+        opt.initFrom(g);
+        opt.text = g->title();
+        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        opt.textAlignment = g->alignment();
+        const QRect label = style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+        if (need.width() > label.width() || !g->rect().contains(label))
+            return report(g->title(), need, label.size());
+    }
+    return {};
 }
 
 bool isRed(const QWidget *label)

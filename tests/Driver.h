@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 
@@ -49,12 +50,24 @@ QLabel *label(const QWidget *window, const char *name);
 // Clicks the option button `index` of the control array `group`.
 void clickOption(QWidget *window, const char *group, int index);
 
+// The option button of `window` that shows `caption`, or null.
+QAbstractButton *optionShowing(const QWidget *window, const QString &caption);
+
+// The captions of the control array `group` in index order, of the buttons `which` accepts
+// (all if none is given); "missing group ..." if the window has no such array.
+QStringList captions(const QWidget *window, const char *group,
+                     const std::function<bool(const QAbstractButton *)> &which = {});
+
 // "shown", "hidden", "disabled" or "enabled": what a learner sees of a control.
 QString look(const QWidget *control);
 
 // The ids of the buttons of a group that are enabled (or checked), in ascending order.
 QList<int> enabledIds(const QWidget *window, const char *group);
 QList<int> checkedIds(const QWidget *window, const char *group);
+
+// What of the control's caption a learner cannot see, as drawn in its style and fonts; empty
+// when the caption fits. Labels, option buttons, command buttons and frame titles have one.
+QString clippedCaption(const QWidget *control);
 
 bool isRed(const QWidget *label);
 bool isBlack(const QWidget *label);

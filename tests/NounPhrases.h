@@ -16,43 +16,13 @@ struct Click {
 };
 using Path = QList<Click>;
 
-// Where a group stands in the phrase; a walk only moves forward through it.
-inline int position(const QString &group)
-{
-    if (group == QLatin1String("optCPN"))
-        return 1;
-    if (group == QLatin1String("optAdv"))
-        return 2;
-    if (group == QLatin1String("optAdj"))
-        return 3;
-    if (group == QLatin1String("optNoun"))
-        return 4;
-    return 0; // the determiners and the proper noun
-}
+// Where a group stands in the phrase: 0 for the determiners and the proper noun, then the
+// common possessive, adverb, adjective and noun. A walk only moves forward through it.
+int position(const QString &group);
 
 // Replays every forward click path in a fresh generator and calls `visit` on each state
 // reached; a state with a noun ends its path, any other is extended by every enabled word
 // of the groups further on in the phrase.
-inline void walk(parsella::SentenceState &st, const std::function<void(const Path &, QWidget &)> &visit)
-{
-    static const char *const groups[] = {"optArt", "optCPN", "optPPN", "optPPA", "optAdv", "optAdj", "optNoun", "optPN"};
-    QList<Path> pending{{}};
-    while (!pending.isEmpty()) {
-        const Path path = pending.takeLast();
-        parsella::frmNP w(st, nullptr);
-        for (const Click &c : path)
-            drive::option(&w, c.group, c.index)->click();
-        visit(path, w);
-        if (st.xnumb > 0)
-            continue;
-        const int last = path.isEmpty() ? -1 : position(QLatin1String(path.last().group));
-        for (const char *g : groups) {
-            if (position(QLatin1String(g)) <= last)
-                continue;
-            for (int id : drive::enabledIds(&w, g))
-                pending.append(path + Path{{g, id}});
-        }
-    }
-}
+void walk(parsella::SentenceState &st, const std::function<void(const Path &, QWidget &)> &visit);
 
 } // namespace nounphrases

@@ -1,7 +1,7 @@
 #include "app/frmGram1.h"
-#include "core/Application.h"
 #include "sentences/frmDec.h"
 #include "sentences/frmImp.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "Sentences.h"
 
@@ -24,12 +24,10 @@ static void checkDesignState(QWidget *w)
     QCOMPARE(steps(w), start);
 }
 
-class tst_Command : public QObject
+class tst_Command : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void opensAtPredicate()
     {
         SentenceState st;
@@ -201,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Command)
+PARSELLA_GUI_TEST_MAIN(tst_Command)
 #include "tst_command.moc"

@@ -1,10 +1,10 @@
-#include "core/Application.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmNPP.h"
 #include "pickers/frmVerb.h"
 #include "sentences/frmDec.h"
 #include "sentences/frmImp.h"
 #include "sentences/frmInt.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "NounPhrases.h"
 
@@ -109,7 +109,7 @@ struct Predicate {
     int comp = -1;
 };
 
-class tst_EverySentence : public QObject
+class tst_EverySentence : public testsupport::GuiTest
 {
     Q_OBJECT
 
@@ -117,14 +117,6 @@ class tst_EverySentence : public QObject
     QMap<QString, QStringList> complements;  // phrases of each complement group, by button
     QList<Predicate> allPredicates;
     int built = 0;
-
-    static QStringList captionsOf(const QWidget *w, const char *group)
-    {
-        QStringList all;
-        for (int i = 0; QAbstractButton *b = option(w, group, i); ++i)
-            all << b->text();
-        return all;
-    }
 
     QString expected(const QString &subject, Agreement a, const Predicate &p, QChar closing, bool command) const
     {
@@ -171,7 +163,6 @@ class tst_EverySentence : public QObject
 private slots:
     void initTestCase()
     {
-        configureApplication(*qobject_cast<QApplication *>(qApp));
         // The words themselves come from the windows; which of them go together is grammar.
         SentenceState st;
         openModal<frmVerb>(st, [&](frmVerb &w) {
@@ -180,8 +171,7 @@ private slots:
         });
         openModal<frmComp>(st, [&](frmComp &w) {
             for (const char *g : {"optPP", "optAdv", "optNP", "optPresP", "optAdj"})
-                for (QAbstractButton *b : w.findChild<QButtonGroup *>(g)->buttons())
-                    complements[g] << b->text();
+                complements[g] = captions(&w, g);
         });
         for (int v = 0; v < verbs.size(); ++v)
             for (Tense t : {Tense::Present, Tense::Past, Tense::Future}) {
@@ -269,9 +259,9 @@ private slots:
         SentenceState probe;
         QStringList adverbs, adjectives, nouns;
         openModal<frmInt>(probe, [&](frmInt &w) {
-            adverbs = captionsOf(&w, "optAdv");
-            adjectives = captionsOf(&w, "optAdj");
-            nouns = captionsOf(&w, "optNoun");
+            adverbs = captions(&w, "optAdv");
+            adjectives = captions(&w, "optAdj");
+            nouns = captions(&w, "optNoun");
         });
 
         // A subject is a click path: "Who", or "Which" (adverb and adjective, or an adjective
@@ -339,5 +329,5 @@ private slots:
     void cleanupTestCase() { qInfo("%d sentences built and checked", built); }
 };
 
-QTEST_MAIN(tst_EverySentence)
+PARSELLA_GUI_TEST_MAIN(tst_EverySentence)
 #include "tst_everysentence.moc"

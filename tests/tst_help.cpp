@@ -2,7 +2,7 @@
 #include "app/frmCopyright.h"
 #include "app/frmGram1.h"
 #include "app/HelpDocuments.h"
-#include "core/Application.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "RecordingPlatform.h"
 
@@ -31,7 +31,7 @@ public slots:
 
 // The help and grammar commands and the About box, with the system replaced by a recorder:
 // what each command hands on, for each platform, from awkward program directories.
-class tst_Help : public QObject
+class tst_Help : public testsupport::GuiTest
 {
     Q_OBJECT
 
@@ -61,7 +61,6 @@ class tst_Help : public QObject
 private slots:
     void initTestCase()
     {
-        configureApplication(*qobject_cast<QApplication *>(qApp));
         QVERIFY(temp.isValid());
     }
 
@@ -307,5 +306,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Help)
+PARSELLA_GUI_TEST_MAIN(tst_Help)
 #include "tst_help.moc"

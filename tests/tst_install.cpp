@@ -1,5 +1,5 @@
 #include "app/frmGram1.h"
-#include "core/Application.h"
+#include "GuiTest.h"
 #include "RecordingPlatform.h"
 
 #include <QAction>
@@ -16,7 +16,7 @@ using namespace parsella;
 
 // Installs this build into a temporary prefix, as a package or `cmake --install` would, and
 // checks that the tree holds what the program and the desktop need.
-class tst_Install : public QObject
+class tst_Install : public testsupport::GuiTest
 {
     Q_OBJECT
 
@@ -34,7 +34,6 @@ class tst_Install : public QObject
 private slots:
     void initTestCase()
     {
-        configureApplication(*qobject_cast<QApplication *>(qApp));
         QVERIFY(temp.isValid());
         // Blanks and non-ASCII characters in the prefix, as in "C:\Program Files\…".
         prefix = temp.path() + QStringLiteral("/Program Files \u00FC");
@@ -110,5 +109,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Install)
+PARSELLA_GUI_TEST_MAIN(tst_Install)
 #include "tst_install.moc"

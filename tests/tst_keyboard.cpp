@@ -1,7 +1,8 @@
 #include "app/frmGram1.h"
-#include "core/Application.h"
 #include "sentences/frmDec.h"
+#include "GuiTest.h"
 #include "Driver.h"
+#include "Sentences.h"
 #include "RecordingPlatform.h"
 
 #include <QAccessible>
@@ -10,6 +11,7 @@
 
 using namespace parsella;
 using namespace drive;
+using namespace sentences;
 
 // A learner without a mouse presses keys on whatever has the keyboard focus in the window
 // in front; these send them there.
@@ -52,12 +54,10 @@ static void activate(QWidget *window)
     QTRY_COMPARE(QApplication::activeWindow(), window);
 }
 
-class tst_Keyboard : public QObject
+class tst_Keyboard : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     // "she walks here." from the main window, with Tab, the arrow keys, Space, Enter and Esc.
     void statementByKeysAlone()
     {
@@ -209,10 +209,7 @@ private slots:
                             + spoken(lbl, QAccessible::Description);
             };
             button(&w, "cmdSubj")->click();
-            QVERIFY(clickInto(button(&w, "cmdNPP"), [](QWidget *p) {
-                clickOption(p, "optNPP", 0); // I
-                button(p, "cmdExit")->click();
-            }));
+            choosePronoun(&w, 0); // I
             tell();
             button(&w, "cmdPred")->click();
             QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *v) {
@@ -220,10 +217,7 @@ private slots:
                 button(v, "cmdExit")->click();
             }));
             tell();
-            QVERIFY(clickInto(button(&w, "cmdComp"), [](QWidget *c) {
-                clickOption(c, "optAdj", 0); // ready
-                button(c, "cmdExit")->click();
-            }));
+            chooseComplement(&w, "optAdj", 0); // ready
             tell();
         });
         QVERIFY(ran);
@@ -256,5 +250,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Keyboard)
+PARSELLA_GUI_TEST_MAIN(tst_Keyboard)
 #include "tst_keyboard.moc"

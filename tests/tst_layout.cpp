@@ -1,6 +1,5 @@
 #include "app/frmCopyright.h"
 #include "app/frmGram1.h"
-#include "core/Application.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmNP.h"
 #include "pickers/frmNPP.h"
@@ -8,6 +7,7 @@
 #include "sentences/frmDec.h"
 #include "sentences/frmImp.h"
 #include "sentences/frmInt.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "NounPhrases.h"
 #include "RecordingPlatform.h"
@@ -15,9 +15,6 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -28,57 +25,11 @@ using namespace drive;
 // No caption or sentence may be cut off: every control must show all of its text, in the
 // states a learner can reach, including the display labels holding the longest text each can
 // hold. Runs at the default scale and again with QT_SCALE_FACTOR=2.
-class tst_Layout : public QObject
+class tst_Layout : public testsupport::GuiTest
 {
     Q_OBJECT
 
     static int width(const QWidget *w, const QString &text) { return QFontMetrics(w->font()).horizontalAdvance(text); }
-
-    // What of `w`'s text does not fit, or an empty string.
-    static QString clipped(const QWidget *w)
-    {
-        const QFontMetrics fm(w->font());
-        QStyle *style = w->style();
-        const auto report = [w](const QString &text, const QSize &need, const QSize &have) {
-            return QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
-                .arg(w->objectName(), text)
-                .arg(need.width()).arg(need.height()).arg(have.width()).arg(have.height());
-        };
-        if (auto *l = qobject_cast<const QLabel *>(w)) {
-            if (l->text().isEmpty())
-                return {};
-            const QSize need(fm.horizontalAdvance(l->text()), fm.height());
-            const QRect have = l->contentsRect();
-            if (need.width() > have.width() || need.height() > have.height())
-                return report(l->text(), need, have.size());
-        } else if (auto *r = qobject_cast<const QRadioButton *>(w)) {
-            QStyleOptionButton opt;
-            opt.initFrom(r);
-            opt.text = r->text();
-            const QRect text = style->subElementRect(QStyle::SE_RadioButtonContents, &opt, r);
-            const QSize need(fm.horizontalAdvance(r->text()), fm.height());
-            if (need.width() > text.width() || need.height() > text.height() || !r->rect().contains(text))
-                return report(r->text(), need, text.size());
-        } else if (auto *b = qobject_cast<const QPushButton *>(w)) {
-            const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
-            const QSize need(fm.horizontalAdvance(b->text()) + margin, fm.height());
-            if (need.width() > b->width() || need.height() > b->height())
-                return report(b->text(), need, b->size());
-        } else if (auto *g = qobject_cast<const QGroupBox *>(w)) {
-            if (g->title().isEmpty())
-                return {};
-            QStyleOptionGroupBox opt;
-            opt.initFrom(g);
-            opt.text = g->title();
-            opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-            opt.textAlignment = g->alignment();
-            const QRect label = style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
-            const QSize need(fm.horizontalAdvance(g->title()), fm.height());
-            if (need.width() > label.width() || !g->rect().contains(label))
-                return report(g->title(), need, label.size());
-        }
-        return {};
-    }
 
     // Every visible control of the window shows its whole text and lies inside its frame.
     static QStringList problems(const QWidget *window)
@@ -88,7 +39,7 @@ class tst_Layout : public QObject
         for (const QWidget *w : widgets) {
             if (!w->isVisibleTo(window) || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
                 continue;
-            const QString why = clipped(w);
+            const QString why = clippedCaption(w);
             if (!why.isEmpty())
                 found << why;
             const QWidget *parent = w->parentWidget();
@@ -112,14 +63,6 @@ class tst_Layout : public QObject
             if (width(label, c) > width(label, best))
                 best = c;
         return best;
-    }
-
-    static QStringList captions(const QWidget *w, const char *group)
-    {
-        QStringList all;
-        for (QAbstractButton *b : w->findChild<QButtonGroup *>(group)->buttons())
-            all << b->text();
-        return all;
     }
 
     // Every predicate the verb and complement pickers can produce, for subjects of every
@@ -188,8 +131,6 @@ class tst_Layout : public QObject
     }
 
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void designStatesShowEveryCaption_data()
     {
         QTest::addColumn<std::function<QWidget *(SentenceState &)>>("make");
@@ -286,5 +227,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Layout)
+PARSELLA_GUI_TEST_MAIN(tst_Layout)
 #include "tst_layout.moc"

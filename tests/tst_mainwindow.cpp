@@ -1,6 +1,7 @@
 #include "app/frmGram1.h"
-#include "core/Application.h"
+#include "GuiTest.h"
 #include "Driver.h"
+#include "Sentences.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -9,14 +10,13 @@
 
 using namespace parsella;
 using namespace drive;
+using namespace sentences;
 
 // The hub a learner starts from: what it offers and how it opens the sentence windows.
-class tst_MainWindow : public QObject
+class tst_MainWindow : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void offersTheThreeSentenceTypesAndTheMenus()
     {
         frmGram1 w;
@@ -45,10 +45,7 @@ private slots:
             QVERIFY(dec->isModal());
             QCOMPARE(dec->parentWidget(), &w);
             button(dec, "cmdSubj")->click();
-            QVERIFY(clickInto(button(dec, "cmdNPP"), [](QWidget *p) {
-                clickOption(p, "optNPP", 5);
-                button(p, "cmdExit")->click();
-            }));
+            choosePronoun(dec, 5);
             firstSubject = label(dec, "lblDecl")->text();
             button(dec, "cmdExit")->click();
         }));
@@ -73,5 +70,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_MainWindow)
+PARSELLA_GUI_TEST_MAIN(tst_MainWindow)
 #include "tst_mainwindow.moc"

@@ -1,6 +1,6 @@
-#include "core/Application.h"
 #include "pickers/frmNP.h"
 #include "sentences/frmDec.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "NounPhrases.h"
 
@@ -32,56 +32,34 @@ const QSet<QString> adverbs{"very", "extremely"};
 const QSet<QString> adjectives{"small", "interesting", "pretty", "strong"};
 const QSet<QString> commonPossessives{"lady's", "engineer's"};
 
-// The option button that shows `caption`.
-QAbstractButton *word(const QWidget *window, const QString &caption)
-{
-    const auto buttons = window->findChildren<QRadioButton *>();
-    for (QRadioButton *b : buttons) {
-        if (b->text() == caption)
-            return b;
-    }
-    return nullptr;
-}
-
 // Clicks a word as a learner does: the click also takes the keyboard focus to the button.
 void clickWord(QWidget *window, const QString &caption)
 {
-    QAbstractButton *b = word(window, caption);
+    QAbstractButton *b = optionShowing(window, caption);
     QVERIFY2(b, qPrintable(caption));
     QVERIFY2(b->isEnabled(), qPrintable(caption + " cannot be clicked"));
     b->setFocus();
     b->click();
 }
 
-// The captions of the buttons of `names` that pass `pred`, in phrase order.
-template<class Pred>
-QStringList captions(const QWidget *window, std::initializer_list<const char *> names, Pred pred)
+// The captions of the words of `groups` that pass `which`, in phrase order.
+QStringList wordsOf(const QWidget *w, std::initializer_list<const char *> groups, bool (*which)(const QAbstractButton *))
 {
     QStringList out;
-    for (const char *g : names) {
-        auto *group = window->findChild<QButtonGroup *>(QLatin1String(g));
-        if (!group)
-            return {QStringLiteral("missing group ") + QLatin1String(g)};
-        QList<QAbstractButton *> buttons = group->buttons();
-        std::sort(buttons.begin(), buttons.end(),
-                  [group](auto *x, auto *y) { return group->id(x) < group->id(y); });
-        for (QAbstractButton *b : buttons) {
-            if (pred(b))
-                out << b->text();
-        }
-    }
+    for (const char *g : groups)
+        out << captions(w, g, which);
     return out;
 }
 
 QStringList offered(const QWidget *w)
 {
-    return captions(w, {"optCPN", "optAdv", "optAdj", "optNoun"}, [](auto *b) { return b->isEnabled(); });
+    return wordsOf(w, {"optCPN", "optAdv", "optAdj", "optNoun"}, [](const QAbstractButton *b) { return b->isEnabled(); });
 }
 
 QStringList selected(const QWidget *w)
 {
-    return captions(w, {"optArt", "optCPN", "optPPN", "optPPA", "optAdv", "optAdj", "optNoun", "optPN"},
-                    [](auto *b) { return b->isChecked(); });
+    return wordsOf(w, {"optArt", "optCPN", "optPPN", "optPPA", "optAdv", "optAdj", "optNoun", "optPN"},
+                   [](const QAbstractButton *b) { return b->isChecked(); });
 }
 
 QStringList listOf(const QString &words)
@@ -136,17 +114,14 @@ using Steps = QList<Step>;
 
 Q_DECLARE_METATYPE(Steps)
 
-class tst_NounPhrase : public QObject
+class tst_NounPhrase : public testsupport::GuiTest
 {
     Q_OBJECT
-private slots:
-    void initTestCase()
-    {
-        configureApplication(*qobject_cast<QApplication *>(qApp));
-        boxes = std::make_unique<MessageBoxes>();
-    }
 
-    void cleanup() { QVERIFY2(boxes->take().isEmpty(), "a message box was shown"); }
+    void afterEachTest() override { QVERIFY2(boxes->take().isEmpty(), "a message box was shown"); }
+
+private slots:
+    void initTestCase() { boxes = std::make_unique<MessageBoxes>(); }
 
     void looksLikeItsDesign()
     {
@@ -580,5 +555,5 @@ private:
     std::unique_ptr<MessageBoxes> boxes;
 };
 
-QTEST_MAIN(tst_NounPhrase)
+PARSELLA_GUI_TEST_MAIN(tst_NounPhrase)
 #include "tst_nounphrase.moc"

@@ -1,8 +1,8 @@
-#include "core/Application.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmNPP.h"
 #include "pickers/frmVerb.h"
 #include "sentences/frmDec.h"
+#include "GuiTest.h"
 #include "Driver.h"
 
 #include <QGroupBox>
@@ -14,7 +14,7 @@ using namespace drive;
 
 // The pronoun, verb and complement pickers opened on their own, as their sentence window
 // opens them, and checked for what they show and what they leave in the shared state.
-class tst_Pickers : public QObject
+class tst_Pickers : public testsupport::GuiTest
 {
     Q_OBJECT
 
@@ -41,8 +41,6 @@ class tst_Pickers : public QObject
     }
 
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void pronounPersonNumberAndHighlights_data()
     {
         QTest::addColumn<int>("index");
@@ -281,5 +279,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Pickers)
+PARSELLA_GUI_TEST_MAIN(tst_Pickers)
 #include "tst_pickers.moc"

@@ -1,6 +1,6 @@
 #include "app/frmGram1.h"
-#include "core/Application.h"
 #include "sentences/frmInt.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "Sentences.h"
 
@@ -47,12 +47,10 @@ static void checkDesignState(frmInt &w)
     QCOMPARE(enabledIds(&w, "optWh"), QList<int>({0, 1}));
 }
 
-class tst_Question : public QObject
+class tst_Question : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void opensWithoutSubject()
     {
         // Leftovers of a statement, which a question must not start from.
@@ -302,11 +300,7 @@ private slots:
             QVERIFY(clickCaption(&w, "Which"));
             QWidget *ret = button(&w, "cmdExit");
             for (const char *word : {"extremely", "strong", "very", "pretty", "tools"}) {
-                QWidget *clicked = nullptr;
-                const auto options = w.findChildren<QRadioButton *>();
-                for (QRadioButton *o : options)
-                    if (o->text() == QLatin1String(word))
-                        clicked = o;
+                QWidget *clicked = optionShowing(&w, QLatin1String(word));
                 QVERIFY(clicked);
                 clicked->setFocus(); // a learner's click puts the focus on the option first
                 QCOMPARE(w.focusWidget(), clicked);
@@ -398,5 +392,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Question)
+PARSELLA_GUI_TEST_MAIN(tst_Question)
 #include "tst_question.moc"

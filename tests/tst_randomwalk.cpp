@@ -1,5 +1,5 @@
 #include "app/frmGram1.h"
-#include "core/Application.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "RecordingPlatform.h"
 
@@ -238,12 +238,10 @@ private:
     std::function<void()> done;
 };
 
-class tst_RandomWalk : public QObject
+class tst_RandomWalk : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void learnerNeverMeetsABrokenSentence()
     {
         QList<quint32> seeds;
@@ -287,5 +285,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_RandomWalk)
+PARSELLA_GUI_TEST_MAIN(tst_RandomWalk)
 #include "tst_randomwalk.moc"

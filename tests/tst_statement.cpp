@@ -1,16 +1,18 @@
-#include "core/Application.h"
 #include "sentences/frmDec.h"
+#include "GuiTest.h"
 #include "Driver.h"
+#include "Sentences.h"
 
 #include <QPushButton>
 #include <QTest>
 
 using namespace parsella;
 using namespace drive;
+using namespace sentences;
 
 // Statements built through the real statement window and its real pickers, checked after
 // every step for what the learner sees: the sentence, its colour and the buttons on offer.
-class tst_Statement : public QObject
+class tst_Statement : public testsupport::GuiTest
 {
     Q_OBJECT
 
@@ -22,31 +24,6 @@ class tst_Statement : public QObject
         for (const char *name : {"cmdSubj", "cmdNP", "cmdNPP", "cmdPred", "cmdVP", "cmdComp", "cmdExit"})
             parts << look(button(w, name));
         return parts.join(' ');
-    }
-
-    static void choosePronoun(QWidget *w, int index)
-    {
-        QVERIFY(clickInto(button(w, "cmdNPP"), [index](QWidget *p) {
-            clickOption(p, "optNPP", index);
-            button(p, "cmdExit")->click();
-        }));
-    }
-
-    static void chooseVerb(QWidget *w, int verb, int tense = 0)
-    {
-        QVERIFY(clickInto(button(w, "cmdVP"), [verb, tense](QWidget *p) {
-            clickOption(p, "optTense", tense);
-            clickOption(p, "optVerb", verb);
-            button(p, "cmdExit")->click();
-        }));
-    }
-
-    static void chooseComplement(QWidget *w, const char *group, int index)
-    {
-        QVERIFY(clickInto(button(w, "cmdComp"), [group, index](QWidget *p) {
-            clickOption(p, group, index);
-            button(p, "cmdExit")->click();
-        }));
     }
 
     // Builds pronoun + verb (+ complement) and returns the label as the learner sees it.
@@ -70,8 +47,6 @@ class tst_Statement : public QObject
     }
 
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void everyStepOfAStatement()
     {
         SentenceState st;
@@ -232,5 +207,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Statement)
+PARSELLA_GUI_TEST_MAIN(tst_Statement)
 #include "tst_statement.moc"
