@@ -1,8 +1,8 @@
-#include "core/Application.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmNP.h"
 #include "pickers/frmVerb.h"
 #include "sentences/frmInt.h"
+#include "GuiTest.h"
 #include "Driver.h"
 #include "NounPhrases.h"
 
@@ -16,7 +16,7 @@ using namespace drive;
 
 // A grey word says, when pointed at, which rule refuses it; a word that may be chosen says
 // nothing. The explanation is the tool tip, which a screen reader reads as the description.
-class tst_Explain : public QObject
+class tst_Explain : public testsupport::GuiTest
 {
     Q_OBJECT
 
@@ -46,8 +46,6 @@ class tst_Explain : public QObject
     }
 
 private slots:
-    void initTestCase() { configureApplication(*qobject_cast<QApplication *>(qApp)); }
-
     void everyGreyNounPhraseWordExplainsItself()
     {
         SentenceState st;
@@ -149,5 +147,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Explain)
+PARSELLA_GUI_TEST_MAIN(tst_Explain)
 #include "tst_explain.moc"
