@@ -1,10 +1,12 @@
 #include "pickers/frmComp.h"
 #include "pickers/frmNP.h"
 #include "pickers/frmVerb.h"
+#include "sentences/frmImp.h"
 #include "sentences/frmInt.h"
 #include "GuiTest.h"
 #include "Driver.h"
 #include "NounPhrases.h"
+#include "Sentences.h"
 
 #include <QAccessible>
 #include <QRadioButton>
@@ -114,6 +116,13 @@ private slots:
             clickOption(&w, "optNoun", 3); // images
             tell(label(&w, "lblDecl"));
         }));
+        // Complete, the label says so; a screen reader hears it as the phrase labels say it.
+        QVERIFY(openModal<frmImp>(st, [&](frmImp &w) {
+            button(&w, "cmdPred")->click();
+            QCOMPARE(sentences::pickVerb(&w, "go"), QString("go"));
+            QCOMPARE(described(label(&w, "lblDecl")), QString("complete"));
+            told << label(&w, "lblDecl")->toolTip();
+        }));
         QCOMPARE(told, (QStringList{
             "“engineer's” needs an article before it: choose “an” or “the” first.",
             "“an” goes before a vowel sound (an image); say “a dog”.",
@@ -124,6 +133,7 @@ private slots:
             "The question word “Which” stays: to change it, start a new question.",
             "“extremely” needs an adjective: small, interesting, pretty…",
             "“Which extremely pretty images” needs a verb next: press Predicate.",
+            "The sentence is complete.",
         }));
     }
 
