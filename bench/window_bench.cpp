@@ -123,7 +123,6 @@ int main(int argc, char *argv[])
     };
 
     // The main window stays up underneath, as it does while the learner works.
-    SentenceState st;
     frmGram1 host;
     if (!bench::showAndWaitPainted(&host)) {
         std::fprintf(stderr, "the main window was never painted\n");
@@ -140,7 +139,7 @@ int main(int argc, char *argv[])
     auto measure = [&](const Window &w) {
         if (!wanted(w.name))
             return;
-        st = SentenceState{};
+        SentenceState st; // each window measured from a fresh state
         const Opening first = openShowClose(w, st, &host);
         std::vector<double> wall, cpu;
         wall.reserve(size_t(runs));

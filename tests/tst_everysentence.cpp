@@ -4,6 +4,7 @@
 #include "sentences/frmDec.h"
 #include "sentences/frmImp.h"
 #include "sentences/frmInt.h"
+#include "Brackets.h"
 #include "GuiTest.h"
 #include "Driver.h"
 #include "NounPhrases.h"
@@ -19,7 +20,7 @@ using namespace drive;
 // what English grammar says it must read. The grammar here is stated as rules (agreement,
 // the -s and -ed endings, the irregular verbs, what each kind of verb admits), independently
 // of the program's own tables.
-namespace grammar {
+namespace english {
 
 enum class Person { First = 1, Second = 2, Third = 3 };
 struct Agreement {
@@ -97,9 +98,9 @@ bool admits(const QString &verb, const QString &kind)
 
 bool needsComplement(const QString &verb) { return verb == "be"; }
 
-} // namespace grammar
+} // namespace english
 
-using namespace grammar;
+using namespace english;
 
 // One predicate: a verb by its button, a tense, and a complement (group and index) or none.
 struct Predicate {
@@ -129,22 +130,49 @@ class tst_EverySentence : public testsupport::GuiTest
         return text;
     }
 
+    QStringList recordFaults; // of the sentence being built
+
+    // The recorded structure says what the label shows: the same text and completeness,
+    // and balanced bracket notation whose leaves read the label's words in order (a
+    // command's understood subject aside).
+    void checkRecord(const QWidget *w)
+    {
+        const QLabel *lbl = label(w, "lblDecl");
+        const auto &record = qobject_cast<const Form *>(w)->state().record;
+        const auto sentence = record.recordedSentence().value_or(parsella::grammar::Sentence{});
+        QString said = lbl->text();
+        if (isBlack(lbl) && !said.isEmpty())
+            said.chop(1); // the closing mark
+        const auto read = brackets::leaves(sentence.brackets());
+        QStringList leaves;
+        for (const auto &[tag, word] : read.value_or(std::vector<brackets::Leaf>{}))
+            if (word != QLatin1String("(you)"))
+                leaves << word;
+        if (sentence.text() != lbl->text() || (!said.isEmpty() && sentence.isComplete() != isBlack(lbl))
+            || !read || leaves != said.split(' ', Qt::SkipEmptyParts))
+            recordFaults << QStringLiteral("\"%1\" recorded as \"%2\" %3")
+                                .arg(lbl->text(), sentence.text(), sentence.brackets());
+    }
+
     // Runs the predicate steps in the sentence window `w` and returns the label's text;
-    // `black` tells its colour.
-    static QString predicate(QWidget *w, const Predicate &p, bool command, bool *black)
+    // `black` tells its colour. The record is checked after every step.
+    QString predicate(QWidget *w, const Predicate &p, bool command, bool *black)
     {
         button(w, "cmdPred")->click();
+        checkRecord(w);
         clickInto(button(w, "cmdVP"), [&](QWidget *v) {
             if (!command)
                 clickOption(v, "optTense", int(p.tense));
             clickOption(v, "optVerb", p.verb);
             button(v, "cmdExit")->click();
         });
+        checkRecord(w);
         if (!p.group.isEmpty()) {
             clickInto(button(w, "cmdComp"), [&](QWidget *c) {
                 clickOption(c, qPrintable(p.group), p.comp);
                 button(c, "cmdExit")->click();
             });
+            checkRecord(w);
         }
         const QLabel *lbl = label(w, "lblDecl");
         *black = isBlack(lbl);
@@ -156,6 +184,8 @@ class tst_EverySentence : public testsupport::GuiTest
     void checkSentence(const QString &got, bool black, const QString &want, QChar closing)
     {
         ++built;
+        const QStringList faults = std::exchange(recordFaults, {});
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         QCOMPARE(got, want);
         QCOMPARE(black, want.endsWith(closing));
     }

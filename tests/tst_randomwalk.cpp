@@ -144,12 +144,18 @@ private:
         const SentenceState &st = main->state();
         const QString name = front->objectName();
         static const QMap<QString, QChar> marks{{"frmDec", '.'}, {"frmInt", '?'}, {"frmImp", '!'}};
+        // A sentence is recorded exactly while its window is open, and only it opens pickers.
+        static const QStringList pickers{"frmNP", "frmNPP", "frmVerb", "frmComp"};
+        if (front == main ? st.record.isBuilding() : pickers.contains(name) && !st.record.isBuilding()) {
+            fail(name + (front == main ? " is in front of a sentence still recorded" : " opened with none recorded"));
+            return;
+        }
         if (marks.contains(name))
             checkSentence(front, marks.value(name), name != QLatin1String("frmImp"), st);
         else if (name == QLatin1String("frmNPP"))
             checkPronouns(front, st);
         else if (name == QLatin1String("frmVerb"))
-            checkVerb(front);
+            checkVerb(front, st);
         else if (name == QLatin1String("frmComp"))
             checkComplement(front, st);
         else if (name == QLatin1String("frmNP"))
@@ -173,6 +179,12 @@ private:
             fail(QStringLiteral("%1: \"%2\" has a stray closing mark").arg(w->objectName(), text));
         if (!text.isEmpty() && !black && !isRed(lbl))
             fail(w->objectName() + ": the sentence is neither red nor black");
+        // With no picker open the record shows no draft, and it says what the label says.
+        const auto recorded = st.record.recordedSentence();
+        if (!recorded || st.record.shown() != recorded)
+            fail(w->objectName() + ": the record shows another sentence than the window");
+        else if (!text.isEmpty() && (recorded->text() != text || recorded->isComplete() != black))
+            fail(QStringLiteral("%1: \"%2\" recorded as \"%3\"").arg(w->objectName(), text, recorded->text()));
 
         const bool verbDone = !button(w, "cmdVP")->isVisibleTo(w) && button(w, "cmdComp")->isVisibleTo(w);
         const bool sentenceDone = !button(w, "cmdVP")->isVisibleTo(w) && !button(w, "cmdComp")->isVisibleTo(w)
@@ -194,16 +206,28 @@ private:
             fail(QStringLiteral("%1: subject \"%2\" but the state holds \"%3\"").arg(w->objectName(), text, st.xsubj));
     }
 
+    // While a picker is open, the part it builds shows in the record as in its label.
+    void checkDraft(QWidget *w, const std::optional<grammar::Node> &part, const QString &shown)
+    {
+        const QString words = part ? part->saidWords().join(QLatin1Char(' ')) : QString();
+        if (words != shown)
+            fail(QStringLiteral("%1 shows \"%2\" but the record \"%3\"").arg(w->objectName(), shown, words));
+    }
+
     void checkPronouns(QWidget *w, const SentenceState &st)
     {
+        checkDraft(w, st.record.shown()->subject, label(w, "lblNPP")->text());
         const QList<int> on = checkedIds(w, "optNPP");
         const QString shown = label(w, "lblNPP")->text();
         if (on.isEmpty() ? (!shown.isEmpty() || st.xnumb != 0) : shown != option(w, "optNPP", on.first())->text())
             fail(QStringLiteral("frmNPP shows \"%1\"").arg(shown));
     }
 
-    void checkVerb(QWidget *w)
+    void checkVerb(QWidget *w, const SentenceState &st)
     {
+        const auto verb = st.record.shown()->verb;
+        checkDraft(w, verb ? std::optional(grammar::phraseNode(grammar::Label::VP, verb->words)) : std::nullopt,
+                   label(w, "lblVerb")->text());
         const bool chosen = !checkedIds(w, "optVerb").isEmpty();
         if (chosen == label(w, "lblVerb")->text().isEmpty())
             fail(QStringLiteral("frmVerb shows \"%1\"").arg(label(w, "lblVerb")->text()));
@@ -211,6 +235,7 @@ private:
 
     void checkComplement(QWidget *w, const SentenceState &st)
     {
+        checkDraft(w, st.record.shown()->complement, st.xcomp1);
         QStringList chosen;
         for (const char *g : {"optPP", "optAdv", "optNP", "optPresP", "optAdj"})
             for (int id : checkedIds(w, g))
@@ -222,6 +247,7 @@ private:
     void checkNounPhrase(QWidget *w, const SentenceState &st)
     {
         const QLabel *lbl = label(w, "lblNP");
+        checkDraft(w, st.record.shown()->subject, lbl->text());
         if (isBlack(lbl) != (st.xnumb > 0))
             fail(QStringLiteral("frmNP: \"%1\" is %2 with xnumb %3").arg(lbl->text(), isBlack(lbl) ? "black" : "red").arg(st.xnumb));
         const QString text = lbl->text();

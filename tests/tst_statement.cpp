@@ -115,12 +115,15 @@ private slots:
             choosePronoun(&w, 7); // "they"
             button(&w, "cmdPred")->click();
             QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *p) { button(p, "cmdExit")->click(); }));
-            QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *p) {
+            QVERIFY(clickInto(button(&w, "cmdVP"), [&](QWidget *p) {
                 clickOption(p, "optVerb", 2); // chosen, then closed by Esc: no verb phrase
+                QCOMPARE(st.record.shown()->text(), QString("they bake.")); // the tree grows with it
                 pressEscape(p);
             }));
             QCOMPARE(lbl->text(), QString("they"));
             QVERIFY(isRed(lbl));
+            QVERIFY(st.record.shown() == st.record.recordedSentence());
+            QCOMPARE(st.record.shown()->text(), QString("they"));
             QCOMPARE(buttons(&w), QString("disabled hidden hidden disabled enabled disabled enabled"));
 
             chooseVerb(&w, 2, 1); // "bake", past

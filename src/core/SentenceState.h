@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grammar/SentenceRecord.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -22,6 +24,13 @@ struct SentenceState {
     qint16 xa4 = 0;    // 1: admits a present participle
     qint16 xa7 = 0;    // 1: admits an adjective
     QString xsentyp;   // "Dec", "Int" or "Imp": the sentence window opened last
+
+    // The structure of the sentence being built, and every sentence finished in this run.
+    // It travels with the state because every window already receives the state: each
+    // picker writes the part it is building as the learner clicks, each sentence window
+    // records a step when it succeeds, and a window that only watches (the worksheet) reads
+    // it. Unlike the values above it is written from the choices, never from label text.
+    grammar::SentenceRecord record;
 };
 
 } // namespace parsella

@@ -1,5 +1,6 @@
 #include "pickers/frmComp.h"
 
+#include "grammar/Phrases.h"
 #include "pickers/ComplementsTaken.h"
 
 #include <QAbstractButton>
@@ -97,7 +98,9 @@ void frmComp::optAdj_Click(int Index) { choose("optAdj", Index); }
 // The five groups act as one choice: at most one phrase is selected in the window.
 void frmComp::choose(const char *groupName, int index)
 {
-    st.xcomp1 = option(groupName, index)->text();
+    const QString phrase = option(groupName, index)->text();
+    st.xcomp1 = phrase;
+    st.record.setDraftComplement(grammar::complement(phrase));
     for (const auto &other : groupsInOrder) {
         if (std::strcmp(other.first, groupName) != 0)
             clearSelection(group(other.first));

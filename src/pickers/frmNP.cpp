@@ -1,6 +1,7 @@
 #include "pickers/frmNP.h"
 
 #include "grammar/Admission.h"
+#include "grammar/Phrases.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -151,6 +152,7 @@ void frmNP::click(WordGroup clicked, int Index)
 
     cmdExit->setFocus();
     BuildNounPhrase();
+    st.record.setDraftSubject(grammar::nounPhrase(chosenWords()));
 }
 
 void frmNP::clear(WordGroup g)
@@ -194,6 +196,23 @@ qint16 *frmNP::selection(WordGroup g)
     case PN: return nullptr;
     }
     return nullptr;
+}
+
+// The captions of the chosen buttons in the order the phrase says them, as the label joins
+// them: the record builds the phrase's structure from these, not from the label.
+QStringList frmNP::chosenWords() const
+{
+    const std::pair<const char *, qint16> chosen[] = {
+        {"optArt", iart}, {"optCPN", icpn}, {"optPPN", ippn}, {"optPPA", ippa},
+        {"optAdv", iadv}, {"optAdj", iadj}, {"optNoun", inoun}};
+    QStringList words;
+    for (const auto &[groupName, index] : chosen) {
+        if (index != 999)
+            words << option(groupName, index)->text();
+    }
+    if (optPN->isChecked())
+        words << optPN->text();
+    return words;
 }
 
 // The label is its own working buffer: each word is appended to what it already shows.

@@ -49,6 +49,7 @@ private:
     QString chosenWord(WordGroup g);
     void appendWord(const char *groupName, qint16 index, const QString &separator);
     void BuildNounPhrase();
+    QStringList chosenWords() const;
 
     // The chosen button of each group, 999 while nothing is chosen there. The proper noun
     // needs none: its button's selection is the record.

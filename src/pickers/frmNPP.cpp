@@ -1,5 +1,7 @@
 #include "pickers/frmNPP.h"
 
+#include "grammar/Phrases.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QLabel>
@@ -83,7 +85,9 @@ void frmNPP::optNPP_Click(int Index)
     for (const char *heading : p.highlighted)
         setTextColour(control(heading), colour::blue);
 
-    lblNPP->setText(option("optNPP", Index)->text());
+    const QString pronoun = option("optNPP", Index)->text();
+    lblNPP->setText(pronoun);
+    st.record.setDraftSubject(grammar::nounPhrase({pronoun}));
 }
 
 void frmNPP::cmdExit_Click()

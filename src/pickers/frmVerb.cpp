@@ -1,5 +1,7 @@
 #include "pickers/frmVerb.h"
 
+#include "grammar/Phrases.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -121,7 +123,9 @@ void frmVerb::ConjugateVerb()
     else
         form = v.future;
 
-    lblVerb->setText(form ? QString::fromLatin1(form) : st.xv);
+    const QString shown = form ? QString::fromLatin1(form) : st.xv;
+    lblVerb->setText(shown);
+    st.record.setDraftVerb(grammar::verbGroup(shown));
 }
 
 void frmVerb::cmdExit_Click()

@@ -56,8 +56,11 @@ void SentenceForm::cmdPred_Click()
 void SentenceForm::cmdVP_Click()
 {
     showModal<frmVerb>(this, st);
-    if (st.xvp.isEmpty())
+    if (st.xvp.isEmpty()) {
+        st.record.dropDraft();
         return; // no verb chosen: the learner may try again
+    }
+    st.record.acceptDraft();
 
     lblDecl->setText(lead() + st.xvp);
     if (st.x0 == 1)
@@ -72,8 +75,11 @@ void SentenceForm::cmdVP_Click()
 void SentenceForm::cmdComp_Click()
 {
     showModal<frmComp>(this, st);
-    if (st.xcomp1.isEmpty())
+    if (st.xcomp1.isEmpty()) {
+        st.record.dropDraft();
         return;
+    }
+    st.record.acceptDraft();
 
     lblDecl->setText(lead() + st.xvp + QLatin1Char(' ') + st.xcomp1);
     complete();
@@ -84,6 +90,11 @@ void SentenceForm::cmdComp_Click()
 void SentenceForm::cmdExit_Click()
 {
     accept();
+}
+
+void SentenceForm::Form_Unload()
+{
+    st.record.end();
 }
 
 } // namespace parsella

@@ -37,6 +37,7 @@ frmDec::frmDec(SentenceState &state, QWidget *parent)
 void frmDec::Form_Load()
 {
     st.xsentyp = QStringLiteral("Dec");
+    st.record.begin(grammar::SentenceType::Statement);
 }
 
 void frmDec::cmdSubj_Click()
@@ -62,8 +63,11 @@ void frmDec::cmdNPP_Click()
 // Both subject pickers report success the same way: a subject with a number.
 void frmDec::takeSubject()
 {
-    if (st.xnumb <= 0)
+    if (st.xnumb <= 0) {
+        st.record.dropDraft();
         return;
+    }
+    st.record.acceptDraft();
     showSubject();
     cmdNP->hide();
     cmdNPP->hide();

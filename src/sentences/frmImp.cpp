@@ -24,6 +24,7 @@ void frmImp::Form_Load()
     // "Imp" tells the verb picker to offer no tense and to give the base form.
     st.xsentyp = QStringLiteral("Imp");
     st.xsubj.clear();
+    st.record.begin(grammar::SentenceType::Command);
 }
 
 } // namespace parsella

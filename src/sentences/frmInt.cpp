@@ -1,6 +1,7 @@
 #include "sentences/frmInt.h"
 
 #include "grammar/Admission.h"
+#include "grammar/Phrases.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -64,6 +65,7 @@ void frmInt::Form_Load()
     iwh = none;
     // A question starts without a subject, whatever an earlier sentence left behind.
     st.xsubj.clear();
+    st.record.begin(grammar::SentenceType::Question);
 }
 
 QStringList frmInt::chosenWords() const
@@ -169,19 +171,22 @@ void frmInt::optNoun_Click(int Index)
 }
 
 // The subject is rebuilt from the four choices after every click, never patched, and shown
-// red: even a complete subject is not yet a sentence.
+// red: even a complete subject is not yet a sentence. The label shows it as it grows, so
+// the record takes it as the subject at every click, not as a picker's draft.
 void frmInt::BuildSubject()
 {
-    QString subject;
+    QStringList words;
     if (iwh != none)
-        subject += option("optWh", iwh)->text();
+        words << option("optWh", iwh)->text();
     if (iadv != none)
-        subject += QLatin1Char(' ') + option("optAdv", iadv)->text();
+        words << option("optAdv", iadv)->text();
     if (iadj != none)
-        subject += QLatin1Char(' ') + option("optAdj", iadj)->text();
+        words << option("optAdj", iadj)->text();
     if (inoun != none)
-        subject += QLatin1Char(' ') + option("optNoun", inoun)->text();
-    st.xsubj = subject;
+        words << option("optNoun", inoun)->text();
+    st.xsubj = words.join(QLatin1Char(' '));
+    if (const auto subject = grammar::nounPhrase(words))
+        st.record.setSubject(*subject);
     showSubject(subjectOf(chosenWords()).need());
 }
 
