@@ -66,7 +66,8 @@ void SentenceForm::cmdVP_Click()
     if (st.x0 == 1)
         complete();
     else
-        showCompleteness(lblDecl, false, grammar::verbNeedsComplement(st.xvp, complementsTaken(st))); // "be"
+        showCompleteness(lblDecl, false, // "be" still needs its complement
+                         grammar::verbNeedsComplement(st.xvp, complementsTaken(st)));
     cmdVP->setEnabled(false);
     cmdVP->hide();
     cmdComp->setEnabled(true);
