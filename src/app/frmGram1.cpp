@@ -36,7 +36,7 @@ static QFont withoutFallback(QFont font)
 }
 
 frmGram1::frmGram1(QWidget *parent)
-    : QMainWindow(parent), platform(&systemPlatform())
+    : QMainWindow(parent), platform(&systemPlatform()), webHost(parsella::webHost())
 {
     auto *client = new QWidget(this);
     setCentralWidget(client);
@@ -99,12 +99,13 @@ void frmGram1::cmdExit_Click()
     QCoreApplication::quit();
 }
 
-// On the NT family the grammar notes are on the publisher's site; elsewhere they are the
-// Windows help file beside the program.
+// On the NT family the grammar notes open with the default application: the page on the
+// publisher's site or, in a build without one, the page shipped with the program. Elsewhere
+// they are the Windows help file beside the program.
 void frmGram1::Grammar_Click()
 {
     if (platform->platformId() == ntFamily)
-        platform->open(QUrl(grammarPageAddress()));
+        platform->open(grammarTarget(webHost, platform->programDirectory()));
     else
         platform->start(QStringLiteral("winhelp"),
                         {besideProgram(platform->programDirectory(), QStringLiteral("parsel1.hlp"))});
@@ -124,7 +125,7 @@ void frmGram1::help_Click()
 // The About box has no owner window.
 void frmGram1::about_Click()
 {
-    frmCopyright box(*platform);
+    frmCopyright box(*platform, nullptr, webHost);
     box.exec();
 }
 
