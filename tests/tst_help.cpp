@@ -246,6 +246,21 @@ private slots:
             QCOMPARE(w->focusPolicy() != Qt::NoFocus, w->objectName() == QLatin1String("cmdOK"));
     }
 
+    // The windows' fonts hold only their own faces; text chosen at build time in a script those
+    // faces lack still shows, through glyphs borrowed from other faces.
+    void textFromTheBuildMayBorrowGlyphs()
+    {
+        const QList<std::pair<QString, bool>> texts{{QStringLiteral("Tamrin \u00A9 2026"), false},
+                                                    {QStringLiteral("\u5854\u59C6\u6797"), true}};
+        for (const auto &[text, borrows] : texts) {
+            QLabel line;
+            line.setFont(classicFont(12));
+            setOutsideText(&line, text);
+            QCOMPARE(line.text(), text);
+            QCOMPARE(line.font().styleStrategy() != QFont::NoFontMerging, borrows);
+        }
+    }
+
     void aboutLinkOpensTheSiteAndOnlyOkCloses()
     {
         RecordingPlatform system(ntFamily, awkwardDirectory());

@@ -43,9 +43,9 @@ frmCopyright::frmCopyright(Platform &platform, QWidget *parent, const QString &w
     Label5 = findChild<QLabel *>("Label5");
     cmdOK = findChild<QPushButton *>("cmdOK");
 
-    Label2->setText(QStringLiteral("Copyright \u00A9 %1").arg(QString::fromUtf8(build::copyrightYears)));
-    Label1->setText(QString::fromUtf8(build::author));
-    Label4->setText(QString::fromUtf8(build::feedbackAddress));
+    setOutsideText(Label2, QStringLiteral("Copyright \u00A9 %1").arg(QString::fromUtf8(build::copyrightYears)));
+    setOutsideText(Label1, QString::fromUtf8(build::author));
+    setOutsideText(Label4, QString::fromUtf8(build::feedbackAddress));
 
     if (site.isEmpty()) {
         // No site to visit: a plain line in the link's place, nothing that looks clickable.
@@ -56,7 +56,7 @@ frmCopyright::frmCopyright(Platform &platform, QWidget *parent, const QString &w
         Label5->setText(tr("Grammar and Help work offline"));
     } else {
         // The link shows exactly the address it opens.
-        Label5->setText(site);
+        setOutsideText(Label5, site);
         Label5->setCursor(Qt::PointingHandCursor);
         Label5->setAccessibleDescription(tr("link to the publisher's web site"));
         Label5->installEventFilter(this);

@@ -29,12 +29,6 @@ static const WindowDesign design{
     },
 };
 
-static QFont withoutFallback(QFont font)
-{
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
-}
-
 frmGram1::frmGram1(QWidget *parent)
     : QMainWindow(parent), platform(&systemPlatform()), webHost(parsella::webHost())
 {
@@ -52,11 +46,6 @@ frmGram1::frmGram1(QWidget *parent)
     // give their buttons that behaviour.
     for (QPushButton *button : {cmdDec, cmdInt, cmdImp, cmdExit})
         button->setAutoDefault(true);
-    // Every caption here is fixed ASCII text, which each of the window's faces holds, so its
-    // fonts go without the fallback faces for other scripts: finding those sorts every
-    // installed face and would hold up the first frame.
-    for (QWidget *text : client->findChildren<QWidget *>())
-        text->setFont(withoutFallback(text->font()));
 
     // Top-level items without sub-menus; the ampersands give Alt+G, Alt+H and Alt+A.
     Grammar = menuBar()->addAction(tr("&Grammar"));
@@ -67,7 +56,7 @@ frmGram1::frmGram1(QWidget *parent)
     about->setObjectName("about");
     // The menu bar in the window's own face, already loaded for the buttons: a face of its
     // own would be looked up and loaded before the first frame as well.
-    menuBar()->setFont(withoutFallback(classicFont(design.font.points, design.font.flags)));
+    menuBar()->setFont(classicFont(design.font.points, design.font.flags));
 
     connect(cmdDec, &QPushButton::clicked, this, &frmGram1::cmdDec_Click);
     connect(cmdInt, &QPushButton::clicked, this, &frmGram1::cmdInt_Click);
