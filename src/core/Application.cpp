@@ -159,7 +159,8 @@ void configureApplication(QApplication &app)
     // and black sentences and blue highlights look the same everywhere.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(new ClassicStyle(fusion));
-    // Menus and message boxes in the same face as the windows' larger text.
+    // Message boxes in the same face as the windows' larger text; the main window gives its menu
+    // bar the face of its buttons.
     QApplication::setFont(classicFont(9.75));
 
     // Every window drawn with the program's icon gets this one; the others carry a
