@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+class QLabel;
 class QWidget;
 
 namespace parsella {
@@ -55,6 +56,11 @@ constexpr Look frameTitle{8.25, Bold};               // frame captions of the ph
 // face did not. Larger text uses the regular Arial-metric face; "Times New Roman" maps to a
 // Times-metric face. Pixel sizes are fixed at 96 dpi so text scales with the twips.
 QFont classicFont(double points, unsigned flags = 0);
+
+// Puts text from outside the windows' own captions (chosen at build time, so in any script)
+// on a label. Where the label's face lacks one of its letters, the label's font may borrow
+// glyphs from other faces, which classicFont's fonts otherwise do not.
+void setOutsideText(QLabel *label, const QString &text);
 
 enum class Kind { Label, Button, Option, Frame, Image };
 
