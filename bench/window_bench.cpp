@@ -54,10 +54,8 @@ const std::vector<Window> windows{
     {"frmNPP", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmNPP>(st, owner); }},
     {"frmVerb", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmVerb>(st, owner); }},
     {"frmComp", [](SentenceState &st, QWidget *owner) { return std::make_unique<frmComp>(st, owner); }},
-    {"frmCopyright", [](SentenceState &, QWidget *) {
-         static RecordingPlatform platform; // the link is never clicked; nothing is opened
-         return std::make_unique<frmCopyright>(platform);
-     }},
+    // The link is never clicked: nothing is opened.
+    {"frmCopyright", [](SentenceState &, QWidget *) { return std::make_unique<frmCopyright>(systemPlatform()); }},
     // The noun phrase generator's message box, built as frmNP builds it (no icon, "OK"
     // only, the program's title).
     {"message box", [](SentenceState &, QWidget *owner) {

@@ -68,16 +68,15 @@ private slots:
     {
         const QString dir = awkwardDirectory(QStringLiteral("nt"));
         putFile(dir + QStringLiteral("/parhlp.html"));
+        putFile(dir + QStringLiteral("/grammar.html"));
         RecordingPlatform system(ntFamily, dir);
         frmGram1 window;
         window.setPlatform(system);
+        window.setWebHost(QStringLiteral("www.example.com"));
 
         menu(window, "Grammar")->trigger();
         QCOMPARE(system.calls.size(), 1);
-        const QUrl grammar = system.calls[0].opened;
-        QCOMPARE(grammar.scheme(), QString("http"));
-        QCOMPARE(grammar.host(), QString::fromUtf8(build::webHost));
-        QCOMPARE(grammar.path(), QString("/grammar/parsel1.html"));
+        QCOMPARE(system.calls[0].opened, QUrl(QStringLiteral("http://www.example.com/grammar/parsel1.html")));
 
         menu(window, "help")->trigger();
         menu(window, "help")->trigger(); // nothing prevents opening it again
@@ -89,6 +88,69 @@ private slots:
             // The address survives being encoded for the desktop, non-ASCII and blanks alike.
             QCOMPARE(QUrl(page.toString(QUrl::FullyEncoded)).toLocalFile(), dir + QStringLiteral("/parhlp.html"));
             QVERIFY(system.calls[i].program.isEmpty());
+        }
+    }
+
+    // Without a web host nothing is sent to a site: Grammar opens the notes shipped with the
+    // program, found as the help page is, and the About box offers no link.
+    void withoutAWebHostGrammarStaysLocal()
+    {
+        const QString prefix = awkwardDirectory(QStringLiteral("offline"));
+        const QString bin = prefix + QStringLiteral("/bin");
+        const QString installed = QDir::cleanPath(bin + QLatin1Char('/') + QString::fromUtf8(build::dataFromProgram)
+                                                  + QStringLiteral("/grammar.html"));
+        putFile(installed);
+        RecordingPlatform system(ntFamily, bin);
+        frmGram1 window;
+        window.setPlatform(system);
+        window.setWebHost(QString());
+
+        menu(window, "Grammar")->trigger();
+        putFile(bin + QStringLiteral("/grammar.html"));
+        menu(window, "Grammar")->trigger();
+        QCOMPARE(system.calls.size(), 2);
+        QCOMPARE(system.calls[0].opened.toLocalFile(), installed);
+        QCOMPARE(system.calls[1].opened.toLocalFile(), bin + QStringLiteral("/grammar.html"));
+
+        bool ran = false;
+        auto opened = onNextModal([&](QWidget *box) {
+            QLabel *line = label(box, "Label5");
+            QVERIFY(!line->text().isEmpty());
+            QVERIFY(!line->text().contains(QLatin1String("http")));
+            QCOMPARE(textColour(line), colour::black);
+            QVERIFY(!line->font().underline());
+            QCOMPARE(line->cursor().shape(), Qt::ArrowCursor);
+            QTest::mouseClick(line, Qt::LeftButton);
+            qobject_cast<frmCopyright *>(box)->Label5_Click();
+            ran = true;
+            button(box, "cmdOK")->click();
+        });
+        menu(window, "about")->trigger();
+        QVERIFY(*opened && ran);
+        QCOMPARE(system.calls.size(), 2);
+
+        // The other platforms keep their help viewer, host or none.
+        system.id = 1;
+        menu(window, "Grammar")->trigger();
+        QCOMPARE(system.calls.last().program, QString("winhelp"));
+    }
+
+    // What this very build does: a build without a web host never hands on an address.
+    void theBuildsOwnHostDecides()
+    {
+        const QString dir = awkwardDirectory(QStringLiteral("build"));
+        putFile(dir + QStringLiteral("/grammar.html"));
+        RecordingPlatform system(ntFamily, dir);
+        frmGram1 window;
+        window.setPlatform(system);
+        menu(window, "Grammar")->trigger();
+        QCOMPARE(system.calls.size(), 1);
+        const QUrl grammar = system.calls[0].opened;
+        if (QString::fromUtf8(build::webHost).isEmpty()) {
+            QCOMPARE(grammar.toLocalFile(), dir + QStringLiteral("/grammar.html"));
+        } else {
+            QCOMPARE(grammar.host(), QString::fromUtf8(build::webHost));
+            QCOMPARE(grammar.path(), QString("/grammar/parsel1.html"));
         }
     }
 
@@ -160,8 +222,9 @@ private slots:
         QCOMPARE(label(&box, "Label4")->text(), QString::fromUtf8(build::feedbackAddress));
         QVERIFY(label(&box, "Label4")->font().bold());
 
-        QLabel *link = label(&box, "Label5");
-        QCOMPARE(link->text(), QStringLiteral("http://%1/").arg(QString::fromUtf8(build::webHost)));
+        frmCopyright online(system, nullptr, QStringLiteral("www.example.com"));
+        QLabel *link = label(&online, "Label5");
+        QCOMPARE(link->text(), QString("http://www.example.com/"));
         QCOMPARE(textColour(link), colour::blue);
         QVERIFY(link->font().underline());
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
@@ -182,11 +245,27 @@ private slots:
             QCOMPARE(w->focusPolicy() != Qt::NoFocus, w->objectName() == QLatin1String("cmdOK"));
     }
 
+    // The windows' fonts hold only their own faces; text chosen at build time in a script those
+    // faces lack still shows, through glyphs borrowed from other faces.
+    void textFromTheBuildMayBorrowGlyphs()
+    {
+        const QList<std::pair<QString, bool>> texts{{QStringLiteral("Tamrin \u00A9 2026"), false},
+                                                    {QStringLiteral("\u5854\u59C6\u6797"), true}};
+        for (const auto &[text, borrows] : texts) {
+            QLabel line;
+            line.setFont(classicFont(12));
+            setOutsideText(&line, text);
+            QCOMPARE(line.text(), text);
+            QCOMPARE(line.font().styleStrategy() != QFont::NoFontMerging, borrows);
+        }
+    }
+
     void aboutLinkOpensTheSiteAndOnlyOkCloses()
     {
         RecordingPlatform system(ntFamily, awkwardDirectory());
         frmGram1 window;
         window.setPlatform(system);
+        window.setWebHost(QStringLiteral("www.example.com"));
 
         bool openAfterLink = false;
         bool openAfterEsc = false;
@@ -208,8 +287,7 @@ private slots:
         QVERIFY(openAfterLink);
         QCOMPARE(system.calls.size(), 2);
         QCOMPARE(system.calls[0].opened, QUrl(shown));
-        QCOMPARE(system.calls[0].opened, QUrl(publisherAddress()));
-        QCOMPARE(system.calls[0].opened.path(), QString("/"));
+        QCOMPARE(system.calls[0].opened, QUrl(QStringLiteral("http://www.example.com/")));
 
         // Esc closes the box as its title-bar button does.
         ran = onNextModal([&](QWidget *box) {
@@ -224,11 +302,11 @@ private slots:
     void aboutLinkOnOtherPlatformsStartsTheAddress()
     {
         RecordingPlatform system(1);
-        frmCopyright box(system);
+        frmCopyright box(system, nullptr, QStringLiteral("www.example.com"));
         QTest::mouseClick(label(&box, "Label5"), Qt::LeftButton);
         QCOMPARE(system.calls.size(), 1);
         QCOMPARE(system.calls[0].program, QString("start"));
-        QCOMPARE(system.calls[0].arguments, QStringList{publisherAddress()});
+        QCOMPARE(system.calls[0].arguments, QStringList{"http://www.example.com/"});
     }
 
     void menusAnswerTheirAccelerators()
@@ -236,6 +314,7 @@ private slots:
         RecordingPlatform system(ntFamily, awkwardDirectory());
         frmGram1 window;
         window.setPlatform(system);
+        window.setWebHost(QStringLiteral("www.example.com"));
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -244,7 +323,7 @@ private slots:
         QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
         QTest::keyClick(&window, Qt::Key_H, Qt::AltModifier);
         QCOMPARE(system.calls.size(), 2);
-        QCOMPARE(system.calls[0].opened, QUrl(grammarPageAddress()));
+        QCOMPARE(system.calls[0].opened, QUrl(grammarPageAddress(QStringLiteral("www.example.com"))));
         QVERIFY(system.calls[1].opened.isLocalFile());
 
         auto ran = onNextModal([](QWidget *box) { QCOMPARE(box->objectName(), QString("frmCopyright")); });
@@ -287,12 +366,13 @@ private slots:
             QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
         const QString page = awkwardDirectory() + QStringLiteral("/parhlp.html");
         SystemPlatform().open(QUrl::fromLocalFile(page));
-        SystemPlatform().open(QUrl(grammarPageAddress()));
+        const QString address = grammarPageAddress(QStringLiteral("www.example.com"));
+        SystemPlatform().open(QUrl(address));
         for (const char *scheme : {"file", "http"})
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
         QCOMPARE(catcher.urls.size(), 2);
         QCOMPARE(catcher.urls[0].toLocalFile(), page);
-        QCOMPARE(catcher.urls[1].toString(), grammarPageAddress());
+        QCOMPARE(catcher.urls[1].toString(), address);
     }
 
     // The learner sees nothing; whoever started the program from a terminal reads why.

@@ -50,23 +50,29 @@ private slots:
         const QFileInfo program(installed(QStringLiteral("bin/parsella")));
         QVERIFY(program.isFile());
         QVERIFY(program.isExecutable());
-        const QByteArray page = contents(installed(QStringLiteral("share/parsella/parhlp.html")));
-        QVERIFY(page.startsWith("<!DOCTYPE html>"));
-        QVERIFY(page.contains("<title>Parsella help</title>"));
-        // No external resources: the page reads the same without a network.
-        QVERIFY(!page.contains("src=\"http"));
-        QVERIFY(!page.contains("href=\"http"));
+        for (const char *name : {"parhlp.html", "grammar.html"}) {
+            const QByteArray page = contents(installed(QStringLiteral("share/parsella/") + QLatin1String(name)));
+            QVERIFY2(page.startsWith("<!DOCTYPE html>"), name);
+            QVERIFY(page.contains("<title>Parsella "));
+            // No external resources: the page reads the same without a network.
+            QVERIFY(!page.contains("src=\"http"));
+            QVERIFY(!page.contains("href=\"http"));
+        }
     }
 
-    // The installed program finds its help page in its data directory.
-    void installedProgramFindsItsHelpPage()
+    // The installed program finds its help page, and without a web host its grammar page, in
+    // its data directory.
+    void installedProgramFindsItsPages()
     {
         RecordingPlatform system(ntFamily, installed(QStringLiteral("bin")));
         frmGram1 window;
         window.setPlatform(system);
+        window.setWebHost(QString());
         window.findChild<QAction *>("help")->trigger();
-        QCOMPARE(system.calls.size(), 1);
+        window.findChild<QAction *>("Grammar")->trigger();
+        QCOMPARE(system.calls.size(), 2);
         QCOMPARE(system.calls[0].opened.toLocalFile(), installed(QStringLiteral("share/parsella/parhlp.html")));
+        QCOMPARE(system.calls[1].opened.toLocalFile(), installed(QStringLiteral("share/parsella/grammar.html")));
     }
 
     void installedProgramStarts()

@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(sentence, QString("she walks here."));
         QCOMPARE(name, QString("Sentence"));
         QCOMPARE(descriptionBefore, QString());
-        QCOMPARE(descriptionWithSubject, QString("incomplete"));
+        QCOMPARE(descriptionWithSubject, QString("“she” needs a verb next: press Predicate."));
         QCOMPARE(descriptionAfter, QString("complete"));
         QVERIFY(system.calls.isEmpty());
     }
@@ -195,9 +195,9 @@ private slots:
         QCOMPARE(byEsc.xpers, byTitleBar.xpers);
     }
 
-    // The sentence label is named for what it shows, reads out its words and says whether the
-    // sentence is done, since red and black say nothing to a learner who cannot see them; a
-    // verb that needs a complement leaves it incomplete.
+    // The sentence label is named for what it shows, reads out its words and says what the
+    // sentence still needs or that it is done, since red and black say nothing to a learner
+    // who cannot see them; a verb that needs a complement says so.
     void sentenceLabelTellsCompleteness()
     {
         SentenceState st;
@@ -221,7 +221,8 @@ private slots:
             tell();
         });
         QVERIFY(ran);
-        QCOMPARE(told, (QStringList{"I|Sentence|incomplete", "I am|Sentence|incomplete",
+        QCOMPARE(told, (QStringList{"I|Sentence|“I” needs a verb next: press Predicate.",
+                                    "I am|Sentence|“am” needs a complement: ready, here, by the sea…",
                                     "I am ready.|Sentence|complete"}));
     }
 

@@ -4,8 +4,11 @@
 #include "Sentences.h"
 
 #include <QAction>
+#include <QIcon>
+#include <QImage>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 using namespace parsella;
@@ -31,6 +34,20 @@ private slots:
         QCOMPARE(button(&w, "cmdDec")->nextInFocusChain(), button(&w, "cmdInt"));
         QCOMPARE(button(&w, "cmdInt")->nextInFocusChain(), button(&w, "cmdImp"));
         QCOMPARE(button(&w, "cmdImp")->nextInFocusChain(), button(&w, "cmdExit"));
+    }
+
+    // The icon and the menu bar's overflow arrow are read only when first drawn, but then in
+    // full: every size of the icon, and an arrow that is really there.
+    void iconsArriveWhenDrawn()
+    {
+        frmGram1 w;
+        const QIcon icon = w.windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+        const QImage picture = icon.pixmap(32).toImage();
+        QCOMPARE(picture.size(), QSize(32, 32));
+        QVERIFY(picture.pixelColor(16, 16).alpha() > 0);
+        const QIcon arrow = w.menuBar()->style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QVERIFY(!arrow.pixmap(16).isNull());
     }
 
     // The statement window opens modally over the hub, and the state carries over from one

@@ -17,7 +17,6 @@
 #include "sentences/frmDec.h"
 #include "sentences/frmImp.h"
 #include "sentences/frmInt.h"
-#include "RecordingPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -129,7 +128,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
 
     SentenceState st;
-    RecordingPlatform platform; // nothing rendered here opens a browser
+    Platform &platform = systemPlatform(); // nothing rendered here is clicked or opened
     std::vector<std::pair<const char *, std::function<std::unique_ptr<QWidget>()>>> windows{
         {"frmGram1", [] { return std::make_unique<frmGram1>(); }},
         {"frmDec", [&] { return std::make_unique<frmDec>(st, nullptr); }},

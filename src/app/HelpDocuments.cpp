@@ -7,14 +7,19 @@
 
 namespace parsella {
 
-QString publisherAddress()
+QString webHost()
 {
-    return QStringLiteral("http://%1/").arg(QString::fromUtf8(build::webHost));
+    return QString::fromUtf8(build::webHost);
 }
 
-QString grammarPageAddress()
+QString publisherAddress(const QString &host)
 {
-    return QStringLiteral("http://%1/grammar/parsel1.html").arg(QString::fromUtf8(build::webHost));
+    return host.isEmpty() ? QString() : QStringLiteral("http://%1/").arg(host);
+}
+
+QString grammarPageAddress(const QString &host)
+{
+    return host.isEmpty() ? QString() : QStringLiteral("http://%1/grammar/parsel1.html").arg(host);
 }
 
 QString besideProgram(const QString &programDirectory, const QString &fileName)
@@ -22,9 +27,10 @@ QString besideProgram(const QString &programDirectory, const QString &fileName)
     return QDir::toNativeSeparators(programDirectory + QLatin1Char('/') + fileName);
 }
 
-QString helpPage(const QString &programDirectory)
+// A page beside the program, else in the installed data directory, else (with a note on
+// standard error) the path beside the program all the same.
+static QString shippedPage(const QString &programDirectory, const QString &name, const char *what)
 {
-    static const QString name = QStringLiteral("parhlp.html");
     const QString beside = besideProgram(programDirectory, name);
     if (QFileInfo(beside).isFile())
         return beside;
@@ -32,8 +38,25 @@ QString helpPage(const QString &programDirectory)
         programDirectory + QLatin1Char('/') + QString::fromUtf8(build::dataFromProgram) + QLatin1Char('/') + name));
     if (QFileInfo(installed).isFile())
         return installed;
-    qWarning("Parsella: the help page is neither %s nor %s", qUtf8Printable(beside), qUtf8Printable(installed));
+    qWarning("Parsella: the %s is neither %s nor %s", what, qUtf8Printable(beside), qUtf8Printable(installed));
     return beside;
+}
+
+QString helpPage(const QString &programDirectory)
+{
+    return shippedPage(programDirectory, QStringLiteral("parhlp.html"), "help page");
+}
+
+QString grammarPage(const QString &programDirectory)
+{
+    return shippedPage(programDirectory, QStringLiteral("grammar.html"), "grammar page");
+}
+
+QUrl grammarTarget(const QString &host, const QString &programDirectory)
+{
+    if (host.isEmpty())
+        return QUrl::fromLocalFile(grammarPage(programDirectory));
+    return QUrl(grammarPageAddress(host));
 }
 
 } // namespace parsella

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 namespace parsella {
 
-// The publisher's site as the About box shows it and opens it: "http://<host>/".
-QString publisherAddress();
+// The publisher's web host chosen when the program was built; empty where the build has none.
+QString webHost();
+
+// The publisher's site as the About box shows it and opens it: "http://<host>/"; empty
+// without a host.
+QString publisherAddress(const QString &host = webHost());
 // The grammar notes on the publisher's site.
-QString grammarPageAddress();
+QString grammarPageAddress(const QString &host = webHost());
 
 // A file in the program directory: the directory immediately followed by the file name,
 // in the system's own separators.
@@ -18,5 +23,12 @@ QString besideProgram(const QString &programDirectory, const QString &fileName);
 // program. If neither has it, the path beside the program is given all the same, and a note
 // for whoever runs the program from a terminal goes to standard error.
 QString helpPage(const QString &programDirectory);
+// The grammar notes that ship with the program, looked for as the help page is.
+QString grammarPage(const QString &programDirectory);
+
+// What "Grammar" opens where documents go to their default application: the notes on the
+// publisher's site, or, in a build without a web host, the notes shipped with the program, so
+// that the learner is never sent to a site that does not exist.
+QUrl grammarTarget(const QString &host, const QString &programDirectory);
 
 } // namespace parsella

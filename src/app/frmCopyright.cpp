@@ -30,8 +30,8 @@ static const WindowDesign design{
     },
 };
 
-frmCopyright::frmCopyright(Platform &platform, QWidget *parent)
-    : QDialog(parent), platform(platform)
+frmCopyright::frmCopyright(Platform &platform, QWidget *parent, const QString &webHost)
+    : QDialog(parent), platform(platform), site(publisherAddress(webHost))
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -43,15 +43,24 @@ frmCopyright::frmCopyright(Platform &platform, QWidget *parent)
     Label5 = findChild<QLabel *>("Label5");
     cmdOK = findChild<QPushButton *>("cmdOK");
 
-    Label2->setText(QStringLiteral("Copyright \u00A9 %1").arg(QString::fromUtf8(build::copyrightYears)));
-    Label1->setText(QString::fromUtf8(build::author));
-    Label4->setText(QString::fromUtf8(build::feedbackAddress));
+    setOutsideText(Label2, QStringLiteral("Copyright \u00A9 %1").arg(QString::fromUtf8(build::copyrightYears)));
+    setOutsideText(Label1, QString::fromUtf8(build::author));
+    setOutsideText(Label4, QString::fromUtf8(build::feedbackAddress));
 
-    // The link shows exactly the address it opens.
-    Label5->setText(publisherAddress());
-    Label5->setCursor(Qt::PointingHandCursor);
-    Label5->setAccessibleDescription(tr("link to the publisher's web site"));
-    Label5->installEventFilter(this);
+    if (site.isEmpty()) {
+        // No site to visit: a plain line in the link's place, nothing that looks clickable.
+        QFont font = Label5->font();
+        font.setUnderline(false);
+        Label5->setFont(font);
+        setTextColour(Label5, colour::black);
+        Label5->setText(tr("Grammar and Help work offline"));
+    } else {
+        // The link shows exactly the address it opens.
+        setOutsideText(Label5, site);
+        Label5->setCursor(Qt::PointingHandCursor);
+        Label5->setAccessibleDescription(tr("link to the publisher's web site"));
+        Label5->installEventFilter(this);
+    }
 
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &frmCopyright::cmdOK_Click);
@@ -64,11 +73,12 @@ void frmCopyright::cmdOK_Click()
 
 void frmCopyright::Label5_Click()
 {
-    const QString address = Label5->text();
+    if (site.isEmpty())
+        return;
     if (platform.platformId() == ntFamily)
-        platform.open(QUrl(address));
+        platform.open(QUrl(site));
     else
-        platform.start(QStringLiteral("start"), {address});
+        platform.start(QStringLiteral("start"), {site});
 }
 
 // A label has no click of its own: a left-button release over it counts as one, as for

@@ -31,7 +31,7 @@ static const WindowDesign design{
 };
 
 frmGram1::frmGram1(QWidget *parent)
-    : QMainWindow(parent), platform(&systemPlatform())
+    : QMainWindow(parent), platform(&systemPlatform()), webHost(parsella::webHost())
 {
     auto *client = new QWidget(this);
     setCentralWidget(client);
@@ -57,6 +57,9 @@ frmGram1::frmGram1(QWidget *parent)
     about->setObjectName("about");
     worksheet = menuBar()->addAction(tr("&Worksheet"));
     worksheet->setObjectName("worksheet");
+    // The menu bar in the window's own face, already loaded for the buttons: a face of its
+    // own would be looked up and loaded before the first frame as well.
+    menuBar()->setFont(classicFont(design.font.points, design.font.flags));
 
     connect(cmdDec, &QPushButton::clicked, this, &frmGram1::cmdDec_Click);
     connect(cmdInt, &QPushButton::clicked, this, &frmGram1::cmdInt_Click);
@@ -89,12 +92,13 @@ void frmGram1::cmdExit_Click()
     QCoreApplication::quit();
 }
 
-// On the NT family the grammar notes are on the publisher's site; elsewhere they are the
-// Windows help file beside the program.
+// On the NT family the grammar notes open with the default application: the page on the
+// publisher's site or, in a build without one, the page shipped with the program. Elsewhere
+// they are the Windows help file beside the program.
 void frmGram1::Grammar_Click()
 {
     if (platform->platformId() == ntFamily)
-        platform->open(QUrl(grammarPageAddress()));
+        platform->open(grammarTarget(webHost, platform->programDirectory()));
     else
         platform->start(QStringLiteral("winhelp"),
                         {besideProgram(platform->programDirectory(), QStringLiteral("parsel1.hlp"))});
@@ -114,7 +118,7 @@ void frmGram1::help_Click()
 // The About box has no owner window.
 void frmGram1::about_Click()
 {
-    frmCopyright box(*platform);
+    frmCopyright box(*platform, nullptr, webHost);
     box.exec();
 }
 

@@ -29,6 +29,9 @@ public:
     // The system the help commands and the About box turn to; the real one unless a test
     // puts a recorder in its place.
     void setPlatform(Platform &replacement) { platform = &replacement; }
+    // The publisher's web host behind "Grammar" and the About box's address; the build's own
+    // unless a test gives another. Empty: no site, the grammar notes shipped with the program.
+    void setWebHost(const QString &host) { webHost = host; }
 
     void cmdDec_Click();
     void cmdInt_Click();
@@ -42,6 +45,7 @@ public:
 private:
     SentenceState st;
     Platform *platform;
+    QString webHost;
     // Made on first opening, so that start-up costs nothing more; kept, hidden, when closed.
     QPointer<Worksheet> sheet;
 

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QShortcut>
+#include <QToolTip>
 
 namespace parsella {
 
@@ -11,6 +13,26 @@ Form::Form(SentenceState &state, const WindowDesign &design, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     buildForm(this, this, design);
+    auto *explain = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
+    connect(explain, &QShortcut::activated, this, &Form::explainNext);
+}
+
+void Form::explainNext()
+{
+    QList<QWidget *> outOfReach;
+    const auto all = findChildren<QWidget *>();
+    for (QWidget *w : all) {
+        if (w->isVisible() && !w->toolTip().isEmpty() && (!w->isEnabled() || w->focusPolicy() == Qt::NoFocus))
+            outOfReach << w;
+    }
+    if (outOfReach.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    // The next after the one explained last; the list may have changed since.
+    const int next = (int(outOfReach.indexOf(explained.data())) + 1) % int(outOfReach.size());
+    explained = outOfReach.at(next);
+    QToolTip::showText(explained->mapToGlobal(QPoint(0, explained->height())), explained->toolTip(), explained);
 }
 
 QButtonGroup *Form::group(const char *name) const

@@ -4,6 +4,7 @@
 #include "core/SentenceState.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -20,6 +21,11 @@ public:
     Form(SentenceState &state, const WindowDesign &design, QWidget *parent);
 
     SentenceState &state() const { return st; }
+
+    // The keyboard cannot land on a grey word, nor on a label, so their tool tips (why a word
+    // is refused, what a sentence still needs) are shown one after another by Shift+F1, each
+    // beside its control, in the window's order.
+    void explainNext();
 
 protected:
     // Finds a control of this window by its name; a missing name is a fault in the table.
@@ -42,6 +48,7 @@ protected:
 
 private:
     bool unloaded = false;
+    QPointer<QWidget> explained;
 };
 
 // Opens a window of type W modally over `owner`: created afresh, shown, and destroyed

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
@@ -45,7 +46,23 @@ QFont classicFont(double points, unsigned flags)
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(flags & Bold);
     font.setUnderline(flags & Underline);
+    // The windows' captions and word lists are ASCII, which each of these faces holds, so no
+    // fallback faces for other scripts: looking those up sorts every installed face, and each
+    // new font would pay for it when first drawn. Text chosen at build time asks for them back.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
+}
+
+void setOutsideText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    const QFontMetrics metrics(label->font());
+    const auto letters = text.toUcs4();
+    if (std::all_of(letters.begin(), letters.end(), [&](char32_t c) { return metrics.inFontUcs4(c); }))
+        return;
+    QFont font = label->font();
+    font.setStyleStrategy(QFont::PreferDefault);
+    label->setFont(font);
 }
 
 QString arrayMemberName(const char *name, int index)
@@ -68,10 +85,14 @@ unsigned textColour(const QWidget *widget)
     return unsigned(c.red()) | unsigned(c.green()) << 8 | unsigned(c.blue()) << 16;
 }
 
-void showCompleteness(QWidget *display, bool complete)
+void showCompleteness(QWidget *display, bool complete, const QString &explanation)
 {
     setTextColour(display, complete ? colour::black : colour::red);
-    display->setAccessibleDescription(complete ? QObject::tr("complete") : QObject::tr("incomplete"));
+    display->setToolTip(explanation);
+    if (complete)
+        display->setAccessibleDescription(QObject::tr("complete"));
+    else
+        display->setAccessibleDescription(explanation.isEmpty() ? QObject::tr("incomplete") : explanation);
 }
 
 static void setBackground(QWidget *widget, unsigned bgrValue)

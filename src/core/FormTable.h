@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+class QLabel;
 class QWidget;
 
 namespace parsella {
@@ -56,6 +57,11 @@ constexpr Look frameTitle{8.25, Bold};               // frame captions of the ph
 // Times-metric face. Pixel sizes are fixed at 96 dpi so text scales with the twips.
 QFont classicFont(double points, unsigned flags = 0);
 
+// Puts text from outside the windows' own captions (chosen at build time, so in any script)
+// on a label. Where the label's face lacks one of its letters, the label's font may borrow
+// glyphs from other faces, which classicFont's fonts otherwise do not.
+void setOutsideText(QLabel *label, const QString &text);
+
 enum class Kind { Label, Button, Option, Frame, Image };
 
 enum StateFlag : unsigned {
@@ -101,8 +107,10 @@ void buildForm(QWidget *window, QWidget *client, const WindowDesign &design);
 QString arrayMemberName(const char *name, int index);
 
 // Shows a sentence or phrase as incomplete (red) or complete (black), and tells a screen
-// reader the same, since the colour says nothing to a learner who cannot see it.
-void showCompleteness(QWidget *display, bool complete);
+// reader the same, since the colour says nothing to a learner who cannot see it. A sentence
+// label also says why: `explanation` is what it still needs, or that it is complete. It is
+// the label's tool tip, and while the label is red it is what a screen reader is told.
+void showCompleteness(QWidget *display, bool complete, const QString &explanation = QString());
 
 // Sets the text colour of a label or an option button.
 void setTextColour(QWidget *widget, unsigned bgrValue);

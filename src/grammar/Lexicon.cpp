@@ -165,4 +165,19 @@ QStringList captions(Role role)
     return list;
 }
 
+bool beginsWithVowelSound(const QString &caption)
+{
+    static const QStringList vowelSounds{
+        QStringLiteral("engineer's"), QStringLiteral("extremely"), QStringLiteral("interesting"),
+        QStringLiteral("image"), QStringLiteral("images")};
+    return vowelSounds.contains(caption);
+}
+
+bool isPlural(const QString &noun)
+{
+    static const QStringList plurals{
+        QStringLiteral("dogs"), QStringLiteral("images"), QStringLiteral("hands"), QStringLiteral("tools")};
+    return plurals.contains(noun);
+}
+
 } // namespace parsella::grammar

@@ -44,4 +44,11 @@ std::optional<Label> partOfSpeech(const QString &word);
 // Every caption the windows offer, in the windows' order, with this role.
 QStringList captions(Role role);
 
+// Whether a caption begins with a vowel sound, as "an" needs: "image", "engineer's",
+// "extremely". It is the sound that counts, not the letter, so it is known word by word.
+bool beginsWithVowelSound(const QString &caption);
+
+// Whether a noun names more than one thing: "dogs", "hands".
+bool isPlural(const QString &noun);
+
 } // namespace parsella::grammar

@@ -1,6 +1,7 @@
 #include "pickers/frmComp.h"
 
 #include "grammar/Phrases.h"
+#include "pickers/ComplementsTaken.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -42,7 +43,19 @@ static const WindowDesign design{
 };
 
 // The groups in the order in which a choice in one clears the others.
-static const std::array<const char *, 5> groupsInOrder{"optPP", "optAdv", "optNP", "optPresP", "optAdj"};
+static const std::array<std::pair<const char *, grammar::ComplementKind>, 5> groupsInOrder{{
+    {"optPP", grammar::ComplementKind::Prepositional},
+    {"optAdv", grammar::ComplementKind::Adverb},
+    {"optNP", grammar::ComplementKind::Object},
+    {"optPresP", grammar::ComplementKind::Participle},
+    {"optAdj", grammar::ComplementKind::Adjective},
+}};
+
+grammar::VerbComplements complementsTaken(const SentenceState &state)
+{
+    // A flag admits only when it is exactly 1; 0, or never written, admits nothing.
+    return {state.xa0 == 1, state.xa1 == 1, state.xa4 == 1, state.xa7 == 1};
+}
 
 frmComp::frmComp(SentenceState &state, QWidget *parent)
     : Form(state, design, parent)
@@ -63,17 +76,17 @@ void frmComp::Form_Load()
 {
     lblCV->setText(st.xv);
     st.xcomp1.clear();
-    // Each kind of complement is offered only if the current verb admits it.
-    if (st.xa0 == 1) {
-        setGroupEnabled(group("optPP"), true);
-        setGroupEnabled(group("optAdv"), true);
+    // Each kind of complement is offered only if the current verb admits it; the others
+    // say why not.
+    const grammar::VerbComplements takes = complementsTaken(st);
+    for (const auto &[name, kind] : groupsInOrder) {
+        const QString refusal = grammar::complementRefusal(st.xv, takes, kind);
+        const auto members = group(name)->buttons();
+        for (QAbstractButton *b : members) {
+            b->setEnabled(refusal.isEmpty());
+            b->setToolTip(refusal);
+        }
     }
-    if (st.xa1 == 1)
-        setGroupEnabled(group("optNP"), true);
-    if (st.xa4 == 1)
-        setGroupEnabled(group("optPresP"), true);
-    if (st.xa7 == 1)
-        setGroupEnabled(group("optAdj"), true);
 }
 
 void frmComp::optPP_Click(int Index) { choose("optPP", Index); }
@@ -88,9 +101,9 @@ void frmComp::choose(const char *groupName, int index)
     const QString phrase = option(groupName, index)->text();
     st.xcomp1 = phrase;
     st.record.setDraftComplement(grammar::complement(phrase));
-    for (const char *other : groupsInOrder) {
-        if (std::strcmp(other, groupName) != 0)
-            clearSelection(group(other));
+    for (const auto &other : groupsInOrder) {
+        if (std::strcmp(other.first, groupName) != 0)
+            clearSelection(group(other.first));
     }
 }
 

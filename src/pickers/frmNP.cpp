@@ -1,5 +1,6 @@
 #include "pickers/frmNP.h"
 
+#include "grammar/Admission.h"
 #include "grammar/Phrases.h"
 
 #include <QAbstractButton>
@@ -8,9 +9,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <algorithm>
 #include <array>
-#include <vector>
+#include <functional>
 
 namespace parsella {
 
@@ -63,82 +63,23 @@ static const WindowDesign design{
     },
 };
 
-enum WordGroup : unsigned {
-    Art = 1u << 0,  // article
-    CPN = 1u << 1,  // common possessive noun
-    PPN = 1u << 2,  // proper possessive noun
-    PPA = 1u << 3,  // personal possessive adjective
-    Adv = 1u << 4,  // adverb
-    Adj = 1u << 5,  // adjective
-    Noun = 1u << 6, // common noun: even indexes singular, odd ones plural
-    PN = 1u << 7,   // the proper noun, a lone button
-};
+enum WordGroup : unsigned { Art, CPN, PPN, PPA, Adv, Adj, Noun, PN };
 
 static const std::array<std::pair<WordGroup, const char *>, 8> groupNames{{
     {Art, "optArt"}, {CPN, "optCPN"}, {PPN, "optPPN"}, {PPA, "optPPA"},
     {Adv, "optAdv"}, {Adj, "optAdj"}, {Noun, "optNoun"}, {PN, "optPN"},
 }};
 
-// What a click does to the grammatical number of the phrase.
-enum class Number { None, OfNoun, Singular };
-constexpr int keep = -1; // the person is left as it is
-
-// Which of the buttons that a click enables a learner may really choose next.
-enum class Admits {
-    All,
-    ByArticle,          // "a" and "an" agree with the sound of the next word
-    SingularUnlessOwned // after "a" or "an" only a singular noun, unless a possessive noun
-                        // came between: then the possessive, not the article, governs it
-};
-
-// The effect of a click in each group. Groups not named are left alone; the clicked group
-// keeps its new selection by its own exclusivity.
-struct ClickEffect {
-    WordGroup clicked;
-    Number xnumb;
-    int xpers;
-    unsigned clears;
-    unsigned enables;
-    Admits admits;
-    unsigned disables;
-};
-
-static const std::array<ClickEffect, 8> effects{{
-    //     xnumb             xpers clears                                    enables                 admits                       disables
-    {Art,  Number::None,     keep, PN | CPN | PPN | PPA | Adv | Adj | Noun,  CPN | Adv | Adj | Noun, Admits::ByArticle,           0},
-    {CPN,  Number::None,     keep, Adv | Adj | Noun,                         Adv | Adj | Noun,       Admits::All,                 0},
-    {PPN,  Number::None,     keep, PN | Art | CPN | PPA | Adv | Adj | Noun,  Adv | Adj | Noun,       Admits::All,                 CPN},
-    {PPA,  Number::None,     keep, PN | Art | CPN | PPN | Adv | Adj | Noun,  Adv | Adj | Noun,       Admits::All,                 CPN},
-    {Adv,  Number::None,     keep, Adj | Noun,                               Adj,                    Admits::All,                 Noun},
-    {Adj,  Number::None,     keep, Noun,                                     Noun,                   Admits::SingularUnlessOwned, 0},
-    {Noun, Number::OfNoun,   3,    0,                                        0,                      Admits::All,                 0},
-    {PN,   Number::Singular, 3,    Art | CPN | PPN | PPA | Adv | Adj | Noun, 0,                      Admits::All,                 CPN | Adv | Adj | Noun},
-}};
-
-// The buttons of the dependent groups that each article admits; the others are disabled.
-struct Agreement {
-    std::vector<int> cpn, adv, adj, noun;
-};
-
-static const std::array<Agreement, 3> articleAgreement{{
-    //            optCPN         optAdv         optAdj          optNoun
-    /* "a"   */ {{0},           {0},           {0, 2, 3},      {0, 4, 6}},
-    /* "an"  */ {{1},           {1},           {1},            {2}},
-    /* "the" */ {{0, 1},        {0, 1},        {0, 1, 2, 3},   {0, 1, 2, 3, 4, 5, 6, 7}},
-}};
+// The groups are the grammar's slots of a noun phrase, in the same order.
+static grammar::NounPhraseSlot slotOf(WordGroup g)
+{
+    static_assert(unsigned(grammar::NounPhraseSlot::ProperNoun) == PN);
+    return grammar::NounPhraseSlot(g);
+}
 
 static const char *nameOf(WordGroup g)
 {
-    for (const auto &[each, name] : groupNames) {
-        if (each == g)
-            return name;
-    }
-    return nullptr;
-}
-
-static bool isIndefinite(qint16 article)
-{
-    return article == 0 || article == 1;
+    return groupNames.at(g).second;
 }
 
 frmNP::frmNP(SentenceState &state, QWidget *parent)
@@ -166,8 +107,7 @@ void frmNP::Form_Load()
     for (const auto &[g, name] : groupNames)
         clear(g);
     // Nothing may come before a determiner: the determiners and the proper noun start.
-    for (WordGroup g : {CPN, Adv, Adj, Noun})
-        setGroupEnabled(group(nameOf(g)), false);
+    offer();
     showCompleteness(lblNP, false);
 }
 
@@ -180,35 +120,35 @@ void frmNP::optAdj_Click(int Index) { click(Adj, Index); }
 void frmNP::optNoun_Click(int Index) { click(Noun, Index); }
 void frmNP::optPN_Click() { click(PN, 0); }
 
+// The words chosen so far, told to the grammar in the order of the phrase: a word can drop
+// only what comes after it or competes with it, and nothing chosen does.
+static grammar::NounPhraseChoices choicesOf(const std::function<QString(WordGroup)> &chosenWord)
+{
+    grammar::NounPhraseChoices choices;
+    for (const auto &[g, name] : groupNames) {
+        const QString word = chosenWord(g);
+        if (!word.isEmpty())
+            choices.choose(slotOf(g), word);
+    }
+    return choices;
+}
+
 void frmNP::click(WordGroup clicked, int Index)
 {
-    const ClickEffect &effect = *std::find_if(effects.begin(), effects.end(),
-                                              [clicked](const ClickEffect &e) { return e.clicked == clicked; });
-
+    grammar::NounPhraseChoices choices = choicesOf([this](WordGroup g) { return chosenWord(g); });
+    choices.choose(slotOf(clicked), option(nameOf(clicked), Index)->text());
     if (qint16 *chosen = selection(clicked))
         *chosen = qint16(Index);
-    switch (effect.xnumb) {
-    case Number::None: st.xnumb = 0; break;
-    case Number::OfNoun: st.xnumb = qint16(Index % 2 + 1); break;
-    case Number::Singular: st.xnumb = 1; break;
-    }
-    if (effect.xpers != keep)
-        st.xpers = qint16(effect.xpers);
-
+    // Only a noun or the proper noun completes the phrase and makes it third person; any
+    // other click leaves the person as it was.
+    st.xnumb = qint16(choices.number());
+    if (st.xnumb > 0)
+        st.xpers = 3;
     for (const auto &[g, name] : groupNames) {
-        if (effect.clears & g)
+        if (choices.chosen(slotOf(g)).isEmpty())
             clear(g);
     }
-    for (const auto &[g, name] : groupNames) {
-        QButtonGroup *buttons = group(name);
-        if (effect.enables & g) {
-            const auto members = buttons->buttons();
-            for (QAbstractButton *b : members)
-                b->setEnabled(admitted(effect, g, buttons->id(b)));
-        }
-        if (effect.disables & g)
-            setGroupEnabled(buttons, false);
-    }
+    offer();
 
     cmdExit->setFocus();
     BuildNounPhrase();
@@ -222,22 +162,25 @@ void frmNP::clear(WordGroup g)
         *chosen = 999;
 }
 
-bool frmNP::admitted(const ClickEffect &effect, WordGroup g, int index) const
+QString frmNP::chosenWord(WordGroup g)
 {
-    const auto in = [index](const std::vector<int> &ids) {
-        return std::find(ids.begin(), ids.end(), index) != ids.end();
-    };
-    switch (effect.admits) {
-    case Admits::All:
-        return true;
-    case Admits::ByArticle: {
-        const Agreement &a = articleAgreement.at(size_t(iart));
-        return in(g == CPN ? a.cpn : g == Adv ? a.adv : g == Adj ? a.adj : a.noun);
+    if (g == PN)
+        return optPN->isChecked() ? optPN->text() : QString();
+    const qint16 index = *selection(g);
+    return index == 999 ? QString() : option(nameOf(g), index)->text();
+}
+
+void frmNP::offer()
+{
+    const grammar::NounPhraseChoices choices = choicesOf([this](WordGroup g) { return chosenWord(g); });
+    for (const auto &[g, name] : groupNames) {
+        const auto members = group(name)->buttons();
+        for (QAbstractButton *b : members) {
+            const QString refusal = choices.refusal(slotOf(g), b->text());
+            b->setEnabled(refusal.isEmpty());
+            b->setToolTip(refusal);
+        }
     }
-    case Admits::SingularUnlessOwned:
-        return !(isIndefinite(iart) && icpn == 999) || index % 2 == 0;
-    }
-    return true;
 }
 
 qint16 *frmNP::selection(WordGroup g)

@@ -8,9 +8,8 @@ class QPushButton;
 
 namespace parsella {
 
-// The word groups of a noun phrase, one bit each, named with the words' grammar.
+// The word groups of a noun phrase, in the order the phrase says them.
 enum WordGroup : unsigned;
-struct ClickEffect;
 
 // Assembles the subject of a statement from closed word lists: one determiner (an article,
 // perhaps followed by a common possessive noun, a proper possessive noun or a personal
@@ -43,8 +42,11 @@ protected:
 private:
     void click(WordGroup clicked, int Index);
     void clear(WordGroup g);
-    bool admitted(const ClickEffect &effect, WordGroup g, int index) const;
+    // Enables exactly the words the grammar admits after what is chosen; a refused word
+    // tells why.
+    void offer();
     qint16 *selection(WordGroup g);
+    QString chosenWord(WordGroup g);
     void appendWord(const char *groupName, qint16 index, const QString &separator);
     void BuildNounPhrase();
     QStringList chosenWords() const;

@@ -1,5 +1,7 @@
 #include "sentences/SentenceForm.h"
 
+#include "grammar/Admission.h"
+#include "pickers/ComplementsTaken.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmVerb.h"
 
@@ -29,9 +31,9 @@ QString SentenceForm::lead() const
     return subject == Subject::Leads ? st.xsubj + QLatin1Char(' ') : QString();
 }
 
-void SentenceForm::showSubject()
+void SentenceForm::showSubject(const QString &need)
 {
-    showCompleteness(lblDecl, false);
+    showCompleteness(lblDecl, false, need.isEmpty() ? grammar::subjectNeedsVerb(st.xsubj) : need);
     lblDecl->setText(st.xsubj);
 }
 
@@ -39,7 +41,7 @@ void SentenceForm::showSubject()
 // sentence never carries more than one.
 void SentenceForm::complete()
 {
-    showCompleteness(lblDecl, true);
+    showCompleteness(lblDecl, true, grammar::sentenceIsComplete());
     lblDecl->setText(lblDecl->text() + mark);
 }
 
@@ -64,7 +66,8 @@ void SentenceForm::cmdVP_Click()
     if (st.x0 == 1)
         complete();
     else
-        showCompleteness(lblDecl, false); // "be" still needs its complement
+        showCompleteness(lblDecl, false, // "be" still needs its complement
+                         grammar::verbNeedsComplement(st.xvp, complementsTaken(st)));
     cmdVP->setEnabled(false);
     cmdVP->hide();
     cmdComp->setEnabled(true);

@@ -33,8 +33,9 @@ protected:
     // However the window closes, the sentence it built is finished in the record.
     void Form_Unload() override;
 
-    // Shows the subject alone, red: the sentence has begun but has no verb yet.
-    void showSubject();
+    // Shows the subject alone, red: the sentence has begun but has no verb yet. `need` is what
+    // an unfinished subject still lacks; a finished one needs its verb.
+    void showSubject(const QString &need = QString());
 
     QLabel *lblDecl;
     QPushButton *cmdPred;

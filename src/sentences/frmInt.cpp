@@ -1,5 +1,6 @@
 #include "sentences/frmInt.h"
 
+#include "grammar/Admission.h"
 #include "grammar/Phrases.h"
 
 #include <QAbstractButton>
@@ -67,22 +68,55 @@ void frmInt::Form_Load()
     st.record.begin(grammar::SentenceType::Question);
 }
 
-// The question word is chosen once: either choice disables its frame.
+QStringList frmInt::chosenWords() const
+{
+    const auto word = [this](const char *groupName, qint16 index) {
+        return index == none ? QString() : option(groupName, index)->text();
+    };
+    return {word("optWh", iwh), word("optAdv", iadv), word("optAdj", iadj), word("optNoun", inoun)};
+}
+
+static grammar::QuestionSubject subjectOf(const QStringList &words)
+{
+    return {words.at(0), words.at(1), words.at(2), words.at(3)};
+}
+
+void frmInt::offer()
+{
+    using Slot = grammar::QuestionSlot;
+    const grammar::QuestionSubject subject = subjectOf(chosenWords());
+    // The question word is chosen once: its frame stands for both of its words.
+    bool whOpen = true;
+    const auto questionWords = group("optWh")->buttons();
+    for (QAbstractButton *b : questionWords) {
+        const QString refusal = subject.refusal(Slot::QuestionWord, b->text());
+        b->setToolTip(refusal);
+        whOpen = whOpen && refusal.isEmpty();
+    }
+    fraWh->setEnabled(whOpen);
+    for (const auto &[slot, name] : {std::pair{Slot::Adverb, "optAdv"}, {Slot::Adjective, "optAdj"}, {Slot::Noun, "optNoun"}}) {
+        const auto members = group(name)->buttons();
+        for (QAbstractButton *b : members) {
+            const QString refusal = subject.refusal(slot, b->text());
+            b->setEnabled(refusal.isEmpty());
+            b->setToolTip(refusal);
+        }
+    }
+}
+
 void frmInt::optWh_Click(int Index)
 {
     iadv = iadj = inoun = none;
     iwh = qint16(Index);
-    fraWh->setEnabled(false);
+    offer();
     if (Index != 0) {
         // "Which" still needs a noun, with an adverb and adjective if the learner likes.
         cmdPred->hide();
         cmdPred->setEnabled(false);
         fraAdj->show();
         fraNoun->show();
-        for (const char *name : {"optAdv", "optAdj", "optNoun"}) {
-            setGroupEnabled(group(name), true);
+        for (const char *name : {"optAdv", "optAdj", "optNoun"})
             clearSelection(group(name));
-        }
     } else {
         // "Who" is a whole subject on its own, singular and third person.
         cmdPred->show();
@@ -101,12 +135,11 @@ void frmInt::optAdv_Click(int Index)
 {
     st.xnumb = 0;
     iadv = qint16(Index);
-    setGroupEnabled(group("optAdj"), true);
     clearSelection(group("optAdj"));
     iadj = none;
-    setGroupEnabled(group("optNoun"), false);
     clearSelection(group("optNoun"));
     inoun = none;
+    offer();
     cmdExit->setFocus();
     BuildSubject();
 }
@@ -115,9 +148,9 @@ void frmInt::optAdj_Click(int Index)
 {
     st.xnumb = 0;
     iadj = qint16(Index);
-    setGroupEnabled(group("optNoun"), true);
     clearSelection(group("optNoun"));
     inoun = none;
+    offer();
     cmdExit->setFocus();
     BuildSubject();
 }
@@ -126,6 +159,7 @@ void frmInt::optAdj_Click(int Index)
 void frmInt::optNoun_Click(int Index)
 {
     inoun = qint16(Index);
+    offer();
     st.xnumb = qint16(Index % 2 + 1);
     st.xpers = 3;
     cmdExit->setFocus();
@@ -153,7 +187,7 @@ void frmInt::BuildSubject()
     st.xsubj = words.join(QLatin1Char(' '));
     if (const auto subject = grammar::nounPhrase(words))
         st.record.setSubject(*subject);
-    showSubject();
+    showSubject(subjectOf(chosenWords()).need());
 }
 
 } // namespace parsella

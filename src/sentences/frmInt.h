@@ -2,6 +2,8 @@
 
 #include "sentences/SentenceForm.h"
 
+#include <QStringList>
+
 class QGroupBox;
 
 namespace parsella {
@@ -23,6 +25,10 @@ public:
     void optNoun_Click(int Index);
 
 private:
+    // Enables the words the grammar admits after what is chosen; a refused word tells why.
+    void offer();
+    // The chosen words of the four groups in the order of the subject, empty where none.
+    QStringList chosenWords() const;
     void BuildSubject();
 
     // The chosen button of each word group; 999 while nothing is chosen there.

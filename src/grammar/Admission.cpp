@@ -1,0 +1,273 @@
+#include "grammar/Admission.h"
+
+#include "grammar/Lexicon.h"
+
+#include <QStringList>
+
+namespace parsella::grammar {
+
+namespace {
+
+using S = NounPhraseSlot;
+
+constexpr unsigned bit(S slot) { return 1u << unsigned(slot); }
+
+// What a choice in each slot drops: every word later in the phrase, and any determiner (or the
+// proper noun) that it competes with. A common possessive noun belongs to its article, so it
+// keeps it.
+constexpr unsigned later(S slot)
+{
+    switch (slot) {
+    case S::Article:
+    case S::ProperPossessive:
+    case S::PersonalPossessive:
+    case S::ProperNoun:
+        return ~bit(slot);
+    case S::CommonPossessive: return bit(S::Adverb) | bit(S::Adjective) | bit(S::Noun);
+    case S::Adverb: return bit(S::Adjective) | bit(S::Noun);
+    case S::Adjective: return bit(S::Noun);
+    case S::Noun: return 0;
+    }
+    return 0;
+}
+
+QString quoted(const QString &word)
+{
+    return QStringLiteral("“%1”").arg(word);
+}
+
+bool isIndefinite(const QString &article)
+{
+    return article == QLatin1String("a") || article == QLatin1String("an");
+}
+
+// "a" and "an" agree with the sound of the word straight after them.
+QString soundAgreement(const QString &article, const QString &word)
+{
+    const bool vowel = beginsWithVowelSound(word);
+    if (article == QLatin1String("a") && vowel)
+        return QStringLiteral("“a” goes before a consonant sound (a dog); say “an %1”.").arg(word);
+    if (article == QLatin1String("an") && !vowel)
+        return QStringLiteral("“an” goes before a vowel sound (an image); say “a %1”.").arg(word);
+    return {};
+}
+
+QString oneThing(const QString &article, const QString &noun)
+{
+    return QStringLiteral("%1 is for one thing, not %2: start with “the” for more than one.")
+        .arg(quoted(article), quoted(noun));
+}
+
+// An adverb grades an adjective, so the noun waits until the adjective has come.
+QString adverbNeedsAdjective(const QString &adverb, const QString &noun)
+{
+    return QStringLiteral("%1 needs its adjective first: choose one such as %2, then %3.")
+        .arg(quoted(adverb), quoted(captions(Role::Adjective).value(0)), quoted(noun));
+}
+
+QString needsDeterminer(const QString &word)
+{
+    return QStringLiteral("%1 needs a determiner before it: choose “the”, “my” or “Mary's” first.")
+        .arg(quoted(word));
+}
+
+QString needsArticle(const QString &possessive)
+{
+    const QString article = beginsWithVowelSound(possessive) ? QStringLiteral("an") : QStringLiteral("a");
+    return QStringLiteral("%1 needs an article before it: choose %2 or “the” first.")
+        .arg(quoted(possessive), quoted(article));
+}
+
+QString standsAlone(const QString &properNoun, const QString &word)
+{
+    return QStringLiteral("%1 stands alone; to use %2, start with a determiner such as “the”.")
+        .arg(quoted(properNoun), quoted(word));
+}
+
+QString firstOf(Role role, int count, bool (*keep)(const QString &))
+{
+    QStringList list;
+    const QStringList all = captions(role);
+    for (const QString &caption : all) {
+        if (list.size() < count && keep(caption))
+            list << caption;
+    }
+    return list.join(QStringLiteral(", ")) + QStringLiteral("…");
+}
+
+// The shortest complement of a kind shows it best ("by the sea" for a place).
+QString exampleOf(Label phrase)
+{
+    QString best;
+    const QStringList all = captions(Role::Complement);
+    for (const QString &caption : all) {
+        const Entry *entry = lookUp(caption);
+        if (entry && !entry->nodes.empty() && entry->nodes.front().label == phrase
+            && (best.isEmpty() || caption.size() < best.size()))
+            best = caption;
+    }
+    return best;
+}
+
+// The kinds a verb takes, each named once with its examples, in the order a learner meets
+// them most: how something is, where, what, doing what.
+struct Taken {
+    QStringList names;
+    QStringList examples;
+};
+
+Taken taken(const VerbComplements &takes)
+{
+    Taken t;
+    if (takes.adjective) {
+        t.names << QStringLiteral("an adjective");
+        t.examples << exampleOf(Label::AdjP);
+    }
+    if (takes.place) {
+        t.names << QStringLiteral("a place");
+        t.examples << exampleOf(Label::AdvP) << exampleOf(Label::PP);
+    }
+    if (takes.object) {
+        t.names << QStringLiteral("an object");
+        t.examples << exampleOf(Label::NP);
+    }
+    if (takes.participle) {
+        t.names << QStringLiteral("an -ing word");
+        t.examples << exampleOf(Label::VP);
+    }
+    return t;
+}
+
+QString kindName(ComplementKind kind)
+{
+    switch (kind) {
+    case ComplementKind::Prepositional:
+    case ComplementKind::Adverb:
+        return QStringLiteral("place");
+    case ComplementKind::Object: return QStringLiteral("object");
+    case ComplementKind::Participle: return QStringLiteral("-ing word");
+    case ComplementKind::Adjective: return QStringLiteral("adjective");
+    }
+    return {};
+}
+
+} // namespace
+
+void NounPhraseChoices::choose(NounPhraseSlot slot, const QString &word)
+{
+    const unsigned drop = later(slot);
+    for (size_t i = 0; i < words.size(); ++i) {
+        if (drop & (1u << i))
+            words[i].clear();
+    }
+    words.at(size_t(slot)) = word;
+}
+
+QString NounPhraseChoices::refusal(NounPhraseSlot slot, const QString &word) const
+{
+    // A determiner or the proper noun can always start the phrase afresh.
+    if (slot == S::Article || slot == S::ProperPossessive || slot == S::PersonalPossessive || slot == S::ProperNoun)
+        return {};
+    if (has(S::ProperNoun))
+        return standsAlone(chosen(S::ProperNoun), word);
+
+    const QString article = chosen(S::Article);
+    if (slot == S::CommonPossessive)
+        return article.isEmpty() ? needsArticle(word) : soundAgreement(article, word);
+    if (article.isEmpty() && !has(S::ProperPossessive) && !has(S::PersonalPossessive))
+        return needsDeterminer(word);
+
+    // The article governs the words after it until a possessive noun takes them over; its
+    // sound binds only the word straight after it, its number holds as far as the noun.
+    const bool governs = !article.isEmpty() && !has(S::CommonPossessive);
+    switch (slot) {
+    case S::Adverb:
+        return governs ? soundAgreement(article, word) : QString();
+    case S::Adjective:
+        return governs && !has(S::Adverb) ? soundAgreement(article, word) : QString();
+    case S::Noun:
+        if (has(S::Adverb) && !has(S::Adjective))
+            return adverbNeedsAdjective(chosen(S::Adverb), word);
+        if (governs && isIndefinite(article) && isPlural(word))
+            return oneThing(article, word);
+        if (governs && !has(S::Adverb) && !has(S::Adjective))
+            return soundAgreement(article, word);
+        return {};
+    default:
+        return {};
+    }
+}
+
+int NounPhraseChoices::number() const
+{
+    if (has(S::Noun))
+        return isPlural(chosen(S::Noun)) ? 2 : 1;
+    return has(S::ProperNoun) ? 1 : 0;
+}
+
+QString QuestionSubject::refusal(QuestionSlot slot, const QString &word) const
+{
+    if (slot == QuestionSlot::QuestionWord && !questionWord.isEmpty())
+        return QStringLiteral("The question word %1 stays: to change it, start a new question.").arg(quoted(questionWord));
+    if (slot == QuestionSlot::Noun && !adverb.isEmpty() && adjective.isEmpty())
+        return adverbNeedsAdjective(adverb, word);
+    return {};
+}
+
+QString QuestionSubject::need() const
+{
+    if (questionWord.isEmpty())
+        return QStringLiteral("Choose “Who” or “Which” to begin the question.");
+    // "Who" is a pronoun, a whole subject; "Which" is a determiner and wants its noun.
+    const Entry *entry = lookUp(questionWord);
+    if ((entry && entry->role == Role::Pronoun) || !noun.isEmpty())
+        return {};
+    if (!adverb.isEmpty() && adjective.isEmpty())
+        return QStringLiteral("%1 needs an adjective: %2").arg(quoted(adverb), firstOf(Role::Adjective, 3, [](const QString &) { return true; }));
+    return QStringLiteral("%1 needs a noun: %2")
+        .arg(quoted(adjective.isEmpty() ? questionWord : adjective),
+             firstOf(Role::Noun, 3, [](const QString &noun) { return !isPlural(noun); }));
+}
+
+bool VerbComplements::takes(ComplementKind kind) const
+{
+    switch (kind) {
+    case ComplementKind::Prepositional:
+    case ComplementKind::Adverb:
+        return place;
+    case ComplementKind::Object: return object;
+    case ComplementKind::Participle: return participle;
+    case ComplementKind::Adjective: return adjective;
+    }
+    return false;
+}
+
+QString complementRefusal(const QString &verb, const VerbComplements &takes, ComplementKind kind)
+{
+    if (takes.takes(kind))
+        return {};
+    if (verb.isEmpty())
+        return QStringLiteral("A complement follows its verb: choose the verb first.");
+    const Taken t = taken(takes);
+    if (t.names.isEmpty())
+        return QStringLiteral("%1 takes no complement.").arg(quoted(verb));
+    return QStringLiteral("%1 takes no %2; it takes %3: %4…")
+        .arg(quoted(verb), kindName(kind), t.names.join(QStringLiteral(" or ")), t.examples.join(QStringLiteral(", ")));
+}
+
+QString subjectNeedsVerb(const QString &subject)
+{
+    return QStringLiteral("%1 needs a verb next: press Predicate.").arg(quoted(subject));
+}
+
+QString verbNeedsComplement(const QString &verbForm, const VerbComplements &takes)
+{
+    return QStringLiteral("%1 needs a complement: %2…").arg(quoted(verbForm), taken(takes).examples.join(QStringLiteral(", ")));
+}
+
+QString sentenceIsComplete()
+{
+    return QStringLiteral("The sentence is complete.");
+}
+
+} // namespace parsella::grammar
