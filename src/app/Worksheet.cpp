@@ -149,7 +149,13 @@ void Worksheet::placeBeside(const QWidget *opener)
 {
     const QRect screen = opener->screen()->availableGeometry();
     const QRect beside = opener->frameGeometry();
-    const int gap = 8, frame = 12; // room for the window manager's frame, which is not ours to know
+    // Our own frame is not known before the window is shown; the main window's, drawn by the
+    // same window manager, is the best guess (title bar above, borders around).
+    const int gap = 8;
+    const int frame = std::max(12, beside.width() - opener->width());
+    const int titleBar = std::max(0, beside.height() - opener->height());
+    if (height() + titleBar > screen.height())
+        resize(width(), screen.height() - titleBar);
     const int roomRight = screen.right() - beside.right() - gap - frame;
     const int roomLeft = beside.left() - screen.left() - gap - frame;
     // A narrower worksheet beside the main window beats a wide one over its buttons; a
@@ -157,7 +163,7 @@ void Worksheet::placeBeside(const QWidget *opener)
     if (std::max(roomRight, roomLeft) >= 400) {
         resize(std::min(width(), std::max(roomRight, roomLeft)), height());
         const int x = roomRight >= roomLeft ? beside.right() + gap : beside.left() - gap - frame - width();
-        move(x, std::clamp(beside.top(), screen.top(), std::max(screen.top(), screen.bottom() - height())));
+        move(x, std::clamp(beside.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - height() - titleBar)));
         return;
     }
     move(std::max(screen.left(), screen.right() - width() - frame), screen.top());
