@@ -82,6 +82,7 @@ void configureApplication(QApplication &app)
     // and black sentences and blue highlights look the same everywhere.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(new ClassicStyle(fusion));
+    ensureNarrowFace();
     // Menus and message boxes in the same face as the windows' larger text.
     QApplication::setFont(classicFont(9.75));
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHash>
 #include <QIcon>
@@ -38,7 +39,7 @@ QFont classicFont(double points, unsigned flags)
     if (flags & Serif)
         font.setFamilies({"Liberation Serif", "Tinos", "Nimbus Roman", "Times New Roman"});
     else if (points < 9.0)
-        font.setFamilies({"Liberation Sans Narrow", "Arial Narrow", "Nimbus Sans Narrow", "Liberation Sans", "Arial"});
+        font.setFamilies({narrowFace, "Arial Narrow", "Nimbus Sans Narrow", "Liberation Sans", "Arial"});
     else
         font.setFamilies({"Liberation Sans", "Arimo", "Nimbus Sans", "Arial"});
     font.setStyleHint(flags & Serif ? QFont::Serif : QFont::SansSerif);
@@ -46,6 +47,17 @@ QFont classicFont(double points, unsigned flags)
     font.setBold(flags & Bold);
     font.setUnderline(flags & Underline);
     return font;
+}
+
+void ensureNarrowFace()
+{
+    // Asking costs little: the font database is read for the first window anyway.
+    if (QFontDatabase::hasFamily(narrowFace))
+        return;
+    for (const char *file : {":/fonts/LiberationSansNarrow-Regular.ttf", ":/fonts/LiberationSansNarrow-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QLatin1String(file));
+    if (!QFontDatabase::hasFamily(narrowFace))
+        qWarning("Parsella: the typeface %s is missing; small captions may be clipped", qUtf8Printable(narrowFace));
 }
 
 QString arrayMemberName(const char *name, int index)

@@ -56,6 +56,14 @@ constexpr Look frameTitle{8.25, Bold};               // frame captions of the ph
 // Times-metric face. Pixel sizes are fixed at 96 dpi so text scales with the twips.
 QFont classicFont(double points, unsigned flags = 0);
 
+// The Arial Narrow-metric face the small sans captions are measured in.
+inline const QString narrowFace = QStringLiteral("Liberation Sans Narrow");
+
+// Makes the narrow face available before any window is built: the system's own where it has
+// one (Debian 12's fonts-liberation), else the copy the program carries, since newer systems
+// and Windows may lack it. Writes one line to standard error if it cannot be had at all.
+void ensureNarrowFace();
+
 enum class Kind { Label, Button, Option, Frame, Image };
 
 enum StateFlag : unsigned {
