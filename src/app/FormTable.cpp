@@ -51,12 +51,13 @@ QFont classicFont(double points, unsigned flags)
 
 void ensureNarrowFace()
 {
-    // Asking costs little: the font database is read for the first window anyway.
-    if (QFontDatabase::hasFamily(narrowFace))
+    // Listing the families costs little, as the first window reads the font database anyway;
+    // hasFamily() would also resolve aliases through fontconfig, which costs more.
+    if (QFontDatabase::families().contains(narrowFace))
         return;
     for (const char *file : {":/fonts/LiberationSansNarrow-Regular.ttf", ":/fonts/LiberationSansNarrow-Bold.ttf"})
         QFontDatabase::addApplicationFont(QLatin1String(file));
-    if (!QFontDatabase::hasFamily(narrowFace))
+    if (!QFontDatabase::families().contains(narrowFace))
         qWarning("Parsella: the typeface %s is missing; small captions may be clipped", qUtf8Printable(narrowFace));
 }
 
