@@ -3,11 +3,39 @@
 # Sourced by run.sh and test.sh; works as root or through sudo.
 set -euo pipefail
 
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+updated=0
+update() {
+    if ((!updated)); then
+        "${sudo_cmd[@]}" apt-get update -qq
+        updated=1
+    fi
+}
+
+# Whether apt offers a package of that name on this release.
+offered() {
+    local candidate
+    candidate=$(apt-cache policy "$1" 2>/dev/null | awk '$1 == "Candidate:" { print $2 }')
+    [ -n "$candidate" ] && [ "$candidate" != "(none)" ]
+}
+
 PARSELLA_PACKAGES=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-liberation
 )
+
+# The narrow sans face of the small captions came with fonts-liberation up to Debian 12 and
+# is a package of its own from Debian 13 on. Apt is asked which, so a fresh machine without
+# package lists fetches them first.
+if ! dpkg-query -W -f='${Status}' fonts-liberation-sans-narrow 2>/dev/null | grep -q "install ok installed"; then
+    if ! compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null; then update; fi
+    if offered fonts-liberation-sans-narrow; then
+        PARSELLA_PACKAGES+=(fonts-liberation-sans-narrow)
+    fi
+fi
 
 missing=()
 for pkg in "${PARSELLA_PACKAGES[@]}" "$@"; do
@@ -18,8 +46,6 @@ done
 
 if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-    "${sudo_cmd[@]}" apt-get update -qq
+    update
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

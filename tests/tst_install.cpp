@@ -113,6 +113,13 @@ private slots:
         QVERIFY(metainfo.contains(QStringLiteral("<metadata_license>CC0-1.0</metadata_license>")));
         QVERIFY(!metainfo.contains(QRegularExpression(QStringLiteral("@[A-Z_]+@")))); // all settings filled in
     }
+
+    // The narrow face inside the program is distributed only with its licence.
+    void carriedFaceLicence()
+    {
+        QVERIFY(contents(installed(QStringLiteral("share/doc/parsella/fonts/LICENSE"))).contains("LIBERATION FONT SOFTWARE"));
+        QVERIFY(contents(installed(QStringLiteral("share/doc/parsella/fonts/GPL-2"))).contains("GNU GENERAL PUBLIC LICENSE"));
+    }
 };
 
 PARSELLA_GUI_TEST_MAIN(tst_Install)

@@ -159,6 +159,7 @@ void configureApplication(QApplication &app)
     // and black sentences and blue highlights look the same everywhere.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(new ClassicStyle(fusion));
+    ensureNarrowFace();
     // Message boxes in the same face as the windows' larger text; the main window gives its menu
     // bar the face of its buttons.
     QApplication::setFont(classicFont(9.75));

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QHash>
@@ -39,7 +40,7 @@ QFont classicFont(double points, unsigned flags)
     if (flags & Serif)
         font.setFamilies({"Liberation Serif", "Tinos", "Nimbus Roman", "Times New Roman"});
     else if (points < 9.0)
-        font.setFamilies({"Liberation Sans Narrow", "Arial Narrow", "Nimbus Sans Narrow", "Liberation Sans", "Arial"});
+        font.setFamilies({narrowFace, "Arial Narrow", "Nimbus Sans Narrow", "Liberation Sans", "Arial"});
     else
         font.setFamilies({"Liberation Sans", "Arimo", "Nimbus Sans", "Arial"});
     font.setStyleHint(flags & Serif ? QFont::Serif : QFont::SansSerif);
@@ -63,6 +64,18 @@ void setOutsideText(QLabel *label, const QString &text)
     QFont font = label->font();
     font.setStyleStrategy(QFont::PreferDefault);
     label->setFont(font);
+}
+
+void ensureNarrowFace()
+{
+    // Listing the families costs little, as the first window reads the font database anyway;
+    // hasFamily() would also resolve aliases through fontconfig, which costs more.
+    if (QFontDatabase::families().contains(narrowFace))
+        return;
+    for (const char *file : {":/fonts/LiberationSansNarrow-Regular.ttf", ":/fonts/LiberationSansNarrow-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QLatin1String(file));
+    if (!QFontDatabase::families().contains(narrowFace))
+        qWarning("Parsella: the typeface %s is missing; small captions may be clipped", qUtf8Printable(narrowFace));
 }
 
 QString arrayMemberName(const char *name, int index)

@@ -62,6 +62,14 @@ QFont classicFont(double points, unsigned flags = 0);
 // glyphs from other faces, which classicFont's fonts otherwise do not.
 void setOutsideText(QLabel *label, const QString &text);
 
+// The Arial Narrow-metric face the small sans captions are measured in.
+inline const QString narrowFace = QStringLiteral("Liberation Sans Narrow");
+
+// Makes the narrow face available before any window is built: the system's own where it has
+// one (Debian 12's fonts-liberation), else the copy the program carries, since newer systems
+// and Windows may lack it. Writes one line to standard error if it cannot be had at all.
+void ensureNarrowFace();
+
 enum class Kind { Label, Button, Option, Frame, Image };
 
 enum StateFlag : unsigned {
