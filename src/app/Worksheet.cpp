@@ -4,6 +4,7 @@
 #include "core/FormTable.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -294,7 +295,14 @@ void Worksheet::savePicture()
         QPainter painter(&image);
         picture.draw(painter);
         painter.end();
-        return image.save(&device, "PNG");
+        // Encoded in memory first: Qt's PNG writer loses a row buffer when the disk refuses a
+        // write half-way, and the file itself is written, or refused, whole below.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            return false;
+        return device.write(png) == png.size();
     });
 }
 
