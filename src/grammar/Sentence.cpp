@@ -47,6 +47,14 @@ QString Sentence::text() const
     return said;
 }
 
+QString Sentence::written() const
+{
+    QString said = text();
+    if (!said.isEmpty())
+        said[0] = said.at(0).toUpper();
+    return said;
+}
+
 Node Sentence::tree() const
 {
     Node s = phraseNode(Label::S, {});

@@ -30,6 +30,11 @@ struct Sentence {
     // complement joined by single blanks, with "." "?" or "!" once it is complete.
     QString text() const;
 
+    // The sentence as a teacher writes it: text() with its first letter a capital ("The small
+    // dog walks here."). The worksheet hands sentences on this way; the sentence windows' labels
+    // and the tree keep every word as it was chosen.
+    QString written() const;
+
     // The tree, with placeholders for the parts still to choose: "Subject", "Predicate", and
     // "Complement" while a verb waits for one. The complement sits inside the VP.
     Node tree() const;
