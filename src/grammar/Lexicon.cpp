@@ -1,5 +1,7 @@
 #include "grammar/Lexicon.h"
 
+#include "grammar/Conjugation.h"
+
 #include <QHash>
 
 namespace parsella::grammar {
@@ -27,28 +29,20 @@ void addVerbs(std::vector<Entry> &entries)
 {
     // Every form the verb picker can show, once each. The base form serves the command and
     // the present of most subjects, and follows "will" in the future.
-    struct Verb {
-        const char *base;
-        std::initializer_list<const char *> forms;
-    };
-    const Verb verbs[] = {
-        {"be", {"am", "is", "are", "was", "were"}},
-        {"stay", {"stays", "stayed"}},
-        {"bake", {"bakes", "baked"}},
-        {"walk", {"walks", "walked"}},
-        {"wash", {"washes", "washed"}},
-        {"change", {"changes", "changed"}},
-        {"study", {"studies", "studied"}},
-        {"go", {"goes", "went"}},
-    };
     const QString will = QStringLiteral("will");
-    for (const Verb &verb : verbs) {
-        const QString base = QString::fromLatin1(verb.base);
+    for (const QString &base : verbs()) {
         // Only "be" leaves the sentence waiting for a complement.
-        const bool needs = base == QLatin1String("be");
-        entries.push_back({base, Role::VerbForm, {wordNode(Label::V, base)}, needs});
-        for (const char *form : verb.forms)
-            entries.push_back({QString::fromLatin1(form), Role::VerbForm, {wordNode(Label::V, QString::fromLatin1(form))}, needs});
+        const bool needs = !endsSentence(base);
+        QStringList forms{base};
+        for (Tense tense : {Tense::Present, Tense::Past}) {
+            for (Agreement subject : {Agreement{1, 1}, Agreement{3, 1}, Agreement{2, 2}}) {
+                const QString form = conjugate(base, tense, subject);
+                if (!forms.contains(form))
+                    forms << form;
+            }
+        }
+        for (const QString &form : forms)
+            entries.push_back({form, Role::VerbForm, {wordNode(Label::V, form)}, needs});
         // The future is a verb group: "will" is the auxiliary, the verb keeps its base form.
         entries.push_back({will + QLatin1Char(' ') + base, Role::VerbForm,
                            {wordNode(Label::Aux, will), wordNode(Label::V, base)}, needs});

@@ -1,5 +1,6 @@
 #include "pickers/frmVerb.h"
 
+#include "grammar/Conjugation.h"
 #include "grammar/Phrases.h"
 
 #include <QAbstractButton>
@@ -7,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <array>
 
 namespace parsella {
 
@@ -31,30 +31,6 @@ static const WindowDesign design{
         {Kind::Button, "cmdExit", -1, "Return", nullptr, {5160, 3720, 1095, 375}},
     },
 };
-
-// What each verb admits, by the index of its button, and every form it can take.
-// Nothing is inflected by rule; the base form (the button's caption) is the command form.
-struct Verb {
-    qint16 x0, xa0, xa1, xa4, xa7;
-    const char *present1st;   // first person singular
-    const char *present3rd;   // third person singular
-    const char *presentOther; // every other subject
-    const char *past1st3rd;   // first or third person singular
-    const char *pastOther;
-    const char *future;
-};
-
-static const std::array<Verb, 8> verbs{{
-    //            x0 xa0 xa1 xa4 xa7  present: 1st  3rd        other     past: 1st/3rd other      future
-    /* be     */ {0, 1, 0, 0, 1, "am",     "is",      "are",    "was",     "were",    "will be"},
-    /* stay   */ {1, 1, 0, 0, 0, "stay",   "stays",   "stay",   "stayed",  "stayed",  "will stay"},
-    /* bake   */ {1, 1, 1, 0, 0, "bake",   "bakes",   "bake",   "baked",   "baked",   "will bake"},
-    /* walk   */ {1, 1, 0, 0, 0, "walk",   "walks",   "walk",   "walked",  "walked",  "will walk"},
-    /* wash   */ {1, 1, 1, 0, 0, "wash",   "washes",  "wash",   "washed",  "washed",  "will wash"},
-    /* change */ {1, 1, 1, 0, 0, "change", "changes", "change", "changed", "changed", "will change"},
-    /* study  */ {1, 1, 1, 0, 0, "study",  "studies", "study",  "studied", "studied", "will study"},
-    /* go     */ {1, 1, 0, 1, 0, "go",     "goes",    "go",     "went",    "went",    "will go"},
-}};
 
 frmVerb::frmVerb(SentenceState &state, QWidget *parent)
     : Form(state, design, parent)
@@ -100,30 +76,23 @@ void frmVerb::ConjugateVerb()
     if (verbidx == 999)
         return; // a tense without a verb shows and records nothing
 
-    const Verb &v = verbs.at(size_t(verbidx));
     st.xv = option("optVerb", verbidx)->text();
-    st.x0 = v.x0;
-    st.xa0 = v.xa0;
-    st.xa1 = v.xa1;
-    st.xa4 = v.xa4;
-    st.xa7 = v.xa7;
+    // The flags say what the verb admits, for the sentence window and the complement picker.
+    const grammar::VerbComplements takes = grammar::complementsOf(st.xv);
+    st.x0 = grammar::endsSentence(st.xv) ? 1 : 0;
+    st.xa0 = takes.place ? 1 : 0;
+    st.xa1 = takes.object ? 1 : 0;
+    st.xa4 = takes.participle ? 1 : 0;
+    st.xa7 = takes.adjective ? 1 : 0;
 
-    // Agreement is read afresh on every click, so the form follows the current subject.
-    // An unset subject falls among the "other" subjects.
-    const bool firstSingular = st.xpers == 1 && st.xnumb == 1;
-    const bool thirdSingular = st.xpers == 3 && st.xnumb == 1;
-
-    const char *form;
-    if (st.xsentyp == QLatin1String("Imp"))
-        form = nullptr; // the base form
-    else if (tenseidx == 0)
-        form = firstSingular ? v.present1st : thirdSingular ? v.present3rd : v.presentOther;
-    else if (tenseidx == 1)
-        form = firstSingular || thirdSingular ? v.past1st3rd : v.pastOther;
-    else
-        form = v.future;
-
-    const QString shown = form ? QString::fromLatin1(form) : st.xv;
+    // Agreement is read afresh on every click, so the form follows the current subject. A
+    // command has no tense and takes the base form.
+    const grammar::Tense tense = tenseidx == 0 ? grammar::Tense::Present
+                                 : tenseidx == 1 ? grammar::Tense::Past
+                                                 : grammar::Tense::Future;
+    const QString shown = st.xsentyp == QLatin1String("Imp")
+                              ? st.xv
+                              : grammar::conjugate(st.xv, tense, {st.xpers, st.xnumb});
     lblVerb->setText(shown);
     st.record.setDraftVerb(grammar::verbGroup(shown));
 }
