@@ -20,16 +20,18 @@ using Script = std::function<void(QWidget *)>;
 
 // Runs `script` on the next modal window to appear. If the script leaves the window
 // open (a failed check returns early), the window is closed so the test cannot hang.
-// Returns a flag that turns true once the script has run.
+// Returns a flag that turns true once the script has run without failing the test.
 std::shared_ptr<bool> onNextModal(Script script);
 
 // Clicks `button`, which opens a modal window, and runs `script` on that window.
-// Returns whether the script ran, i.e. whether the click really opened a window.
-bool clickInto(QAbstractButton *button, Script script);
+// Returns whether the script ran and passed: false if the click opened no window or a check
+// inside the script failed, so the caller stops instead of going on in a broken state.
+[[nodiscard]] bool clickInto(QAbstractButton *button, Script script);
 
-// Opens a window of type W modally, as its opener would, and runs `script` on it.
+// Opens a window of type W modally, as its opener would, and runs `script` on it. Like
+// clickInto(), false if the window did not open or a check inside the script failed.
 template<class W>
-bool openModal(parsella::SentenceState &state, std::function<void(W &)> script, QWidget *owner = nullptr)
+[[nodiscard]] bool openModal(parsella::SentenceState &state, std::function<void(W &)> script, QWidget *owner = nullptr)
 {
     W window(state, owner);
     auto ran = onNextModal([&](QWidget *) { script(window); });

@@ -29,13 +29,15 @@ class tst_Explain : public testsupport::GuiTest
     }
 
     // Every option the learner can see: grey ones explain themselves in one short sentence,
-    // the others carry no tool tip. Returns the first fault, empty if none.
-    static QString faultIn(const QWidget *window, bool namesItsWord)
+    // the others carry no tool tip. Returns the first fault, empty if none; `seen` counts the
+    // options looked at, grey and not, so that a window showing none cannot pass unseen.
+    static QString faultIn(const QWidget *window, bool namesItsWord, int *seen)
     {
         const auto options = window->findChildren<QRadioButton *>();
         for (QRadioButton *b : options) {
-            if (!b->isVisible())
+            if (!b->isVisibleTo(window))
                 continue;
+            ++*seen;
             const QString tip = b->toolTip();
             if (b->isEnabled() != tip.isEmpty())
                 return b->text() + (tip.isEmpty() ? " is grey without a reason" : " may be chosen yet says: " + tip);
@@ -51,10 +53,10 @@ private slots:
     void everyGreyNounPhraseWordExplainsItself()
     {
         SentenceState st;
-        int states = 0;
+        int states = 0, seen = 0;
         nounphrases::walk(st, [&](const nounphrases::Path &path, QWidget &w) {
             ++states;
-            const QString fault = faultIn(&w, true);
+            const QString fault = faultIn(&w, true, &seen);
             if (!fault.isEmpty()) {
                 QStringList clicks;
                 for (const auto &c : path)
@@ -63,6 +65,7 @@ private slots:
             }
         });
         QCOMPARE(states, 1736);
+        QVERIFY2(seen >= states * 29, qPrintable(QString::number(seen))); // every word, in every state
     }
 
     void everyGreyComplementExplainsItself()
@@ -75,10 +78,12 @@ private slots:
                     button(&w, "cmdExit")->click();
                 }));
             }
+            int seen = 0;
             QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {
-                const QString fault = faultIn(&w, false);
+                const QString fault = faultIn(&w, false, &seen);
                 QVERIFY2(fault.isEmpty(), qPrintable(st.xv + ": " + fault));
             }));
+            QVERIFY2(seen >= 10, qPrintable(st.xv + ": " + QString::number(seen) + " complements shown"));
         }
     }
 

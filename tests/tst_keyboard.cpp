@@ -209,7 +209,7 @@ private slots:
                             + spoken(lbl, QAccessible::Description);
             };
             button(&w, "cmdSubj")->click();
-            choosePronoun(&w, 0); // I
+            QVERIFY(choosePronoun(&w, 0)); // I
             tell();
             button(&w, "cmdPred")->click();
             QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *v) {
@@ -217,7 +217,7 @@ private slots:
                 button(v, "cmdExit")->click();
             }));
             tell();
-            chooseComplement(&w, "optAdj", 0); // ready
+            QVERIFY(chooseComplement(&w, "optAdj", 0)); // ready
             tell();
         });
         QVERIFY(ran);

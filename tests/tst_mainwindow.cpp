@@ -62,7 +62,7 @@ private slots:
             QVERIFY(dec->isModal());
             QCOMPARE(dec->parentWidget(), &w);
             button(dec, "cmdSubj")->click();
-            choosePronoun(dec, 5);
+            QVERIFY(choosePronoun(dec, 5));
             firstSubject = label(dec, "lblDecl")->text();
             button(dec, "cmdExit")->click();
         }));
