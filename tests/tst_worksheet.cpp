@@ -235,14 +235,26 @@ private slots:
 #ifdef Q_OS_UNIX
         // A disk that fills up: with the file size limit at nothing every write to a file fails,
         // even the last one, which a small file makes only when it is flushed.
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit full = before;
-        full.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &full);
-        saveAll(dir.path());
-        setrlimit(RLIMIT_FSIZE, &before);
+        // The limit and the signal it raises are the whole process's: both go back as they
+        // were however this block is left, or every later test would write to a full disk.
+        struct Restore {
+            rlimit limit{};
+            void (*handler)(int) = SIG_DFL;
+            ~Restore()
+            {
+                setrlimit(RLIMIT_FSIZE, &limit);
+                std::signal(SIGXFSZ, handler);
+            }
+        };
+        {
+            Restore restore;
+            getrlimit(RLIMIT_FSIZE, &restore.limit);
+            restore.handler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit full = restore.limit;
+            full.rlim_cur = 0;
+            setrlimit(RLIMIT_FSIZE, &full);
+            saveAll(dir.path());
+        }
         QCOMPARE(d.failures.size(), 4);
 #endif
         d.fileName = dir.filePath("tree.jpg"); // a picture only as SVG or PNG
@@ -317,8 +329,9 @@ private slots:
         QCOMPARE(main.findChildren<Worksheet *>(), QList<Worksheet *>{sheet});
         QVERIFY(sheet->isVisible() && list->count() == 1);
         QTimer::singleShot(0, &main, &QWidget::close);
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QTimer *watchdog = armWatchdog();
         QCOMPARE(QCoreApplication::exec(), 0);
+        watchdog->stop();
     }
 };
 
