@@ -51,12 +51,6 @@ static const std::array<std::pair<const char *, grammar::ComplementKind>, 5> gro
     {"optAdj", grammar::ComplementKind::Adjective},
 }};
 
-grammar::VerbComplements complementsTaken(const SentenceState &state)
-{
-    // A flag admits only when it is exactly 1; 0, or never written, admits nothing.
-    return {state.xa0 == 1, state.xa1 == 1, state.xa4 == 1, state.xa7 == 1};
-}
-
 frmComp::frmComp(SentenceState &state, QWidget *parent)
     : Form(state, design, parent)
 {
