@@ -16,17 +16,17 @@ namespace parsella {
 static constexpr Look large{12, Centred};
 
 static const WindowDesign design{
-    "frmCopyright", "Copyright notice", 7725, 4515, true, plain,
+    "frmCopyright", QT_TRANSLATE_NOOP("frmCopyright", "Copyright notice"), 7725, 4515, true, plain,
     {
         {Kind::Image, "Image2", -1, ":/about/banner.jpg", nullptr, {1080, 120, 4530, 930}, plain, Shown, -1, "Parsella"},
         {Kind::Label, "Label3", -1, "Parsella Worksheet (v1.4)", nullptr, {480, 1440, 4695, 495}, large},
         {Kind::Image, "Image1", -1, ":/about/picture.bmp", nullptr, {5370, 1500, 1665, 2145}, plain, Shown, -1,
-         "A sentence drawn as a tree"},
+         QT_TRANSLATE_NOOP("frmCopyright", "A sentence drawn as a tree")},
         {Kind::Label, "Label2", -1, "", nullptr, {480, 1920, 4455, 375}, large},
         {Kind::Label, "Label1", -1, "", nullptr, {480, 2280, 4455, 375}, large},
         {Kind::Label, "Label4", -1, "", nullptr, {480, 2640, 4455, 375}, {12, Bold | Centred}},
         {Kind::Label, "Label5", -1, "", nullptr, {1200, 3120, 3255, 375}, {9.75, Underline | BlueText}},
-        {Kind::Button, "cmdOK", -1, "OK", nullptr, {3120, 3600, 615, 375}},
+        {Kind::Button, "cmdOK", -1, QT_TRANSLATE_NOOP("frmCopyright", "OK"), nullptr, {3120, 3600, 615, 375}},
     },
 };
 
@@ -37,13 +37,13 @@ frmCopyright::frmCopyright(Platform &platform, QWidget *parent, const QString &w
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     buildForm(this, this, design);
 
-    Label1 = findChild<QLabel *>("Label1");
-    Label2 = findChild<QLabel *>("Label2");
-    Label4 = findChild<QLabel *>("Label4");
-    Label5 = findChild<QLabel *>("Label5");
-    cmdOK = findChild<QPushButton *>("cmdOK");
+    Label1 = designedControl<QLabel>(this, "Label1");
+    Label2 = designedControl<QLabel>(this, "Label2");
+    Label4 = designedControl<QLabel>(this, "Label4");
+    Label5 = designedControl<QLabel>(this, "Label5");
+    cmdOK = designedControl<QPushButton>(this, "cmdOK");
 
-    setOutsideText(Label2, QStringLiteral("Copyright \u00A9 %1").arg(QString::fromUtf8(build::copyrightYears)));
+    setOutsideText(Label2, tr("Copyright © %1").arg(QString::fromUtf8(build::copyrightYears)));
     setOutsideText(Label1, QString::fromUtf8(build::author));
     setOutsideText(Label4, QString::fromUtf8(build::feedbackAddress));
 
