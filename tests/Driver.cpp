@@ -11,10 +11,10 @@
 
 namespace drive {
 
-std::shared_ptr<bool> onNextModal(Script script)
+std::shared_ptr<bool> onNextModal(Script script, QObject *scope)
 {
     auto ran = std::make_shared<bool>(false);
-    QTimer::singleShot(0, [ran, script = std::move(script)] {
+    QTimer::singleShot(0, scope ? scope : qApp, [ran, script = std::move(script)] {
         QPointer<QWidget> window = QApplication::activeModalWidget();
         if (!window)
             return; // no modal window opened: the flag stays false and the test says so
@@ -32,7 +32,8 @@ std::shared_ptr<bool> onNextModal(Script script)
 
 bool clickInto(QAbstractButton *button, Script script)
 {
-    auto ran = onNextModal(std::move(script));
+    QObject scope;
+    auto ran = onNextModal(std::move(script), &scope);
     button->click();
     return *ran;
 }

@@ -20,8 +20,10 @@ using Script = std::function<void(QWidget *)>;
 
 // Runs `script` on the next modal window to appear. If the script leaves the window
 // open (a failed check returns early), the window is closed so the test cannot hang.
-// Returns a flag that turns true once the script has run without failing the test.
-std::shared_ptr<bool> onNextModal(Script script);
+// Returns a flag that turns true once the script has run without failing the test. With a
+// `scope`, the script is dropped if no window has opened by the time the scope is gone, so
+// that it cannot run on some later window of this or the next test.
+std::shared_ptr<bool> onNextModal(Script script, QObject *scope = nullptr);
 
 // Clicks `button`, which opens a modal window, and runs `script` on that window.
 // Returns whether the script ran and passed: false if the click opened no window or a check
@@ -34,7 +36,7 @@ template<class W>
 [[nodiscard]] bool openModal(parsella::SentenceState &state, std::function<void(W &)> script, QWidget *owner = nullptr)
 {
     W window(state, owner);
-    auto ran = onNextModal([&](QWidget *) { script(window); });
+    auto ran = onNextModal([&](QWidget *) { script(window); }, &window);
     window.exec();
     return *ran;
 }
