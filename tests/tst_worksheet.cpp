@@ -246,6 +246,10 @@ private slots:
                 std::signal(SIGXFSZ, handler);
             }
         };
+        rlimit limitBefore{};
+        getrlimit(RLIMIT_FSIZE, &limitBefore);
+        struct sigaction handlerBefore{};
+        sigaction(SIGXFSZ, nullptr, &handlerBefore);
         {
             Restore restore;
             getrlimit(RLIMIT_FSIZE, &restore.limit);
@@ -255,6 +259,12 @@ private slots:
             setrlimit(RLIMIT_FSIZE, &full);
             saveAll(dir.path());
         }
+        rlimit limitAfter{};
+        getrlimit(RLIMIT_FSIZE, &limitAfter);
+        struct sigaction handlerAfter{};
+        sigaction(SIGXFSZ, nullptr, &handlerAfter);
+        QCOMPARE(limitAfter.rlim_cur, limitBefore.rlim_cur);
+        QVERIFY(handlerAfter.sa_handler == handlerBefore.sa_handler);
         QCOMPARE(d.failures.size(), 4);
 #endif
         d.fileName = dir.filePath("tree.jpg"); // a picture only as SVG or PNG
