@@ -54,12 +54,19 @@ QLabel *label(const QWidget *window, const char *name)
     return window->findChild<QLabel *>(QLatin1String(name));
 }
 
-void clickOption(QWidget *window, const char *group, int index)
+bool clickOption(QWidget *window, const char *group, int index)
 {
     QAbstractButton *b = option(window, group, index);
-    QVERIFY2(b, group);
-    QVERIFY2(b->isEnabled() && b->isVisibleTo(window), qPrintable(b->objectName() + " cannot be clicked"));
+    if (!b) {
+        QTest::qFail(qPrintable(QStringLiteral("no option %1(%2)").arg(QLatin1String(group)).arg(index)), __FILE__, __LINE__);
+        return false;
+    }
+    if (!b->isEnabled() || !b->isVisibleTo(window)) {
+        QTest::qFail(qPrintable(b->objectName() + " cannot be clicked"), __FILE__, __LINE__);
+        return false;
+    }
     b->click();
+    return true;
 }
 
 QAbstractButton *optionShowing(const QWidget *window, const QString &caption)

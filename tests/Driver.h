@@ -51,8 +51,9 @@ QAbstractButton *button(const QWidget *window, const char *name);
 QAbstractButton *option(const QWidget *window, const char *group, int index);
 QLabel *label(const QWidget *window, const char *name);
 
-// Clicks the option button `index` of the control array `group`.
-void clickOption(QWidget *window, const char *group, int index);
+// Clicks the option button `index` of the control array `group`; fails the test and gives
+// false, for the caller to stop on, if there is none or a learner could not click it.
+[[nodiscard]] bool clickOption(QWidget *window, const char *group, int index);
 
 // The option button of `window` that shows `caption`, or null.
 QAbstractButton *optionShowing(const QWidget *window, const QString &caption);

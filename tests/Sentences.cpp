@@ -52,7 +52,7 @@ bool pickComplement(QWidget *window, const QString &complement)
 bool choosePronoun(QWidget *window, int index)
 {
     const bool chosen = drive::clickInto(drive::button(window, "cmdNPP"), [index](QWidget *picker) {
-        drive::clickOption(picker, "optNPP", index);
+        QVERIFY(drive::clickOption(picker, "optNPP", index));
         drive::button(picker, "cmdExit")->click();
     });
     return reported(chosen, "the pronoun picker did not open, or choosing failed");
@@ -61,8 +61,8 @@ bool choosePronoun(QWidget *window, int index)
 bool chooseVerb(QWidget *window, int verb, int tense)
 {
     const bool chosen = drive::clickInto(drive::button(window, "cmdVP"), [verb, tense](QWidget *picker) {
-        drive::clickOption(picker, "optTense", tense);
-        drive::clickOption(picker, "optVerb", verb);
+        QVERIFY(drive::clickOption(picker, "optTense", tense));
+        QVERIFY(drive::clickOption(picker, "optVerb", verb));
         drive::button(picker, "cmdExit")->click();
     });
     return reported(chosen, "the verb picker did not open, or choosing failed");
@@ -71,7 +71,7 @@ bool chooseVerb(QWidget *window, int verb, int tense)
 bool chooseComplement(QWidget *window, const char *group, int index)
 {
     const bool chosen = drive::clickInto(drive::button(window, "cmdComp"), [group, index](QWidget *picker) {
-        drive::clickOption(picker, group, index);
+        QVERIFY(drive::clickOption(picker, group, index));
         drive::button(picker, "cmdExit")->click();
     });
     return reported(chosen, "the complement picker did not open, or choosing failed");

@@ -162,15 +162,15 @@ class tst_EverySentence : public testsupport::GuiTest
         checkRecord(w);
         if (!clickInto(button(w, "cmdVP"), [&](QWidget *v) {
                 if (!command)
-                    clickOption(v, "optTense", int(p.tense));
-                clickOption(v, "optVerb", p.verb);
+                    QVERIFY(clickOption(v, "optTense", int(p.tense)));
+                QVERIFY(clickOption(v, "optVerb", p.verb));
                 button(v, "cmdExit")->click();
             }))
             return QStringLiteral("<the verb picker did not open, or a click in it failed>");
         checkRecord(w);
         if (!p.group.isEmpty()) {
             if (!clickInto(button(w, "cmdComp"), [&](QWidget *c) {
-                    clickOption(c, qPrintable(p.group), p.comp);
+                    QVERIFY(clickOption(c, qPrintable(p.group), p.comp));
                     button(c, "cmdExit")->click();
                 }))
                 return QStringLiteral("<the complement picker did not open, or a click in it failed>");
@@ -235,7 +235,7 @@ private slots:
                 QVERIFY(openModal<frmDec>(st, [&](frmDec &w) {
                     button(&w, "cmdSubj")->click();
                     QVERIFY(clickInto(button(&w, "cmdNPP"), [&](QWidget *n) {
-                        clickOption(n, "optNPP", pronoun.button);
+                        QVERIFY(clickOption(n, "optNPP", pronoun.button));
                         subject = option(n, "optNPP", pronoun.button)->text();
                         button(n, "cmdExit")->click();
                     }));
@@ -268,7 +268,7 @@ private slots:
                 button(&w, "cmdSubj")->click();
                 QVERIFY(clickInto(button(&w, "cmdNP"), [&](QWidget *n) {
                     for (const nounphrases::Click &c : path) {
-                        clickOption(n, c.group, c.index);
+                        QVERIFY(clickOption(n, c.group, c.index));
                         words << option(n, c.group, c.index)->text();
                     }
                     button(n, "cmdExit")->click();
@@ -332,13 +332,13 @@ private slots:
             const bool plural = path.noun >= 0 && nouns.at(path.noun).endsWith('s');
             bool black = false;
             QVERIFY(openModal<frmInt>(st, [&](frmInt &w) {
-                clickOption(&w, "optWh", path.wh);
+                QVERIFY(clickOption(&w, "optWh", path.wh));
                 if (path.adv >= 0)
-                    clickOption(&w, "optAdv", path.adv);
+                    QVERIFY(clickOption(&w, "optAdv", path.adv));
                 if (path.adj >= 0)
-                    clickOption(&w, "optAdj", path.adj);
+                    QVERIFY(clickOption(&w, "optAdj", path.adj));
                 if (path.noun >= 0)
-                    clickOption(&w, "optNoun", path.noun);
+                    QVERIFY(clickOption(&w, "optNoun", path.noun));
                 got = predicate(&w, p, false, &black);
             }));
             checkSentence(got, black, expected(subject, {Person::Third, plural}, p, '?', false), '?');

@@ -74,7 +74,7 @@ private slots:
             SentenceState st;
             if (verb >= 0) {
                 QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
-                    clickOption(&w, "optVerb", verb);
+                    QVERIFY(clickOption(&w, "optVerb", verb));
                     button(&w, "cmdExit")->click();
                 }));
             }
@@ -98,27 +98,27 @@ private slots:
         };
         QVERIFY(openModal<frmNP>(st, [&](frmNP &w) {
             tell(option(&w, "optCPN", 1)); // engineer's, before any article
-            clickOption(&w, "optArt", 1);  // an
+            QVERIFY(clickOption(&w, "optArt", 1));  // an
             tell(option(&w, "optNoun", 0)); // dog
-            clickOption(&w, "optArt", 0);  // a
+            QVERIFY(clickOption(&w, "optArt", 0));  // a
             tell(option(&w, "optNoun", 1)); // dogs
-            clickOption(&w, "optAdv", 0);  // very
+            QVERIFY(clickOption(&w, "optAdv", 0));  // very
             tell(option(&w, "optNoun", 4)); // hand
-            clickOption(&w, "optPN", 0);   // John
+            QVERIFY(clickOption(&w, "optPN", 0));   // John
             tell(option(&w, "optAdj", 0)); // small
         }));
         QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
-            clickOption(&w, "optVerb", 3); // walk
+            QVERIFY(clickOption(&w, "optVerb", 3)); // walk
             button(&w, "cmdExit")->click();
         }));
         QVERIFY(openModal<frmComp>(st, [&](frmComp &w) { tell(option(&w, "optNP", 0)); })); // her pet
         QVERIFY(openModal<frmInt>(st, [&](frmInt &w) {
-            clickOption(&w, "optWh", 1);  // Which
-            clickOption(&w, "optAdv", 1); // extremely
+            QVERIFY(clickOption(&w, "optWh", 1));  // Which
+            QVERIFY(clickOption(&w, "optAdv", 1)); // extremely
             tell(option(&w, "optWh", 0)); // Who
             tell(label(&w, "lblDecl"));
-            clickOption(&w, "optAdj", 2);  // pretty
-            clickOption(&w, "optNoun", 3); // images
+            QVERIFY(clickOption(&w, "optAdj", 2));  // pretty
+            QVERIFY(clickOption(&w, "optNoun", 3)); // images
             tell(label(&w, "lblDecl"));
         }));
         // Complete, the label says so; a screen reader hears it as the phrase labels say it.
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(openModal<frmNP>(st, [&](frmNP &w) {
             w.activateWindow();
             QTRY_COMPARE(QApplication::activeWindow(), &w);
-            clickOption(&w, "optArt", 1); // an: lady's, very, small ... are grey
+            QVERIFY(clickOption(&w, "optArt", 1)); // an: lady's, very, small ... are grey
             QStringList shown;
             for (int i = 0; i < 2; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);

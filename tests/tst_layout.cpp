@@ -87,8 +87,8 @@ class tst_Layout : public testsupport::GuiTest
                     st.xnumb = numb;
                     const bool chosen = openModal<frmVerb>(st, [&](frmVerb &w) {
                         if (!command)
-                            clickOption(&w, "optTense", tense);
-                        clickOption(&w, "optVerb", verb);
+                            QVERIFY(clickOption(&w, "optTense", tense));
+                        QVERIFY(clickOption(&w, "optVerb", verb));
                         button(&w, "cmdExit")->click();
                     });
                     cache << st.xvp;

@@ -327,7 +327,7 @@ private slots:
         QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
             button(dec, "cmdSubj")->click();
             QVERIFY(clickInto(button(dec, "cmdNPP"), [](QWidget *p) {
-                clickOption(p, "optNPP", 2);
+                QVERIFY(clickOption(p, "optNPP", 2));
                 button(p, "cmdExit")->click();
             }));
             button(dec, "cmdExit")->click();
