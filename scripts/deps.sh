@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever of the build and test needs is missing.
-# Sourced by run.sh and test.sh; works as root or through sudo.
+# Run with bash by run.sh, test.sh and package.sh, naming any extra packages they need;
+# works as root or through sudo.
 set -euo pipefail
 
 sudo_cmd=()

@@ -11,15 +11,15 @@
 
 namespace drive {
 
-std::shared_ptr<bool> onNextModal(Script script)
+std::shared_ptr<bool> onNextModal(Script script, QObject *scope)
 {
     auto ran = std::make_shared<bool>(false);
-    QTimer::singleShot(0, [ran, script = std::move(script)] {
+    QTimer::singleShot(0, scope ? scope : qApp, [ran, script = std::move(script)] {
         QPointer<QWidget> window = QApplication::activeModalWidget();
         if (!window)
             return; // no modal window opened: the flag stays false and the test says so
-        *ran = true;
         script(window);
+        *ran = !QTest::currentTestFailed();
         if (window && window->isVisible()) {
             if (auto *dialog = qobject_cast<QDialog *>(window.data()))
                 dialog->reject();
@@ -32,7 +32,8 @@ std::shared_ptr<bool> onNextModal(Script script)
 
 bool clickInto(QAbstractButton *button, Script script)
 {
-    auto ran = onNextModal(std::move(script));
+    QObject scope;
+    auto ran = onNextModal(std::move(script), &scope);
     button->click();
     return *ran;
 }
@@ -53,12 +54,19 @@ QLabel *label(const QWidget *window, const char *name)
     return window->findChild<QLabel *>(QLatin1String(name));
 }
 
-void clickOption(QWidget *window, const char *group, int index)
+bool clickOption(QWidget *window, const char *group, int index)
 {
     QAbstractButton *b = option(window, group, index);
-    QVERIFY2(b, group);
-    QVERIFY2(b->isEnabled() && b->isVisibleTo(window), qPrintable(b->objectName() + " cannot be clicked"));
+    if (!b) {
+        QTest::qFail(qPrintable(QStringLiteral("no option %1(%2)").arg(QLatin1String(group)).arg(index)), __FILE__, __LINE__);
+        return false;
+    }
+    if (!b->isEnabled() || !b->isVisibleTo(window)) {
+        QTest::qFail(qPrintable(b->objectName() + " cannot be clicked"), __FILE__, __LINE__);
+        return false;
+    }
     b->click();
+    return true;
 }
 
 QAbstractButton *optionShowing(const QWidget *window, const QString &caption)

@@ -20,19 +20,23 @@ using Script = std::function<void(QWidget *)>;
 
 // Runs `script` on the next modal window to appear. If the script leaves the window
 // open (a failed check returns early), the window is closed so the test cannot hang.
-// Returns a flag that turns true once the script has run.
-std::shared_ptr<bool> onNextModal(Script script);
+// Returns a flag that turns true once the script has run without failing the test. With a
+// `scope`, the script is dropped if no window has opened by the time the scope is gone, so
+// that it cannot run on some later window of this or the next test.
+std::shared_ptr<bool> onNextModal(Script script, QObject *scope = nullptr);
 
 // Clicks `button`, which opens a modal window, and runs `script` on that window.
-// Returns whether the script ran, i.e. whether the click really opened a window.
-bool clickInto(QAbstractButton *button, Script script);
+// Returns whether the script ran and passed: false if the click opened no window or a check
+// inside the script failed, so the caller stops instead of going on in a broken state.
+[[nodiscard]] bool clickInto(QAbstractButton *button, Script script);
 
-// Opens a window of type W modally, as its opener would, and runs `script` on it.
+// Opens a window of type W modally, as its opener would, and runs `script` on it. Like
+// clickInto(), false if the window did not open or a check inside the script failed.
 template<class W>
-bool openModal(parsella::SentenceState &state, std::function<void(W &)> script, QWidget *owner = nullptr)
+[[nodiscard]] bool openModal(parsella::SentenceState &state, std::function<void(W &)> script, QWidget *owner = nullptr)
 {
     W window(state, owner);
-    auto ran = onNextModal([&](QWidget *) { script(window); });
+    auto ran = onNextModal([&](QWidget *) { script(window); }, &window);
     window.exec();
     return *ran;
 }
@@ -47,8 +51,9 @@ QAbstractButton *button(const QWidget *window, const char *name);
 QAbstractButton *option(const QWidget *window, const char *group, int index);
 QLabel *label(const QWidget *window, const char *name);
 
-// Clicks the option button `index` of the control array `group`.
-void clickOption(QWidget *window, const char *group, int index);
+// Clicks the option button `index` of the control array `group`; fails the test and gives
+// false, for the caller to stop on, if there is none or a learner could not click it.
+[[nodiscard]] bool clickOption(QWidget *window, const char *group, int index);
 
 // The option button of `window` that shows `caption`, or null.
 QAbstractButton *optionShowing(const QWidget *window, const QString &caption);

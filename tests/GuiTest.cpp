@@ -19,9 +19,28 @@ QStringList openWindows()
     return open;
 }
 
+QTimer *GuiTest::armWatchdog(int ms)
+{
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("watchdog"));
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    timer->start(ms);
+    return timer;
+}
+
 void GuiTest::cleanup()
 {
     afterEachTest();
+    // A watchdog is the test's own: none outlives it, armed or not.
+    int armed = 0;
+    const auto watchdogs = findChildren<QTimer *>(QStringLiteral("watchdog"), Qt::FindDirectChildrenOnly);
+    for (QTimer *timer : watchdogs) {
+        armed += timer->isActive() ? 1 : 0;
+        delete timer;
+    }
+    if (armed)
+        QTest::qFail("a watchdog was left armed: stop it once its event loop has returned", __FILE__, __LINE__);
     // A window closed with deleteLater() is gone once the deferred deletes have run.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QStringList left;

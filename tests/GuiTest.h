@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <type_traits>
@@ -17,6 +18,12 @@ class GuiTest : public QObject
     Q_OBJECT
 protected:
     virtual void afterEachTest() {}
+
+    // For a test that runs an event loop only the windows can end (the program's own): after
+    // `ms` the watchdog ends that loop with exit code 1, so a hang fails instead of blocking.
+    // Stop it once the loop has returned; cleanup() fails a test that leaves one armed, since
+    // it would fire in a later test.
+    QTimer *armWatchdog(int ms = 5000);
 
 private slots:
     void cleanup();

@@ -1,5 +1,7 @@
 #include "NounPhrases.h"
 
+#include <QTest>
+
 namespace nounphrases {
 
 int position(const QString &group)
@@ -19,11 +21,19 @@ void walk(parsella::SentenceState &st, const std::function<void(const Path &, QW
 {
     static const char *const groups[] = {"optArt", "optCPN", "optPPN", "optPPA", "optAdv", "optAdj", "optNoun", "optPN"};
     QList<Path> pending{{}};
-    while (!pending.isEmpty()) {
+    // A failed check in `visit` ends the walk: the rest would only repeat the fault.
+    while (!pending.isEmpty() && !QTest::currentTestFailed()) {
         const Path path = pending.takeLast();
         parsella::frmNP w(st, nullptr);
-        for (const Click &c : path)
-            drive::option(&w, c.group, c.index)->click();
+        for (const Click &c : path) {
+            QAbstractButton *word = drive::option(&w, c.group, c.index);
+            if (!word) {
+                QTest::qFail(qPrintable(QStringLiteral("no option %1(%2) in the generator").arg(QLatin1String(c.group)).arg(c.index)),
+                             __FILE__, __LINE__);
+                return;
+            }
+            word->click();
+        }
         visit(path, w);
         if (st.xnumb > 0)
             continue;

@@ -22,7 +22,7 @@ int position(const QString &group);
 
 // Replays every forward click path in a fresh generator and calls `visit` on each state
 // reached; a state with a noun ends its path, any other is extended by every enabled word
-// of the groups further on in the phrase.
+// of the groups further on in the phrase. The walk stops once the test has failed.
 void walk(parsella::SentenceState &st, const std::function<void(const Path &, QWidget &)> &visit);
 
 } // namespace nounphrases

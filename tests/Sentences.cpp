@@ -4,6 +4,14 @@
 
 namespace sentences {
 
+// Fails the test with `why` unless a check inside the picker failed it already; gives `ok`.
+static bool reported(bool ok, const char *why)
+{
+    if (!ok && !QTest::currentTestFailed())
+        QTest::qFail(why, __FILE__, __LINE__);
+    return ok;
+}
+
 bool clickCaption(QWidget *window, const QString &caption)
 {
     QAbstractButton *option = drive::optionShowing(window, caption);
@@ -41,29 +49,32 @@ bool pickComplement(QWidget *window, const QString &complement)
     return ran && clicked;
 }
 
-void choosePronoun(QWidget *window, int index)
+bool choosePronoun(QWidget *window, int index)
 {
-    QVERIFY(drive::clickInto(drive::button(window, "cmdNPP"), [index](QWidget *picker) {
-        drive::clickOption(picker, "optNPP", index);
+    const bool chosen = drive::clickInto(drive::button(window, "cmdNPP"), [index](QWidget *picker) {
+        QVERIFY(drive::clickOption(picker, "optNPP", index));
         drive::button(picker, "cmdExit")->click();
-    }));
+    });
+    return reported(chosen, "the pronoun picker did not open, or choosing failed");
 }
 
-void chooseVerb(QWidget *window, int verb, int tense)
+bool chooseVerb(QWidget *window, int verb, int tense)
 {
-    QVERIFY(drive::clickInto(drive::button(window, "cmdVP"), [verb, tense](QWidget *picker) {
-        drive::clickOption(picker, "optTense", tense);
-        drive::clickOption(picker, "optVerb", verb);
+    const bool chosen = drive::clickInto(drive::button(window, "cmdVP"), [verb, tense](QWidget *picker) {
+        QVERIFY(drive::clickOption(picker, "optTense", tense));
+        QVERIFY(drive::clickOption(picker, "optVerb", verb));
         drive::button(picker, "cmdExit")->click();
-    }));
+    });
+    return reported(chosen, "the verb picker did not open, or choosing failed");
 }
 
-void chooseComplement(QWidget *window, const char *group, int index)
+bool chooseComplement(QWidget *window, const char *group, int index)
 {
-    QVERIFY(drive::clickInto(drive::button(window, "cmdComp"), [group, index](QWidget *picker) {
-        drive::clickOption(picker, group, index);
+    const bool chosen = drive::clickInto(drive::button(window, "cmdComp"), [group, index](QWidget *picker) {
+        QVERIFY(drive::clickOption(picker, group, index));
         drive::button(picker, "cmdExit")->click();
-    }));
+    });
+    return reported(chosen, "the complement picker did not open, or choosing failed");
 }
 
 bool leaveEmpty(QAbstractButton *button, void (*close)(QWidget *))

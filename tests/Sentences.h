@@ -15,23 +15,24 @@ namespace sentences {
 
 // Clicks the option button of `window` that shows `caption`, as a learner picks a word.
 // Fails the test if there is none, or if it cannot be clicked.
-bool clickCaption(QWidget *window, const QString &caption);
+[[nodiscard]] bool clickCaption(QWidget *window, const QString &caption);
 
 // Opens the verb picker, clicks the verb and, unless `tense` is empty, the tense, and
 // returns. Gives what the picker showed; empty if the picker did not open or a click failed.
-QString pickVerb(QWidget *window, const QString &verb, const QString &tense = {});
+[[nodiscard]] QString pickVerb(QWidget *window, const QString &verb, const QString &tense = {});
 
 // Opens the complement picker, clicks `complement` and returns; false if that failed.
-bool pickComplement(QWidget *window, const QString &complement);
+[[nodiscard]] bool pickComplement(QWidget *window, const QString &complement);
 
 // Open the pronoun, verb or complement picker, click the option button `index` of its group
-// (the tense first, for the verb) and return by "Return". A failed step fails the test.
-void choosePronoun(QWidget *window, int index);
-void chooseVerb(QWidget *window, int verb, int tense = 0);
-void chooseComplement(QWidget *window, const char *group, int index);
+// (the tense first, for the verb) and return by "Return". A failed step fails the test and
+// gives false, for the caller to stop on.
+[[nodiscard]] bool choosePronoun(QWidget *window, int index);
+[[nodiscard]] bool chooseVerb(QWidget *window, int verb, int tense = 0);
+[[nodiscard]] bool chooseComplement(QWidget *window, const char *group, int index);
 
 // Opens a picker through `button` and leaves it by `close` without choosing anything.
-bool leaveEmpty(QAbstractButton *button, void (*close)(QWidget *));
+[[nodiscard]] bool leaveEmpty(QAbstractButton *button, void (*close)(QWidget *));
 
 // The sentence steps as a learner sees them: "Predicate enabled, Verb hidden, ...".
 QString steps(const QWidget *window);

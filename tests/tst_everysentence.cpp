@@ -160,18 +160,20 @@ class tst_EverySentence : public testsupport::GuiTest
     {
         button(w, "cmdPred")->click();
         checkRecord(w);
-        clickInto(button(w, "cmdVP"), [&](QWidget *v) {
-            if (!command)
-                clickOption(v, "optTense", int(p.tense));
-            clickOption(v, "optVerb", p.verb);
-            button(v, "cmdExit")->click();
-        });
+        if (!clickInto(button(w, "cmdVP"), [&](QWidget *v) {
+                if (!command)
+                    QVERIFY(clickOption(v, "optTense", int(p.tense)));
+                QVERIFY(clickOption(v, "optVerb", p.verb));
+                button(v, "cmdExit")->click();
+            }))
+            return QStringLiteral("<the verb picker did not open, or a click in it failed>");
         checkRecord(w);
         if (!p.group.isEmpty()) {
-            clickInto(button(w, "cmdComp"), [&](QWidget *c) {
-                clickOption(c, qPrintable(p.group), p.comp);
-                button(c, "cmdExit")->click();
-            });
+            if (!clickInto(button(w, "cmdComp"), [&](QWidget *c) {
+                    QVERIFY(clickOption(c, qPrintable(p.group), p.comp));
+                    button(c, "cmdExit")->click();
+                }))
+                return QStringLiteral("<the complement picker did not open, or a click in it failed>");
             checkRecord(w);
         }
         const QLabel *lbl = label(w, "lblDecl");
@@ -181,6 +183,7 @@ class tst_EverySentence : public testsupport::GuiTest
         return lbl->text();
     }
 
+    // The caller stops when this fails (QTest::currentTestFailed()): one fault, one report.
     void checkSentence(const QString &got, bool black, const QString &want, QChar closing)
     {
         ++built;
@@ -195,14 +198,17 @@ private slots:
     {
         // The words themselves come from the windows; which of them go together is grammar.
         SentenceState st;
-        openModal<frmVerb>(st, [&](frmVerb &w) {
+        QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
             for (int i = 0; i < 8; ++i)
                 verbs << option(&w, "optVerb", i)->text();
-        });
-        openModal<frmComp>(st, [&](frmComp &w) {
+        }));
+        QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {
             for (const char *g : {"optPP", "optAdv", "optNP", "optPresP", "optAdj"})
                 complements[g] = captions(&w, g);
-        });
+        }));
+        QCOMPARE(verbs.size(), 8);
+        for (auto it = complements.cbegin(); it != complements.cend(); ++it)
+            QVERIFY2(!it.value().isEmpty() && !it.value().first().startsWith("missing"), qPrintable(it.key()));
         for (int v = 0; v < verbs.size(); ++v)
             for (Tense t : {Tense::Present, Tense::Past, Tense::Future}) {
                 allPredicates << Predicate{v, t, {}};
@@ -226,16 +232,18 @@ private slots:
                 SentenceState st;
                 QString subject, got;
                 bool black = false;
-                openModal<frmDec>(st, [&](frmDec &w) {
+                QVERIFY(openModal<frmDec>(st, [&](frmDec &w) {
                     button(&w, "cmdSubj")->click();
-                    clickInto(button(&w, "cmdNPP"), [&](QWidget *n) {
-                        clickOption(n, "optNPP", pronoun.button);
+                    QVERIFY(clickInto(button(&w, "cmdNPP"), [&](QWidget *n) {
+                        QVERIFY(clickOption(n, "optNPP", pronoun.button));
                         subject = option(n, "optNPP", pronoun.button)->text();
                         button(n, "cmdExit")->click();
-                    });
+                    }));
                     got = predicate(&w, p, false, &black);
-                });
+                }));
                 checkSentence(got, black, expected(subject, pronoun.a, p, '.', false), '.');
+                if (QTest::currentTestFailed())
+                    return;
             }
         }
     }
@@ -250,32 +258,35 @@ private slots:
             if (probe.xnumb > 0)
                 complete << path;
         });
+        QVERIFY2(complete.size() >= 1000, qPrintable(QString::number(complete.size())));
         const auto state = [&](const nounphrases::Path &path, const Predicate &p) {
             SentenceState st;
             QStringList words;
             QString got;
             bool black = false;
-            openModal<frmDec>(st, [&](frmDec &w) {
+            QVERIFY(openModal<frmDec>(st, [&](frmDec &w) {
                 button(&w, "cmdSubj")->click();
-                clickInto(button(&w, "cmdNP"), [&](QWidget *n) {
+                QVERIFY(clickInto(button(&w, "cmdNP"), [&](QWidget *n) {
                     for (const nounphrases::Click &c : path) {
-                        clickOption(n, c.group, c.index);
+                        QVERIFY(clickOption(n, c.group, c.index));
                         words << option(n, c.group, c.index)->text();
                     }
                     button(n, "cmdExit")->click();
-                });
+                }));
                 got = predicate(&w, p, false, &black);
-            });
+            }));
             // A noun phrase is third person; it is plural when its head noun is, and
             // English plurals of these nouns end in -s.
             const bool plural = words.last().endsWith('s') && !words.last().endsWith("'s");
             checkSentence(got, black, expected(words.join(' '), {Person::Third, plural}, p, '.', false), '.');
         };
-        for (int i = 0; i < complete.size(); ++i)
+        for (int i = 0; i < complete.size() && !QTest::currentTestFailed(); ++i)
             state(complete.at(i), allPredicates.at((i * 31) % allPredicates.size()));
         const nounphrases::Path singular{{"optArt", 2}, {"optNoun", 0}}; // "the dog"
         const nounphrases::Path plural{{"optPPA", 0}, {"optAdj", 3}, {"optNoun", 7}}; // "my strong tools"
         for (const Predicate &p : allPredicates) {
+            if (QTest::currentTestFailed())
+                return;
             state(singular, p);
             state(plural, p);
         }
@@ -288,11 +299,13 @@ private slots:
     {
         SentenceState probe;
         QStringList adverbs, adjectives, nouns;
-        openModal<frmInt>(probe, [&](frmInt &w) {
+        QVERIFY(openModal<frmInt>(probe, [&](frmInt &w) {
             adverbs = captions(&w, "optAdv");
             adjectives = captions(&w, "optAdj");
             nouns = captions(&w, "optNoun");
-        });
+        }));
+        // A missing group reads as one caption: each holds several words.
+        QVERIFY(adverbs.size() > 1 && adjectives.size() > 1 && nouns.size() > 1);
 
         // A subject is a click path: "Who", or "Which" (adverb and adjective, or an adjective
         // alone, or neither) and a noun. -1 leaves a group out.
@@ -318,24 +331,27 @@ private slots:
             // of these nouns end in -s.
             const bool plural = path.noun >= 0 && nouns.at(path.noun).endsWith('s');
             bool black = false;
-            openModal<frmInt>(st, [&](frmInt &w) {
-                clickOption(&w, "optWh", path.wh);
+            QVERIFY(openModal<frmInt>(st, [&](frmInt &w) {
+                QVERIFY(clickOption(&w, "optWh", path.wh));
                 if (path.adv >= 0)
-                    clickOption(&w, "optAdv", path.adv);
+                    QVERIFY(clickOption(&w, "optAdv", path.adv));
                 if (path.adj >= 0)
-                    clickOption(&w, "optAdj", path.adj);
+                    QVERIFY(clickOption(&w, "optAdj", path.adj));
                 if (path.noun >= 0)
-                    clickOption(&w, "optNoun", path.noun);
+                    QVERIFY(clickOption(&w, "optNoun", path.noun));
                 got = predicate(&w, p, false, &black);
-            });
+            }));
             checkSentence(got, black, expected(subject, {Person::Third, plural}, p, '?', false), '?');
         };
-        for (int i = 0; i < paths.size(); ++i)
+        for (int i = 0; i < paths.size() && !QTest::currentTestFailed(); ++i)
             ask(paths.at(i), allPredicates.at((i * 37) % allPredicates.size()));
         const Path classes[] = {{0, -1, -1, -1}, {1, 1, 1, 2}, {1, -1, 0, 1}}; // Who, singular, plural
         for (const Path &path : classes)
-            for (const Predicate &p : allPredicates)
+            for (const Predicate &p : allPredicates) {
+                if (QTest::currentTestFailed())
+                    return;
                 ask(path, p);
+            }
         qInfo("%d question subjects", int(paths.size()));
     }
 
@@ -351,8 +367,10 @@ private slots:
             st.xnumb = 1;
             QString got;
             bool black = false;
-            openModal<frmImp>(st, [&](frmImp &w) { got = predicate(&w, p, true, &black); });
+            QVERIFY(openModal<frmImp>(st, [&](frmImp &w) { got = predicate(&w, p, true, &black); }));
             checkSentence(got, black, expected({}, {Person::Second, false}, p, '!', true), '!');
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 

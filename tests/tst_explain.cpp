@@ -29,13 +29,15 @@ class tst_Explain : public testsupport::GuiTest
     }
 
     // Every option the learner can see: grey ones explain themselves in one short sentence,
-    // the others carry no tool tip. Returns the first fault, empty if none.
-    static QString faultIn(const QWidget *window, bool namesItsWord)
+    // the others carry no tool tip. Returns the first fault, empty if none; `seen` counts the
+    // options looked at, grey and not, so that a window showing none cannot pass unseen.
+    static QString faultIn(const QWidget *window, bool namesItsWord, int *seen)
     {
         const auto options = window->findChildren<QRadioButton *>();
         for (QRadioButton *b : options) {
-            if (!b->isVisible())
+            if (!b->isVisibleTo(window))
                 continue;
+            ++*seen;
             const QString tip = b->toolTip();
             if (b->isEnabled() != tip.isEmpty())
                 return b->text() + (tip.isEmpty() ? " is grey without a reason" : " may be chosen yet says: " + tip);
@@ -51,10 +53,10 @@ private slots:
     void everyGreyNounPhraseWordExplainsItself()
     {
         SentenceState st;
-        int states = 0;
+        int states = 0, seen = 0;
         nounphrases::walk(st, [&](const nounphrases::Path &path, QWidget &w) {
             ++states;
-            const QString fault = faultIn(&w, true);
+            const QString fault = faultIn(&w, true, &seen);
             if (!fault.isEmpty()) {
                 QStringList clicks;
                 for (const auto &c : path)
@@ -63,6 +65,7 @@ private slots:
             }
         });
         QCOMPARE(states, 1736);
+        QVERIFY2(seen >= states * 29, qPrintable(QString::number(seen))); // every word, in every state
     }
 
     void everyGreyComplementExplainsItself()
@@ -71,14 +74,16 @@ private slots:
             SentenceState st;
             if (verb >= 0) {
                 QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
-                    clickOption(&w, "optVerb", verb);
+                    QVERIFY(clickOption(&w, "optVerb", verb));
                     button(&w, "cmdExit")->click();
                 }));
             }
+            int seen = 0;
             QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {
-                const QString fault = faultIn(&w, false);
+                const QString fault = faultIn(&w, false, &seen);
                 QVERIFY2(fault.isEmpty(), qPrintable(st.xv + ": " + fault));
             }));
+            QVERIFY2(seen >= 10, qPrintable(st.xv + ": " + QString::number(seen) + " complements shown"));
         }
     }
 
@@ -93,27 +98,27 @@ private slots:
         };
         QVERIFY(openModal<frmNP>(st, [&](frmNP &w) {
             tell(option(&w, "optCPN", 1)); // engineer's, before any article
-            clickOption(&w, "optArt", 1);  // an
+            QVERIFY(clickOption(&w, "optArt", 1));  // an
             tell(option(&w, "optNoun", 0)); // dog
-            clickOption(&w, "optArt", 0);  // a
+            QVERIFY(clickOption(&w, "optArt", 0));  // a
             tell(option(&w, "optNoun", 1)); // dogs
-            clickOption(&w, "optAdv", 0);  // very
+            QVERIFY(clickOption(&w, "optAdv", 0));  // very
             tell(option(&w, "optNoun", 4)); // hand
-            clickOption(&w, "optPN", 0);   // John
+            QVERIFY(clickOption(&w, "optPN", 0));   // John
             tell(option(&w, "optAdj", 0)); // small
         }));
         QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
-            clickOption(&w, "optVerb", 3); // walk
+            QVERIFY(clickOption(&w, "optVerb", 3)); // walk
             button(&w, "cmdExit")->click();
         }));
         QVERIFY(openModal<frmComp>(st, [&](frmComp &w) { tell(option(&w, "optNP", 0)); })); // her pet
         QVERIFY(openModal<frmInt>(st, [&](frmInt &w) {
-            clickOption(&w, "optWh", 1);  // Which
-            clickOption(&w, "optAdv", 1); // extremely
+            QVERIFY(clickOption(&w, "optWh", 1));  // Which
+            QVERIFY(clickOption(&w, "optAdv", 1)); // extremely
             tell(option(&w, "optWh", 0)); // Who
             tell(label(&w, "lblDecl"));
-            clickOption(&w, "optAdj", 2);  // pretty
-            clickOption(&w, "optNoun", 3); // images
+            QVERIFY(clickOption(&w, "optAdj", 2));  // pretty
+            QVERIFY(clickOption(&w, "optNoun", 3)); // images
             tell(label(&w, "lblDecl"));
         }));
         // Complete, the label says so; a screen reader hears it as the phrase labels say it.
@@ -144,7 +149,7 @@ private slots:
         QVERIFY(openModal<frmNP>(st, [&](frmNP &w) {
             w.activateWindow();
             QTRY_COMPARE(QApplication::activeWindow(), &w);
-            clickOption(&w, "optArt", 1); // an: lady's, very, small ... are grey
+            QVERIFY(clickOption(&w, "optArt", 1)); // an: lady's, very, small ... are grey
             QStringList shown;
             for (int i = 0; i < 2; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);

@@ -6,6 +6,7 @@
 #include "Driver.h"
 #include "RecordingPlatform.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -297,6 +298,43 @@ private slots:
         menu(window, "about")->trigger();
         QVERIFY(*ran);
         QVERIFY(!openAfterEsc);
+    }
+
+    // A learner without a mouse reaches the link with Tab and follows it with Enter or Space,
+    // and a screen reader announces a link named by its address; the box stays open.
+    void aboutLinkAnswersTheKeyboard()
+    {
+        RecordingPlatform system(ntFamily, awkwardDirectory());
+        frmGram1 window;
+        window.setPlatform(system);
+        window.setWebHost(QStringLiteral("www.example.com"));
+
+        QWidget *reached = nullptr;
+        bool openAfterKeys = false;
+        QAccessible::Role role = QAccessible::NoRole;
+        QString spoken;
+        auto ran = onNextModal([&](QWidget *box) {
+            QTRY_COMPARE(QApplication::focusWidget(), button(box, "cmdOK"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached = QApplication::focusWidget();
+            QAccessibleInterface *link = QAccessible::queryAccessibleInterface(reached);
+            QVERIFY(link);
+            role = link->role();
+            spoken = link->text(QAccessible::Name);
+            QTest::keyClick(reached, Qt::Key_Return);
+            QTest::keyClick(reached, Qt::Key_Space);
+            openAfterKeys = box->isVisible();
+            button(box, "cmdOK")->click();
+        });
+        menu(window, "about")->trigger();
+        QVERIFY(*ran);
+        QCOMPARE(reached ? reached->objectName() : QString(), QString("Label5"));
+        QCOMPARE(role, QAccessible::Link);
+        QCOMPARE(spoken, QString("http://www.example.com/"));
+        QVERIFY(openAfterKeys);
+        QCOMPARE(system.calls.size(), 2);
+        for (const auto &call : std::as_const(system.calls))
+            QCOMPARE(call.opened, QUrl(QStringLiteral("http://www.example.com/")));
     }
 
     void aboutLinkOnOtherPlatformsStartsTheAddress()

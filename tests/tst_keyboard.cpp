@@ -175,7 +175,7 @@ private slots:
             const bool ran = openModal<frmDec>(*st, [&](frmDec &w) {
                 button(&w, "cmdSubj")->click();
                 QVERIFY(clickInto(button(&w, "cmdNPP"), [&](QWidget *p) {
-                    clickOption(p, "optNPP", 5); // we
+                    QVERIFY(clickOption(p, "optNPP", 5)); // we
                     if (st == &byEsc)
                         pressEscape(p);
                     else
@@ -209,15 +209,15 @@ private slots:
                             + spoken(lbl, QAccessible::Description);
             };
             button(&w, "cmdSubj")->click();
-            choosePronoun(&w, 0); // I
+            QVERIFY(choosePronoun(&w, 0)); // I
             tell();
             button(&w, "cmdPred")->click();
             QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *v) {
-                clickOption(v, "optVerb", 0); // be
+                QVERIFY(clickOption(v, "optVerb", 0)); // be
                 button(v, "cmdExit")->click();
             }));
             tell();
-            chooseComplement(&w, "optAdj", 0); // ready
+            QVERIFY(chooseComplement(&w, "optAdj", 0)); // ready
             tell();
         });
         QVERIFY(ran);

@@ -55,9 +55,12 @@ class tst_Layout : public testsupport::GuiTest
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     }
 
-    // The widest text a display label can be asked to show, among the candidates.
+    // The widest text a display label can be asked to show, among the candidates. No
+    // candidates means their gathering failed: that fails the test rather than measure "".
     static QString widest(const QWidget *label, const QStringList &candidates)
     {
+        if (candidates.isEmpty())
+            QTest::qFail("no candidates to measure: gathering them failed", __FILE__, __LINE__);
         QString best;
         for (const QString &c : candidates)
             if (width(label, c) > width(label, best))
@@ -66,7 +69,8 @@ class tst_Layout : public testsupport::GuiTest
     }
 
     // Every predicate the verb and complement pickers can produce, for subjects of every
-    // class, gathered through the real pickers.
+    // class, gathered through the real pickers; none if a picker failed to open or a click in
+    // it failed.
     static QStringList predicates(bool command)
     {
         static QStringList statements, commands;
@@ -81,18 +85,22 @@ class tst_Layout : public testsupport::GuiTest
                     st.xsentyp = command ? "Imp" : "Dec";
                     st.xpers = pers;
                     st.xnumb = numb;
-                    openModal<frmVerb>(st, [&](frmVerb &w) {
+                    const bool chosen = openModal<frmVerb>(st, [&](frmVerb &w) {
                         if (!command)
-                            clickOption(&w, "optTense", tense);
-                        clickOption(&w, "optVerb", verb);
+                            QVERIFY(clickOption(&w, "optTense", tense));
+                        QVERIFY(clickOption(&w, "optVerb", verb));
                         button(&w, "cmdExit")->click();
                     });
                     cache << st.xvp;
-                    openModal<frmComp>(st, [&](frmComp &w) {
+                    const bool offered = openModal<frmComp>(st, [&](frmComp &w) {
                         for (QRadioButton *r : w.findChildren<QRadioButton *>())
                             if (r->isEnabled())
                                 cache << st.xvp + ' ' + r->text();
                     });
+                    if (!chosen || !offered) {
+                        cache.clear();
+                        return {};
+                    }
                 }
             }
         }
@@ -103,7 +111,8 @@ class tst_Layout : public testsupport::GuiTest
     {
         SentenceState st;
         QStringList all;
-        openModal<frmNPP>(st, [&](frmNPP &w) { all = captions(&w, "optNPP"); });
+        if (!openModal<frmNPP>(st, [&](frmNPP &w) { all = captions(&w, "optNPP"); }))
+            return {};
         return all;
     }
 
@@ -117,6 +126,8 @@ class tst_Layout : public testsupport::GuiTest
                 if (st.xnumb > 0)
                     all << label(&w, "lblNP")->text();
             });
+            if (QTest::currentTestFailed())
+                all.clear();
         }
         return all;
     }
@@ -154,9 +165,13 @@ private slots:
         SentenceState st;
         std::unique_ptr<QWidget> w(make(st));
         // Show every control, hidden ones included: each is shown in some state.
+        int controls = 0;
         for (QWidget *c : w->findChildren<QWidget *>())
-            if (!c->objectName().startsWith("qt_"))
+            if (!c->objectName().startsWith("qt_")) {
                 c->setVisible(true);
+                ++controls;
+            }
+        QVERIFY2(controls >= 3, qPrintable(QString::number(controls))); // a window of nothing fits trivially
         w->show();
         QCOMPARE(problems(w.get()), QStringList());
     }
@@ -167,6 +182,9 @@ private slots:
         frmDec w(st, nullptr);
         QLabel *lbl = label(&w, "lblDecl");
         // The widest sentence is the widest subject with the widest predicate.
+        QCOMPARE(pronouns().size(), 8);
+        QVERIFY2(nounPhrases().size() >= 1000, qPrintable(QString::number(nounPhrases().size())));
+        QVERIFY2(predicates(false).size() >= 2 * 3 * 8 * 3, qPrintable(QString::number(predicates(false).size())));
         const QString subject = widest(lbl, pronouns() + nounPhrases());
         lbl->setText(widest(lbl, join({subject}, predicates(false), ".")));
         expectNoProblems(&w);
@@ -177,6 +195,7 @@ private slots:
         SentenceState st;
         frmNP w(st, nullptr);
         QLabel *lbl = label(&w, "lblNP");
+        QVERIFY2(nounPhrases().size() >= 1000, qPrintable(QString::number(nounPhrases().size())));
         lbl->setText(widest(lbl, nounPhrases()));
         expectNoProblems(&w);
     }
@@ -191,6 +210,8 @@ private slots:
             for (const QString &adj : captions(&w, "optAdj"))
                 for (const QString &noun : captions(&w, "optNoun"))
                     subjects << "Which " + adv + ' ' + adj + ' ' + noun;
+        QVERIFY2(subjects.size() > 8, qPrintable(subjects.join(", ")));
+        QVERIFY2(predicates(false).size() >= 2 * 3 * 8 * 3, qPrintable(QString::number(predicates(false).size())));
         lbl->setText(widest(lbl, join(subjects, predicates(false), "?")));
         expectNoProblems(&w);
     }
@@ -200,6 +221,7 @@ private slots:
         SentenceState st;
         frmImp w(st, nullptr);
         QLabel *lbl = label(&w, "lblDecl");
+        QVERIFY2(predicates(true).size() >= 2 * 3 * 8, qPrintable(QString::number(predicates(true).size())));
         lbl->setText(widest(lbl, join({QString()}, predicates(true), "!")));
         expectNoProblems(&w);
     }
@@ -212,16 +234,19 @@ private slots:
         QStringList forms;
         for (const QString &p : predicates(false))
             forms << p.section(' ', 0, p.startsWith("will ") ? 1 : 0);
+        QVERIFY2(forms.size() >= 2 * 3 * 8 * 3, qPrintable(QString::number(forms.size())));
         vp->setText(widest(vp, forms));
         expectNoProblems(&verb);
 
         frmComp comp(st, nullptr);
         QLabel *cv = label(&comp, "lblCV");
+        QCOMPARE(captions(&verb, "optVerb").size(), 8);
         cv->setText(widest(cv, captions(&verb, "optVerb")));
         expectNoProblems(&comp);
 
         frmNPP npp(st, nullptr);
         QLabel *pronoun = label(&npp, "lblNPP");
+        QCOMPARE(pronouns().size(), 8);
         pronoun->setText(widest(pronoun, pronouns()));
         expectNoProblems(&npp);
     }

@@ -72,8 +72,8 @@ private slots:
         QVERIFY(openModal<frmNPP>(st, [&](frmNPP &w) {
             QCOMPARE(st.xnumb, qint16(0));
             QCOMPARE(blueHeadings(&w), QStringList());
-            clickOption(&w, "optNPP", (index + 4) % 8); // an earlier choice must leave no trace
-            clickOption(&w, "optNPP", index);
+            QVERIFY(clickOption(&w, "optNPP", (index + 4) % 8)); // an earlier choice must leave no trace
+            QVERIFY(clickOption(&w, "optNPP", index));
             QCOMPARE(st.xpers, person);
             QCOMPARE(st.xnumb, number);
             QCOMPARE(blueHeadings(&w), lit);
@@ -94,13 +94,13 @@ private slots:
             QVERIFY(openModal<frmDec>(st, [&](frmDec &w) {
                 button(&w, "cmdSubj")->click();
                 QVERIFY(clickInto(button(&w, "cmdNPP"), [&](QWidget *p) {
-                    clickOption(p, "optNPP", 7);
+                    QVERIFY(clickOption(p, "optNPP", 7));
                     close(p);
                 }));
                 QCOMPARE(label(&w, "lblDecl")->text(), QString("they"));
                 button(&w, "cmdPred")->click();
                 QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *p) {
-                    clickOption(p, "optVerb", 3);
+                    QVERIFY(clickOption(p, "optVerb", 3));
                     button(p, "cmdExit")->click();
                 }));
                 QCOMPARE(label(&w, "lblDecl")->text(), QString("they walk."));
@@ -127,7 +127,7 @@ private slots:
             QCOMPARE(checkedIds(&w, "optTense"), QList<int>{0});
             QCOMPARE(checkedIds(&w, "optVerb"), QList<int>());
             // A tense with no verb shows nothing and records nothing.
-            clickOption(&w, "optTense", 1);
+            QVERIFY(clickOption(&w, "optTense", 1));
             QCOMPARE(label(&w, "lblVerb")->text(), QString());
             QCOMPARE(st.xv, QString());
             button(&w, "cmdExit")->click();
@@ -145,24 +145,24 @@ private slots:
         st.xnumb = 1;
         QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
             QLabel *lbl = label(&w, "lblVerb");
-            clickOption(&w, "optVerb", 2); // bake
+            QVERIFY(clickOption(&w, "optVerb", 2)); // bake
             QCOMPARE(lbl->text(), QString("bakes"));
             QCOMPARE(st.xa1, qint16(1));
-            clickOption(&w, "optVerb", 3); // walk
+            QVERIFY(clickOption(&w, "optVerb", 3)); // walk
             QCOMPARE(lbl->text(), QString("walks"));
             QCOMPARE(st.xa1, qint16(0));
-            clickOption(&w, "optTense", 1);
+            QVERIFY(clickOption(&w, "optTense", 1));
             QCOMPARE(lbl->text(), QString("walked"));
-            clickOption(&w, "optVerb", 7); // go keeps the past tense
+            QVERIFY(clickOption(&w, "optVerb", 7)); // go keeps the past tense
             QCOMPARE(lbl->text(), QString("went"));
             QCOMPARE(st.xv, QString("go"));
-            clickOption(&w, "optTense", 2);
+            QVERIFY(clickOption(&w, "optTense", 2));
             QCOMPARE(lbl->text(), QString("will go"));
-            clickOption(&w, "optVerb", 0); // be
+            QVERIFY(clickOption(&w, "optVerb", 0)); // be
             QCOMPARE(st.x0, qint16(0));
             QCOMPARE(st.xa4, qint16(0));
             QCOMPARE(st.xa7, qint16(1));
-            clickOption(&w, "optVerb", 7); // go again
+            QVERIFY(clickOption(&w, "optVerb", 7)); // go again
             QCOMPARE(st.x0, qint16(1));
             QCOMPARE(st.xa7, qint16(0));
             QCOMPARE(st.xa4, qint16(1));
@@ -180,11 +180,11 @@ private slots:
     {
         SentenceState st;
         QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
-            clickOption(&w, "optVerb", 0);
+            QVERIFY(clickOption(&w, "optVerb", 0));
             QCOMPARE(label(&w, "lblVerb")->text(), QString("are"));
-            clickOption(&w, "optTense", 1);
+            QVERIFY(clickOption(&w, "optTense", 1));
             QCOMPARE(label(&w, "lblVerb")->text(), QString("were"));
-            clickOption(&w, "optVerb", 6);
+            QVERIFY(clickOption(&w, "optVerb", 6));
             QCOMPARE(label(&w, "lblVerb")->text(), QString("studied"));
         }));
     }
@@ -199,10 +199,10 @@ private slots:
         QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
             QCOMPARE(look(w.findChild<QGroupBox *>("frmTense")), QString("hidden"));
             for (int verb = 0; verb < 8; ++verb) {
-                clickOption(&w, "optVerb", verb);
+                QVERIFY(clickOption(&w, "optVerb", verb));
                 QCOMPARE(label(&w, "lblVerb")->text(), option(&w, "optVerb", verb)->text());
             }
-            clickOption(&w, "optVerb", 0);
+            QVERIFY(clickOption(&w, "optVerb", 0));
             QCOMPARE(st.x0, qint16(0)); // "be" still needs its complement
             button(&w, "cmdExit")->click();
         }));
@@ -233,7 +233,7 @@ private slots:
         QFETCH(QStringList, groups);
         SentenceState st;
         QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
-            clickOption(&w, "optVerb", verb);
+            QVERIFY(clickOption(&w, "optVerb", verb));
             button(&w, "cmdExit")->click();
         }));
         QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {
@@ -253,12 +253,12 @@ private slots:
         QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {
             QCOMPARE(w.focusWidget(), button(&w, "cmdExit"));
             QCOMPARE(st.xcomp1, QString());
-            clickOption(&w, "optAdv", 0);
-            clickOption(&w, "optAdj", 2);
+            QVERIFY(clickOption(&w, "optAdv", 0));
+            QVERIFY(clickOption(&w, "optAdj", 2));
             QCOMPARE(st.xcomp1, QString("extremely fast"));
             QCOMPARE(checkedIds(&w, "optAdv"), QList<int>());
-            clickOption(&w, "optPP", 3);
-            clickOption(&w, "optPP", 1);
+            QVERIFY(clickOption(&w, "optPP", 3));
+            QVERIFY(clickOption(&w, "optPP", 1));
             QCOMPARE(checkedIds(&w, "optAdj"), QList<int>());
             QCOMPARE(checkedIds(&w, "optPP"), QList<int>{1});
             pressEscape(&w);

@@ -26,24 +26,25 @@ class tst_Statement : public testsupport::GuiTest
         return parts.join(' ');
     }
 
-    // Builds pronoun + verb (+ complement) and returns the label as the learner sees it.
+    // Builds pronoun + verb (+ complement) and returns the label as the learner sees it, or
+    // a text no sentence reads if a window did not open or a step failed.
     static QString statement(SentenceState &st, int pronoun, int verb, int tense,
                              const char *compGroup = nullptr, int comp = 0, bool *black = nullptr)
     {
         QString text;
-        openModal<frmDec>(st, [&](frmDec &w) {
+        const bool ran = openModal<frmDec>(st, [&](frmDec &w) {
             button(&w, "cmdSubj")->click();
-            choosePronoun(&w, pronoun);
+            QVERIFY(choosePronoun(&w, pronoun));
             button(&w, "cmdPred")->click();
-            chooseVerb(&w, verb, tense);
+            QVERIFY(chooseVerb(&w, verb, tense));
             if (compGroup)
-                chooseComplement(&w, compGroup, comp);
+                QVERIFY(chooseComplement(&w, compGroup, comp));
             text = label(&w, "lblDecl")->text();
             if (black)
                 *black = isBlack(label(&w, "lblDecl"));
             button(&w, "cmdExit")->click();
         });
-        return text;
+        return ran ? text : QStringLiteral("<not built: a window did not open or a step failed>");
     }
 
 private slots:
@@ -59,7 +60,7 @@ private slots:
             button(&w, "cmdSubj")->click();
             QCOMPARE(buttons(&w), QString("disabled enabled enabled disabled hidden hidden enabled"));
 
-            choosePronoun(&w, 3); // "she"
+            QVERIFY(choosePronoun(&w, 3)); // "she"
             QCOMPARE(lbl->text(), QString("she"));
             QVERIFY(isRed(lbl));
             QCOMPARE(buttons(&w), QString("disabled hidden hidden enabled hidden hidden enabled"));
@@ -67,12 +68,12 @@ private slots:
             button(&w, "cmdPred")->click();
             QCOMPARE(buttons(&w), QString("disabled hidden hidden disabled enabled disabled enabled"));
 
-            chooseVerb(&w, 3); // "walk", present
+            QVERIFY(chooseVerb(&w, 3)); // "walk", present
             QCOMPARE(lbl->text(), QString("she walks."));
             QVERIFY(isBlack(lbl));
             QCOMPARE(buttons(&w), QString("disabled hidden hidden disabled hidden enabled enabled"));
 
-            chooseComplement(&w, "optAdv", 0); // "here"
+            QVERIFY(chooseComplement(&w, "optAdv", 0)); // "here"
             QCOMPARE(lbl->text(), QString("she walks here."));
             QVERIFY(isBlack(lbl));
             QCOMPARE(buttons(&w), QString("disabled hidden hidden disabled hidden hidden enabled"));
@@ -84,39 +85,40 @@ private slots:
     void beStaysRedUntilItsComplement()
     {
         SentenceState st;
-        openModal<frmDec>(st, [&](frmDec &w) {
+        const bool ran = openModal<frmDec>(st, [&](frmDec &w) {
             QLabel *lbl = label(&w, "lblDecl");
             button(&w, "cmdSubj")->click();
-            choosePronoun(&w, 3);
+            QVERIFY(choosePronoun(&w, 3));
             button(&w, "cmdPred")->click();
-            chooseVerb(&w, 0); // "be"
+            QVERIFY(chooseVerb(&w, 0)); // "be"
             QCOMPARE(lbl->text(), QString("she is"));
             QVERIFY(isRed(lbl));
             QCOMPARE(look(button(&w, "cmdComp")), QString("enabled"));
-            chooseComplement(&w, "optAdj", 0); // "ready"
+            QVERIFY(chooseComplement(&w, "optAdj", 0)); // "ready"
             QCOMPARE(lbl->text(), QString("she is ready."));
             QVERIFY(isBlack(lbl));
             QCOMPARE(lbl->accessibleName(), QString("Sentence"));
             QCOMPARE(lbl->accessibleDescription(), QString("complete"));
         });
+        QVERIFY(ran);
     }
 
     // A picker closed without a choice leaves the statement exactly as it was.
     void pickersClosedWithoutAChoiceChangeNothing()
     {
         SentenceState st;
-        openModal<frmDec>(st, [&](frmDec &w) {
+        const bool ran = openModal<frmDec>(st, [&](frmDec &w) {
             QLabel *lbl = label(&w, "lblDecl");
             button(&w, "cmdSubj")->click();
             QVERIFY(clickInto(button(&w, "cmdNPP"), [](QWidget *p) { button(p, "cmdExit")->click(); }));
             QCOMPARE(lbl->text(), QString());
             QCOMPARE(buttons(&w), QString("disabled enabled enabled disabled hidden hidden enabled"));
 
-            choosePronoun(&w, 7); // "they"
+            QVERIFY(choosePronoun(&w, 7)); // "they"
             button(&w, "cmdPred")->click();
             QVERIFY(clickInto(button(&w, "cmdVP"), [](QWidget *p) { button(p, "cmdExit")->click(); }));
             QVERIFY(clickInto(button(&w, "cmdVP"), [&](QWidget *p) {
-                clickOption(p, "optVerb", 2); // chosen, then closed by Esc: no verb phrase
+                QVERIFY(clickOption(p, "optVerb", 2)); // chosen, then closed by Esc: no verb phrase
                 QCOMPARE(st.record.shown()->text(), QString("they bake.")); // the tree grows with it
                 pressEscape(p);
             }));
@@ -126,13 +128,14 @@ private slots:
             QCOMPARE(st.record.shown()->text(), QString("they"));
             QCOMPARE(buttons(&w), QString("disabled hidden hidden disabled enabled disabled enabled"));
 
-            chooseVerb(&w, 2, 1); // "bake", past
+            QVERIFY(chooseVerb(&w, 2, 1)); // "bake", past
             QCOMPARE(lbl->text(), QString("they baked."));
             QVERIFY(clickInto(button(&w, "cmdComp"), [](QWidget *p) { button(p, "cmdExit")->click(); }));
             QCOMPARE(lbl->text(), QString("they baked."));
             QVERIFY(isBlack(lbl));
             QCOMPARE(look(button(&w, "cmdComp")), QString("enabled"));
         });
+        QVERIFY(ran);
     }
 
     // The complement replaces the full stop of a sentence that was already complete;
@@ -193,7 +196,7 @@ private slots:
     void reopenedWindowStartsAfresh()
     {
         SentenceState st;
-        statement(st, 3, 3, 0, "optAdv", 0);
+        QCOMPARE(statement(st, 3, 3, 0, "optAdv", 0), QString("she walks here."));
         for (auto close : {+[](QWidget *w) { button(w, "cmdExit")->click(); }, +[](QWidget *w) { pressEscape(w); },
                            +[](QWidget *w) { closeByTitleBar(w); }}) {
             const bool ran = openModal<frmDec>(st, [&](frmDec &w) {

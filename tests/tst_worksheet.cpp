@@ -235,14 +235,36 @@ private slots:
 #ifdef Q_OS_UNIX
         // A disk that fills up: with the file size limit at nothing every write to a file fails,
         // even the last one, which a small file makes only when it is flushed.
-        rlimit before{};
-        getrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit full = before;
-        full.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &full);
-        saveAll(dir.path());
-        setrlimit(RLIMIT_FSIZE, &before);
+        // The limit and the signal it raises are the whole process's: both go back as they
+        // were however this block is left, or every later test would write to a full disk.
+        struct Restore {
+            rlimit limit{};
+            void (*handler)(int) = SIG_DFL;
+            ~Restore()
+            {
+                setrlimit(RLIMIT_FSIZE, &limit);
+                std::signal(SIGXFSZ, handler);
+            }
+        };
+        rlimit limitBefore{};
+        getrlimit(RLIMIT_FSIZE, &limitBefore);
+        struct sigaction handlerBefore{};
+        sigaction(SIGXFSZ, nullptr, &handlerBefore);
+        {
+            Restore restore;
+            getrlimit(RLIMIT_FSIZE, &restore.limit);
+            restore.handler = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit full = restore.limit;
+            full.rlim_cur = 0;
+            setrlimit(RLIMIT_FSIZE, &full);
+            saveAll(dir.path());
+        }
+        rlimit limitAfter{};
+        getrlimit(RLIMIT_FSIZE, &limitAfter);
+        struct sigaction handlerAfter{};
+        sigaction(SIGXFSZ, nullptr, &handlerAfter);
+        QCOMPARE(limitAfter.rlim_cur, limitBefore.rlim_cur);
+        QVERIFY(handlerAfter.sa_handler == handlerBefore.sa_handler);
         QCOMPARE(d.failures.size(), 4);
 #endif
         d.fileName = dir.filePath("tree.jpg"); // a picture only as SVG or PNG
@@ -305,7 +327,7 @@ private slots:
         QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
             button(dec, "cmdSubj")->click();
             QVERIFY(clickInto(button(dec, "cmdNPP"), [](QWidget *p) {
-                clickOption(p, "optNPP", 2);
+                QVERIFY(clickOption(p, "optNPP", 2));
                 button(p, "cmdExit")->click();
             }));
             button(dec, "cmdExit")->click();
@@ -317,8 +339,9 @@ private slots:
         QCOMPARE(main.findChildren<Worksheet *>(), QList<Worksheet *>{sheet});
         QVERIFY(sheet->isVisible() && list->count() == 1);
         QTimer::singleShot(0, &main, &QWidget::close);
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QTimer *watchdog = armWatchdog();
         QCOMPARE(QCoreApplication::exec(), 0);
+        watchdog->stop();
     }
 };
 

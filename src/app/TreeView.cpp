@@ -19,7 +19,12 @@ const QColor branchColour(0x70, 0x70, 0x70);
 const QColor labelColour(0x20, 0x40, 0x80);
 const QColor understoodColour(0x70, 0x70, 0x70);
 
-const QString emptyHint = QObject::tr("The tree of the sentence you build grows here.");
+// Looked up when shown, not at start-up: a translation is installed after static
+// initialisation, and may change while the program runs.
+QString emptyHint()
+{
+    return TreeView::tr("The tree of the sentence you build grows here.");
+}
 
 grammar::TreeSpacing spacingFor(const QFont &font)
 {
@@ -113,7 +118,7 @@ void TreeView::rebuild()
         picture.emplace(*shown, complete);
     else
         picture.reset();
-    setAccessibleDescription(shown ? shown->description() : emptyHint);
+    setAccessibleDescription(shown ? shown->description() : emptyHint());
     updateGeometry();
     adjustSize();
     update();
@@ -124,7 +129,7 @@ QSize TreeView::sizeHint() const
     if (picture)
         return picture->size().toSize() + QSize(1, 1);
     const QFontMetrics metrics(font());
-    return QSize(metrics.horizontalAdvance(emptyHint) + 24, metrics.height() + 24);
+    return QSize(metrics.horizontalAdvance(emptyHint()) + 24, metrics.height() + 24);
 }
 
 void TreeView::paintEvent(QPaintEvent *)
@@ -135,7 +140,7 @@ void TreeView::paintEvent(QPaintEvent *)
         return;
     }
     painter.setPen(palette().color(QPalette::PlaceholderText));
-    painter.drawText(rect(), Qt::AlignCenter, emptyHint);
+    painter.drawText(rect(), Qt::AlignCenter, emptyHint());
 }
 
 } // namespace parsella

@@ -54,7 +54,7 @@ namespace {
 
 QString entryText(int row, const Sentence &s)
 {
-    return QObject::tr("%1. %2: %3").arg(row + 1).arg(grammar::sentenceTypeName(s.type), s.text());
+    return QObject::tr("%1. %2: %3").arg(row + 1).arg(grammar::sentenceTypeTitle(s.type), s.text());
 }
 
 // The worksheet as plain text: one sentence a line, then a tab and its bracket notation,

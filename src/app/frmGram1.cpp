@@ -20,13 +20,13 @@
 namespace parsella {
 
 static const WindowDesign design{
-    "frmGram1", "Tamrin's Grammatical Worksheet", 5700, 4170, true, plain,
+    "frmGram1", QT_TRANSLATE_NOOP("frmGram1", "Tamrin's Grammatical Worksheet"), 5700, 4170, true, plain,
     {
         {Kind::Label, "Label1", -1, "Parsella", nullptr, {1080, 360, 3015, 375}, {12, Bold | Centred}, Shown, 0},
-        {Kind::Button, "cmdDec", -1, "Declarative Sentence = (statement)", nullptr, {960, 960, 3615, 375}, plain, Shown, 1},
-        {Kind::Button, "cmdInt", -1, "Interrogative Sentence = (question) ???", nullptr, {960, 1560, 3615, 375}, plain, Shown, 2},
-        {Kind::Button, "cmdImp", -1, "Imperative Sentence = (command)   !!!", nullptr, {960, 2280, 3615, 375}, plain, Shown, 3},
-        {Kind::Button, "cmdExit", -1, "Exit", nullptr, {2160, 3120, 975, 375}, plain, Shown, 4},
+        {Kind::Button, "cmdDec", -1, QT_TRANSLATE_NOOP("frmGram1", "Declarative Sentence = (statement)"), nullptr, {960, 960, 3615, 375}, plain, Shown, 1},
+        {Kind::Button, "cmdInt", -1, QT_TRANSLATE_NOOP("frmGram1", "Interrogative Sentence = (question) ???"), nullptr, {960, 1560, 3615, 375}, plain, Shown, 2},
+        {Kind::Button, "cmdImp", -1, QT_TRANSLATE_NOOP("frmGram1", "Imperative Sentence = (command)   !!!"), nullptr, {960, 2280, 3615, 375}, plain, Shown, 3},
+        {Kind::Button, "cmdExit", -1, QT_TRANSLATE_NOOP("frmGram1", "Exit"), nullptr, {2160, 3120, 975, 375}, plain, Shown, 4},
     },
 };
 
@@ -38,11 +38,11 @@ frmGram1::frmGram1(QWidget *parent)
     buildForm(this, client, design);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Label1 = client->findChild<QLabel *>("Label1");
-    cmdDec = client->findChild<QPushButton *>("cmdDec");
-    cmdInt = client->findChild<QPushButton *>("cmdInt");
-    cmdImp = client->findChild<QPushButton *>("cmdImp");
-    cmdExit = client->findChild<QPushButton *>("cmdExit");
+    Label1 = designedControl<QLabel>(client, "Label1");
+    cmdDec = designedControl<QPushButton>(client, "cmdDec");
+    cmdInt = designedControl<QPushButton>(client, "cmdInt");
+    cmdImp = designedControl<QPushButton>(client, "cmdImp");
+    cmdExit = designedControl<QPushButton>(client, "cmdExit");
     // Enter presses the focused button here as in every other window, where the dialogs
     // give their buttons that behaviour.
     for (QPushButton *button : {cmdDec, cmdInt, cmdImp, cmdExit})

@@ -66,11 +66,4 @@ void clearSelection(QButtonGroup *group)
     group->setExclusive(exclusive);
 }
 
-void setGroupEnabled(QButtonGroup *group, bool enabled)
-{
-    const auto buttons = group->buttons();
-    for (QAbstractButton *button : buttons)
-        button->setEnabled(enabled);
-}
-
 } // namespace parsella

@@ -63,6 +63,5 @@ void showModal(QWidget *owner, SentenceState &state)
 // Option selections are cleared from code without raising a click; an exclusive group
 // refuses to uncheck its checked button, so exclusivity is lifted for that moment.
 void clearSelection(QButtonGroup *group);
-void setGroupEnabled(QButtonGroup *group, bool enabled);
 
 } // namespace parsella

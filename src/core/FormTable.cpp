@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -142,9 +143,18 @@ private:
     QColor colour;
 };
 
-static QWidget *makeWidget(const Control &row, QWidget *parent)
+// A text of the window's own (a title, a heading, a button, a spoken name) in the learner's
+// language where a translation is installed, looked up under the window's class name.
+static QString translated(const char *window, const char *text)
 {
-    const QString caption = QString::fromUtf8(row.caption);
+    return text && *text ? QCoreApplication::translate(window, text) : QString();
+}
+
+static QWidget *makeWidget(const Control &row, QWidget *parent, const char *window)
+{
+    // An option's caption is an English word the learner builds with: never translated.
+    const bool words = row.kind == Kind::Option || row.kind == Kind::Image;
+    const QString caption = words ? QString::fromUtf8(row.caption) : translated(window, row.caption);
     switch (row.kind) {
     case Kind::Label: {
         auto *label = new QLabel(caption, parent);
@@ -171,7 +181,7 @@ static QWidget *makeWidget(const Control &row, QWidget *parent)
 void buildForm(QWidget *window, QWidget *client, const WindowDesign &design)
 {
     window->setObjectName(QLatin1String(design.name));
-    window->setWindowTitle(QString::fromUtf8(design.caption));
+    window->setWindowTitle(translated(design.name, design.caption));
     if (!design.icon) {
         // A window drawn without an icon: a transparent one keeps the platform's default away.
         QPixmap none(16, 16);
@@ -191,7 +201,7 @@ void buildForm(QWidget *window, QWidget *client, const WindowDesign &design)
     for (const Control &row : design.controls) {
         QWidget *parent = row.in ? byName.value(QLatin1String(row.in)) : client;
         Q_ASSERT_X(parent, "buildForm", row.in);
-        QWidget *w = makeWidget(row, parent);
+        QWidget *w = makeWidget(row, parent, design.name);
         const QString name = row.index < 0 ? QLatin1String(row.name) : arrayMemberName(row.name, row.index);
         w->setObjectName(name);
         w->setGeometry(twipsRect(row.twips.x(), row.twips.y(), row.twips.width(), row.twips.height()));
@@ -201,7 +211,7 @@ void buildForm(QWidget *window, QWidget *client, const WindowDesign &design)
         if (row.look.flags & BlueText)
             setTextColour(w, colour::blue);
         if (row.spoken)
-            w->setAccessibleName(QString::fromUtf8(row.spoken));
+            w->setAccessibleName(translated(design.name, row.spoken));
         if (row.state & Hidden)
             w->hide();
         if (row.state & Disabled)

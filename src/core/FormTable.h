@@ -4,10 +4,10 @@
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 #include <vector>
 
 class QLabel;
-class QWidget;
 
 namespace parsella {
 
@@ -109,7 +109,21 @@ struct WindowDesign {
 
 // Builds the controls of `design` on `client` (the window itself for a dialog, the
 // central widget of a main window) and gives `window` its caption, icon and colours.
+// The window's own texts (title, labels, buttons, frame titles, spoken names) are looked
+// up in the installed translation under the window's name, so the tables mark them with
+// QT_TRANSLATE_NOOP("<window name>", ...); option captions are English words the learner
+// builds with and are shown as they stand.
 void buildForm(QWidget *window, QWidget *client, const WindowDesign &design);
+
+// A control that `design` put on `client`, by name. A missing one is a fault in the table,
+// not a state a learner can reach.
+template<class T>
+T *designedControl(const QWidget *client, const char *name)
+{
+    T *w = client->findChild<T *>(QLatin1String(name));
+    Q_ASSERT_X(w, "designedControl", name);
+    return w;
+}
 
 // The objectName of one member of a control array: "optNoun(3)".
 QString arrayMemberName(const char *name, int index);

@@ -2,6 +2,7 @@
 
 #include "grammar/Lexicon.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace parsella::grammar {
@@ -33,7 +34,7 @@ constexpr unsigned later(S slot)
 
 QString quoted(const QString &word)
 {
-    return QStringLiteral("“%1”").arg(word);
+    return QCoreApplication::translate("Admission", "“%1”").arg(word);
 }
 
 bool isIndefinite(const QString &article)
@@ -46,41 +47,41 @@ QString soundAgreement(const QString &article, const QString &word)
 {
     const bool vowel = beginsWithVowelSound(word);
     if (article == QLatin1String("a") && vowel)
-        return QStringLiteral("“a” goes before a consonant sound (a dog); say “an %1”.").arg(word);
+        return QCoreApplication::translate("Admission", "“a” goes before a consonant sound (a dog); say “an %1”.").arg(word);
     if (article == QLatin1String("an") && !vowel)
-        return QStringLiteral("“an” goes before a vowel sound (an image); say “a %1”.").arg(word);
+        return QCoreApplication::translate("Admission", "“an” goes before a vowel sound (an image); say “a %1”.").arg(word);
     return {};
 }
 
 QString oneThing(const QString &article, const QString &noun)
 {
-    return QStringLiteral("%1 is for one thing, not %2: start with “the” for more than one.")
+    return QCoreApplication::translate("Admission", "%1 is for one thing, not %2: start with “the” for more than one.")
         .arg(quoted(article), quoted(noun));
 }
 
 // An adverb grades an adjective, so the noun waits until the adjective has come.
 QString adverbNeedsAdjective(const QString &adverb, const QString &noun)
 {
-    return QStringLiteral("%1 needs its adjective first: choose one such as %2, then %3.")
+    return QCoreApplication::translate("Admission", "%1 needs its adjective first: choose one such as %2, then %3.")
         .arg(quoted(adverb), quoted(captions(Role::Adjective).value(0)), quoted(noun));
 }
 
 QString needsDeterminer(const QString &word)
 {
-    return QStringLiteral("%1 needs a determiner before it: choose “the”, “my” or “Mary's” first.")
+    return QCoreApplication::translate("Admission", "%1 needs a determiner before it: choose “the”, “my” or “Mary's” first.")
         .arg(quoted(word));
 }
 
 QString needsArticle(const QString &possessive)
 {
     const QString article = beginsWithVowelSound(possessive) ? QStringLiteral("an") : QStringLiteral("a");
-    return QStringLiteral("%1 needs an article before it: choose %2 or “the” first.")
+    return QCoreApplication::translate("Admission", "%1 needs an article before it: choose %2 or “the” first.")
         .arg(quoted(possessive), quoted(article));
 }
 
 QString standsAlone(const QString &properNoun, const QString &word)
 {
-    return QStringLiteral("%1 stands alone; to use %2, start with a determiner such as “the”.")
+    return QCoreApplication::translate("Admission", "%1 stands alone; to use %2, start with a determiner such as “the”.")
         .arg(quoted(properNoun), quoted(word));
 }
 
@@ -120,19 +121,19 @@ Taken taken(const VerbComplements &takes)
 {
     Taken t;
     if (takes.adjective) {
-        t.names << QStringLiteral("an adjective");
+        t.names << QCoreApplication::translate("Admission", "an adjective");
         t.examples << exampleOf(Label::AdjP);
     }
     if (takes.place) {
-        t.names << QStringLiteral("a place");
+        t.names << QCoreApplication::translate("Admission", "a place");
         t.examples << exampleOf(Label::AdvP) << exampleOf(Label::PP);
     }
     if (takes.object) {
-        t.names << QStringLiteral("an object");
+        t.names << QCoreApplication::translate("Admission", "an object");
         t.examples << exampleOf(Label::NP);
     }
     if (takes.participle) {
-        t.names << QStringLiteral("an -ing word");
+        t.names << QCoreApplication::translate("Admission", "an -ing word");
         t.examples << exampleOf(Label::VP);
     }
     return t;
@@ -143,10 +144,10 @@ QString kindName(ComplementKind kind)
     switch (kind) {
     case ComplementKind::Prepositional:
     case ComplementKind::Adverb:
-        return QStringLiteral("place");
-    case ComplementKind::Object: return QStringLiteral("object");
-    case ComplementKind::Participle: return QStringLiteral("-ing word");
-    case ComplementKind::Adjective: return QStringLiteral("adjective");
+        return QCoreApplication::translate("Admission", "place");
+    case ComplementKind::Object: return QCoreApplication::translate("Admission", "object");
+    case ComplementKind::Participle: return QCoreApplication::translate("Admission", "-ing word");
+    case ComplementKind::Adjective: return QCoreApplication::translate("Admission", "adjective");
     }
     return {};
 }
@@ -208,7 +209,7 @@ int NounPhraseChoices::number() const
 QString QuestionSubject::refusal(QuestionSlot slot, const QString &word) const
 {
     if (slot == QuestionSlot::QuestionWord && !questionWord.isEmpty())
-        return QStringLiteral("The question word %1 stays: to change it, start a new question.").arg(quoted(questionWord));
+        return QCoreApplication::translate("Admission", "The question word %1 stays: to change it, start a new question.").arg(quoted(questionWord));
     if (slot == QuestionSlot::Noun && !adverb.isEmpty() && adjective.isEmpty())
         return adverbNeedsAdjective(adverb, word);
     return {};
@@ -217,14 +218,14 @@ QString QuestionSubject::refusal(QuestionSlot slot, const QString &word) const
 QString QuestionSubject::need() const
 {
     if (questionWord.isEmpty())
-        return QStringLiteral("Choose “Who” or “Which” to begin the question.");
+        return QCoreApplication::translate("Admission", "Choose “Who” or “Which” to begin the question.");
     // "Who" is a pronoun, a whole subject; "Which" is a determiner and wants its noun.
     const Entry *entry = lookUp(questionWord);
     if ((entry && entry->role == Role::Pronoun) || !noun.isEmpty())
         return {};
     if (!adverb.isEmpty() && adjective.isEmpty())
-        return QStringLiteral("%1 needs an adjective: %2").arg(quoted(adverb), firstOf(Role::Adjective, 3, [](const QString &) { return true; }));
-    return QStringLiteral("%1 needs a noun: %2")
+        return QCoreApplication::translate("Admission", "%1 needs an adjective: %2").arg(quoted(adverb), firstOf(Role::Adjective, 3, [](const QString &) { return true; }));
+    return QCoreApplication::translate("Admission", "%1 needs a noun: %2")
         .arg(quoted(adjective.isEmpty() ? questionWord : adjective),
              firstOf(Role::Noun, 3, [](const QString &noun) { return !isPlural(noun); }));
 }
@@ -247,27 +248,27 @@ QString complementRefusal(const QString &verb, const VerbComplements &takes, Com
     if (takes.takes(kind))
         return {};
     if (verb.isEmpty())
-        return QStringLiteral("A complement follows its verb: choose the verb first.");
+        return QCoreApplication::translate("Admission", "A complement follows its verb: choose the verb first.");
     const Taken t = taken(takes);
     if (t.names.isEmpty())
-        return QStringLiteral("%1 takes no complement.").arg(quoted(verb));
-    return QStringLiteral("%1 takes no %2; it takes %3: %4…")
-        .arg(quoted(verb), kindName(kind), t.names.join(QStringLiteral(" or ")), t.examples.join(QStringLiteral(", ")));
+        return QCoreApplication::translate("Admission", "%1 takes no complement.").arg(quoted(verb));
+    return QCoreApplication::translate("Admission", "%1 takes no %2; it takes %3: %4…")
+        .arg(quoted(verb), kindName(kind), t.names.join(QCoreApplication::translate("Admission", " or ")), t.examples.join(QStringLiteral(", ")));
 }
 
 QString subjectNeedsVerb(const QString &subject)
 {
-    return QStringLiteral("%1 needs a verb next: press Predicate.").arg(quoted(subject));
+    return QCoreApplication::translate("Admission", "%1 needs a verb next: press Predicate.").arg(quoted(subject));
 }
 
 QString verbNeedsComplement(const QString &verbForm, const VerbComplements &takes)
 {
-    return QStringLiteral("%1 needs a complement: %2…").arg(quoted(verbForm), taken(takes).examples.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("Admission", "%1 needs a complement: %2…").arg(quoted(verbForm), taken(takes).examples.join(QStringLiteral(", ")));
 }
 
 QString sentenceIsComplete()
 {
-    return QStringLiteral("The sentence is complete.");
+    return QCoreApplication::translate("Admission", "The sentence is complete.");
 }
 
 } // namespace parsella::grammar

@@ -1,5 +1,7 @@
 #include "grammar/Node.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace parsella::grammar {
@@ -12,21 +14,21 @@ struct LabelText {
 
 // In the order of the enumeration.
 constexpr std::array<LabelText, 15> labelTexts{{
-    {"S", "sentence"},
-    {"NP", "noun phrase"},
-    {"VP", "verb phrase"},
-    {"PP", "prepositional phrase"},
-    {"AdjP", "adjective phrase"},
-    {"AdvP", "adverb phrase"},
-    {"Det", "determiner"},
-    {"N", "noun"},
-    {"Pron", "pronoun"},
-    {"Adj", "adjective"},
-    {"Adv", "adverb"},
-    {"V", "verb"},
-    {"Aux", "auxiliary verb"},
-    {"P", "preposition"},
-    {"Poss", "possessive"},
+    {"S", QT_TRANSLATE_NOOP("Node", "sentence")},
+    {"NP", QT_TRANSLATE_NOOP("Node", "noun phrase")},
+    {"VP", QT_TRANSLATE_NOOP("Node", "verb phrase")},
+    {"PP", QT_TRANSLATE_NOOP("Node", "prepositional phrase")},
+    {"AdjP", QT_TRANSLATE_NOOP("Node", "adjective phrase")},
+    {"AdvP", QT_TRANSLATE_NOOP("Node", "adverb phrase")},
+    {"Det", QT_TRANSLATE_NOOP("Node", "determiner")},
+    {"N", QT_TRANSLATE_NOOP("Node", "noun")},
+    {"Pron", QT_TRANSLATE_NOOP("Node", "pronoun")},
+    {"Adj", QT_TRANSLATE_NOOP("Node", "adjective")},
+    {"Adv", QT_TRANSLATE_NOOP("Node", "adverb")},
+    {"V", QT_TRANSLATE_NOOP("Node", "verb")},
+    {"Aux", QT_TRANSLATE_NOOP("Node", "auxiliary verb")},
+    {"P", QT_TRANSLATE_NOOP("Node", "preposition")},
+    {"Poss", QT_TRANSLATE_NOOP("Node", "possessive")},
 }};
 } // namespace
 
@@ -37,7 +39,7 @@ QString labelName(Label label)
 
 QString labelMeaning(Label label)
 {
-    return QString::fromLatin1(labelTexts.at(size_t(label)).meaning);
+    return QCoreApplication::translate("Node", labelTexts.at(size_t(label)).meaning);
 }
 
 bool Node::isComplete() const

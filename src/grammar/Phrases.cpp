@@ -2,6 +2,8 @@
 
 #include "grammar/Lexicon.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace parsella::grammar {
@@ -85,7 +87,7 @@ std::optional<Node> nounPhrase(const QStringList &captions)
             if (adjective)
                 append(adjp, adjective->nodes);
             else
-                adjp.push_back(placeholderNode(QStringLiteral("Adjective")));
+                adjp.push_back(placeholderNode(QCoreApplication::translate("Sentence", "Adjective")));
             children.push_back(phraseNode(Label::AdjP, std::move(adjp)));
         } else if (adjective) {
             append(children, adjective->nodes);
@@ -94,7 +96,7 @@ std::optional<Node> nounPhrase(const QStringList &captions)
         if (const Entry *noun = read.take(Role::Noun))
             append(children, noun->nodes);
         else
-            children.push_back(placeholderNode(QStringLiteral("Noun")));
+            children.push_back(placeholderNode(QCoreApplication::translate("Sentence", "Noun")));
     }
 
     if (!read.atEnd())

@@ -1,5 +1,7 @@
 #include "grammar/Sentence.h"
 
+#include <QCoreApplication>
+
 namespace parsella::grammar {
 
 std::optional<SentenceType> sentenceTypeFromCode(const QString &code)
@@ -16,11 +18,16 @@ std::optional<SentenceType> sentenceTypeFromCode(const QString &code)
 QString sentenceTypeName(SentenceType type)
 {
     switch (type) {
-    case SentenceType::Statement: return QStringLiteral("Statement");
-    case SentenceType::Question: return QStringLiteral("Question");
-    case SentenceType::Command: return QStringLiteral("Command");
+    case SentenceType::Statement: return QStringLiteral(QT_TRANSLATE_NOOP("Sentence", "Statement"));
+    case SentenceType::Question: return QStringLiteral(QT_TRANSLATE_NOOP("Sentence", "Question"));
+    case SentenceType::Command: return QStringLiteral(QT_TRANSLATE_NOOP("Sentence", "Command"));
     }
     return {};
+}
+
+QString sentenceTypeTitle(SentenceType type)
+{
+    return QCoreApplication::translate("Sentence", qUtf8Printable(sentenceTypeName(type)));
 }
 
 static QChar closingMark(SentenceType type)
@@ -61,17 +68,17 @@ Node Sentence::tree() const
     if (type == SentenceType::Command)
         s.children.push_back(understoodYou());
     else
-        s.children.push_back(subject ? *subject : placeholderNode(QStringLiteral("Subject")));
+        s.children.push_back(subject ? *subject : placeholderNode(QCoreApplication::translate("Sentence", "Subject")));
 
     if (!verb) {
-        s.children.push_back(placeholderNode(QStringLiteral("Predicate")));
+        s.children.push_back(placeholderNode(QCoreApplication::translate("Sentence", "Predicate")));
         return s;
     }
     Node vp = phraseNode(Label::VP, verb->words);
     if (complement)
         vp.children.push_back(*complement);
     else if (verb->needsComplement)
-        vp.children.push_back(placeholderNode(QStringLiteral("Complement")));
+        vp.children.push_back(placeholderNode(QCoreApplication::translate("Sentence", "Complement")));
     s.children.push_back(std::move(vp));
     return s;
 }
@@ -115,14 +122,16 @@ QString Sentence::brackets() const
     return bracketsOf(tree(), true);
 }
 
-static QString quoted(const Node &node)
+// A part named by what it is and then its words: "noun phrase 'the dog'".
+static QString named(const Node &node)
 {
-    return QLatin1Char('\'') + node.saidWords().join(QLatin1Char(' ')) + QLatin1Char('\'');
+    return QCoreApplication::translate("Sentence", "%1 '%2'")
+        .arg(labelMeaning(node.label), node.saidWords().join(QLatin1Char(' ')));
 }
 
 static QString notChosen(const Node &placeholder)
 {
-    return placeholder.word.toLower() + QStringLiteral(" not chosen yet");
+    return QCoreApplication::translate("Sentence", "%1 not chosen yet").arg(placeholder.word.toLower());
 }
 
 // A phrase in words with its parts one level down, enough to follow the tree by ear; a
@@ -131,38 +140,40 @@ static QString describe(const Node &node)
 {
     if (node.isPlaceholder())
         return notChosen(node);
-    const QString said = labelMeaning(node.label) + QLatin1Char(' ') + quoted(node);
+    const QString said = named(node);
     if (node.children.empty())
         return said;
     QStringList parts;
     for (const Node &child : node.children)
-        parts << (child.isComplete() ? labelMeaning(child.label) + QLatin1Char(' ') + quoted(child) : describe(child));
-    return said + QStringLiteral(" (") + parts.join(QStringLiteral(", ")) + QLatin1Char(')');
+        parts << (child.isComplete() ? named(child) : describe(child));
+    return QCoreApplication::translate("Sentence", "%1 (%2)").arg(said, parts.join(QStringLiteral(", ")));
 }
 
 QString Sentence::description() const
 {
     const Node s = tree();
     const QString said = text();
-    QString d = sentenceTypeName(type)
-                + (isComplete() ? QStringLiteral(", complete") : QStringLiteral(", not complete yet"))
-                + (said.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + said);
+    const QString state = isComplete() ? QCoreApplication::translate("Sentence", "complete")
+                                       : QCoreApplication::translate("Sentence", "not complete yet");
+    QString d = said.isEmpty() ? QCoreApplication::translate("Sentence", "%1, %2.").arg(sentenceTypeTitle(type), state)
+                               : QCoreApplication::translate("Sentence", "%1, %2: %3").arg(sentenceTypeTitle(type), state, said);
     if (!d.endsWith(closingMark(type)) && !d.endsWith(QLatin1Char('.')))
         d += QLatin1Char('.');
 
+    // Whole sentences, each said on its own, joined by a blank.
     const Node &subjectNode = s.children.at(0);
     if (subjectNode.isUnderstood())
-        d += QStringLiteral(" Subject: 'you', understood.");
+        d += QLatin1Char(' ') + QCoreApplication::translate("Sentence", "Subject: 'you', understood.");
     else if (subjectNode.isPlaceholder())
-        d += QStringLiteral(" Subject: not chosen yet.");
+        d += QLatin1Char(' ') + QCoreApplication::translate("Sentence", "Subject: not chosen yet.");
     else
-        d += QStringLiteral(" Subject: ") + describe(subjectNode) + QLatin1Char('.');
+        d += QLatin1Char(' ') + QCoreApplication::translate("Sentence", "Subject: %1.").arg(describe(subjectNode));
 
     const Node &predicate = s.children.at(1);
     if (predicate.isPlaceholder())
-        d += QStringLiteral(" Predicate: not chosen yet.");
+        d += QLatin1Char(' ') + QCoreApplication::translate("Sentence", "Predicate: not chosen yet.");
     else
-        d += QStringLiteral(" Predicate: ") + describe(predicate) + QLatin1Char('.');
+        d += QLatin1Char(' ') + QCoreApplication::translate("Sentence", "Predicate: %1.").arg(describe(predicate));
     return d;
 }
 

@@ -13,6 +13,8 @@ enum class SentenceType { Statement, Question, Command };
 
 std::optional<SentenceType> sentenceTypeFromCode(const QString &code);
 QString sentenceTypeName(SentenceType type); // "Statement", "Question", "Command"
+// The name as a person reads it, in the installed translation.
+QString sentenceTypeTitle(SentenceType type);
 
 // A sentence as far as it is built. Any part may still be missing. A command has no subject
 // of its own: its subject is the understood "you", which the tree shows as (you).

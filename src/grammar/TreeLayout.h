@@ -34,8 +34,6 @@ struct TreeBox {
     QString text;
     Kind kind = Kind::Label;
     int level = 0; // 0 for the S at the top
-
-    bool isPlaceholder() const { return kind == Kind::Placeholder; }
 };
 
 // A tree laid out for drawing: the boxes, the lines from each parent's bottom edge to its

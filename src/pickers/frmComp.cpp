@@ -13,32 +13,32 @@
 namespace parsella {
 
 static const WindowDesign design{
-    "frmComp", "Verb Complements", 8640, 4305, false, plain,
+    "frmComp", QT_TRANSLATE_NOOP("frmComp", "Verb Complements"), 8640, 4305, false, plain,
     {
-        {Kind::Label, "Label2", -1, "Current Verb:", nullptr, {240, 240, 1215, 375}},
-        {Kind::Label, "lblCV", -1, "", nullptr, {1680, 240, 2175, 255}, {9.75, WhiteBack}, Shown, -1, "Current verb"},
-        {Kind::Label, "Label1", -1, "Complements", nullptr, {2760, 720, 3495, 375}, {9.75, Centred}},
-        {Kind::Frame, "Frame1", -1, "Prepositional Phrase", nullptr, {360, 1200, 1935, 1455}},
+        {Kind::Label, "Label2", -1, QT_TRANSLATE_NOOP("frmComp", "Current Verb:"), nullptr, {240, 240, 1215, 375}},
+        {Kind::Label, "lblCV", -1, "", nullptr, {1680, 240, 2175, 255}, {9.75, WhiteBack}, Shown, -1, QT_TRANSLATE_NOOP("frmComp", "Current verb")},
+        {Kind::Label, "Label1", -1, QT_TRANSLATE_NOOP("frmComp", "Complements"), nullptr, {2760, 720, 3495, 375}, {9.75, Centred}},
+        {Kind::Frame, "Frame1", -1, QT_TRANSLATE_NOOP("frmComp", "Prepositional Phrase"), nullptr, {360, 1200, 1935, 1455}},
         {Kind::Option, "optPP", 0, "in the mountains", "Frame1", {120, 240, 1695, 255}, plain, Disabled},
         {Kind::Option, "optPP", 1, "by the sea", "Frame1", {120, 480, 1695, 255}, plain, Disabled},
         {Kind::Option, "optPP", 2, "under a pillow", "Frame1", {120, 720, 1695, 255}, plain, Disabled},
         {Kind::Option, "optPP", 3, "in the bathtub", "Frame1", {120, 960, 1695, 255}, plain, Disabled},
-        {Kind::Frame, "Frame2", -1, "Noun, Noun Phrase", nullptr, {2400, 1200, 2175, 1455}},
+        {Kind::Frame, "Frame2", -1, QT_TRANSLATE_NOOP("frmComp", "Noun, Noun Phrase"), nullptr, {2400, 1200, 2175, 1455}},
         {Kind::Option, "optNP", 0, "her pet", "Frame2", {120, 240, 1455, 255}, plain, Disabled},
         {Kind::Option, "optNP", 1, "the delicious cookies", "Frame2", {120, 480, 1815, 255}, plain, Disabled},
         {Kind::Option, "optNP", 2, "our clothes", "Frame2", {120, 720, 1455, 255}, plain, Disabled},
-        {Kind::Frame, "Frame3", -1, "<adverb>* adjective", nullptr, {4920, 1200, 1695, 1455}},
+        {Kind::Frame, "Frame3", -1, QT_TRANSLATE_NOOP("frmComp", "<adverb>* adjective"), nullptr, {4920, 1200, 1695, 1455}},
         {Kind::Option, "optAdj", 0, "ready", "Frame3", {120, 240, 1335, 255}, plain, Disabled},
         {Kind::Option, "optAdj", 1, "quick", "Frame3", {120, 480, 1335, 255}, plain, Disabled},
         {Kind::Option, "optAdj", 2, "extremely fast", "Frame3", {120, 720, 1335, 255}, plain, Disabled},
         {Kind::Option, "optAdj", 3, "brown", "Frame3", {120, 960, 1335, 255}, plain, Disabled},
-        {Kind::Frame, "Frame5", -1, "Present Participle", nullptr, {6840, 1200, 1575, 1455}},
+        {Kind::Frame, "Frame5", -1, QT_TRANSLATE_NOOP("frmComp", "Present Participle"), nullptr, {6840, 1200, 1575, 1455}},
         {Kind::Option, "optPresP", 0, "dancing", "Frame5", {120, 240, 1215, 255}, plain, Disabled},
         {Kind::Option, "optPresP", 1, "walking", "Frame5", {120, 480, 1215, 255}, plain, Disabled},
-        {Kind::Frame, "Frame4", -1, "Adverb", nullptr, {360, 2760, 1815, 975}},
+        {Kind::Frame, "Frame4", -1, QT_TRANSLATE_NOOP("frmComp", "Adverb"), nullptr, {360, 2760, 1815, 975}},
         {Kind::Option, "optAdv", 0, "here", "Frame4", {120, 240, 1095, 255}, plain, Disabled},
         {Kind::Option, "optAdv", 1, "everywhere", "Frame4", {120, 480, 1335, 255}, plain, Disabled},
-        {Kind::Button, "cmdExit", -1, "Return", nullptr, {6360, 3720, 855, 375}},
+        {Kind::Button, "cmdExit", -1, QT_TRANSLATE_NOOP("frmComp", "Return"), nullptr, {6360, 3720, 855, 375}},
     },
 };
 
@@ -50,12 +50,6 @@ static const std::array<std::pair<const char *, grammar::ComplementKind>, 5> gro
     {"optPresP", grammar::ComplementKind::Participle},
     {"optAdj", grammar::ComplementKind::Adjective},
 }};
-
-grammar::VerbComplements complementsTaken(const SentenceState &state)
-{
-    // A flag admits only when it is exactly 1; 0, or never written, admits nothing.
-    return {state.xa0 == 1, state.xa1 == 1, state.xa4 == 1, state.xa7 == 1};
-}
 
 frmComp::frmComp(SentenceState &state, QWidget *parent)
     : Form(state, design, parent)

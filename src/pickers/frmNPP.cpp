@@ -13,26 +13,26 @@ namespace parsella {
 static const Look pronounFont{9.75, Serif};
 
 static const WindowDesign design{
-    "frmNPP", "Nominative Personal Pronoun", 6690, 4140, true, {8.25, Serif},
+    "frmNPP", QT_TRANSLATE_NOOP("frmNPP", "Nominative Personal Pronoun"), 6690, 4140, true, {8.25, Serif},
     {
-        {Kind::Label, "lblNPP", -1, "", nullptr, {1200, 360, 3375, 375}, display, Shown, -1, "Pronoun"},
-        {Kind::Label, "Label1", 0, "-- Singular --", nullptr, {3120, 1080, 1815, 255}, {8.25, Centred}},
+        {Kind::Label, "lblNPP", -1, "", nullptr, {1200, 360, 3375, 375}, display, Shown, -1, QT_TRANSLATE_NOOP("frmNPP", "Pronoun")},
+        {Kind::Label, "Label1", 0, QT_TRANSLATE_NOOP("frmNPP", "-- Singular --"), nullptr, {3120, 1080, 1815, 255}, {8.25, Centred}},
         {Kind::Option, "optNPP", 0, "I", nullptr, {720, 1320, 1455, 255}, pronounFont, Shown, 0},
-        {Kind::Label, "Label1", 1, "First Person", nullptr, {3360, 1320, 1815, 255}},
+        {Kind::Label, "Label1", 1, QT_TRANSLATE_NOOP("frmNPP", "First Person"), nullptr, {3360, 1320, 1815, 255}},
         {Kind::Option, "optNPP", 1, "you", nullptr, {720, 1560, 1455, 255}, pronounFont, Shown, 1},
-        {Kind::Label, "Label1", 2, "Second Person", nullptr, {3360, 1560, 1815, 255}},
+        {Kind::Label, "Label1", 2, QT_TRANSLATE_NOOP("frmNPP", "Second Person"), nullptr, {3360, 1560, 1815, 255}},
         {Kind::Option, "optNPP", 2, "he", nullptr, {720, 1800, 615, 255}, pronounFont, Shown, 2},
         {Kind::Option, "optNPP", 3, "she", nullptr, {1320, 1800, 735, 255}, pronounFont, Shown, 3},
         {Kind::Option, "optNPP", 4, "it", nullptr, {1920, 1800, 855, 255}, pronounFont, Shown, 4},
-        {Kind::Label, "Label1", 3, "Third Person", nullptr, {3360, 1800, 1815, 255}},
-        {Kind::Label, "Label2", -1, "-- Plural --", nullptr, {3120, 2400, 1575, 255}, {8.25, Centred}},
+        {Kind::Label, "Label1", 3, QT_TRANSLATE_NOOP("frmNPP", "Third Person"), nullptr, {3360, 1800, 1815, 255}},
+        {Kind::Label, "Label2", -1, QT_TRANSLATE_NOOP("frmNPP", "-- Plural --"), nullptr, {3120, 2400, 1575, 255}, {8.25, Centred}},
         {Kind::Option, "optNPP", 5, "we", nullptr, {720, 2640, 1455, 255}, pronounFont, Shown, 5},
-        {Kind::Label, "Label1", 4, "First Person", nullptr, {3360, 2640, 1815, 255}},
+        {Kind::Label, "Label1", 4, QT_TRANSLATE_NOOP("frmNPP", "First Person"), nullptr, {3360, 2640, 1815, 255}},
         {Kind::Option, "optNPP", 6, "you", nullptr, {720, 2880, 1455, 255}, pronounFont, Shown, 6},
-        {Kind::Label, "Label1", 5, "Second Person", nullptr, {3360, 2880, 1815, 255}},
+        {Kind::Label, "Label1", 5, QT_TRANSLATE_NOOP("frmNPP", "Second Person"), nullptr, {3360, 2880, 1815, 255}},
         {Kind::Option, "optNPP", 7, "they", nullptr, {720, 3120, 1455, 255}, pronounFont, Shown, 7},
-        {Kind::Label, "Label1", 6, "Third Person", nullptr, {3360, 3120, 1815, 255}},
-        {Kind::Button, "cmdExit", -1, "Return", nullptr, {5400, 3720, 1095, 375}, plain, Shown, 8},
+        {Kind::Label, "Label1", 6, QT_TRANSLATE_NOOP("frmNPP", "Third Person"), nullptr, {3360, 3120, 1815, 255}},
+        {Kind::Button, "cmdExit", -1, QT_TRANSLATE_NOOP("frmNPP", "Return"), nullptr, {5400, 3720, 1095, 375}, plain, Shown, 8},
     },
 };
 

@@ -12,10 +12,10 @@
 namespace parsella {
 
 static const WindowDesign design{
-    "frmVerb", "Verb, Verb Phrase", 6690, 4140, false, plain,
+    "frmVerb", QT_TRANSLATE_NOOP("frmVerb", "Verb, Verb Phrase"), 6690, 4140, false, plain,
     {
-        {Kind::Label, "lblVerb", -1, "", nullptr, {840, 120, 4695, 375}, display, Shown, -1, "Verb phrase"},
-        {Kind::Frame, "Frame1", -1, "Verbs", nullptr, {600, 840, 1695, 2535}},
+        {Kind::Label, "lblVerb", -1, "", nullptr, {840, 120, 4695, 375}, display, Shown, -1, QT_TRANSLATE_NOOP("frmVerb", "Verb phrase")},
+        {Kind::Frame, "Frame1", -1, QT_TRANSLATE_NOOP("frmVerb", "Verbs"), nullptr, {600, 840, 1695, 2535}},
         {Kind::Option, "optVerb", 0, "be", "Frame1", {240, 360, 975, 255}},
         {Kind::Option, "optVerb", 1, "stay", "Frame1", {240, 600, 975, 255}},
         {Kind::Option, "optVerb", 2, "bake", "Frame1", {240, 840, 975, 255}},
@@ -24,11 +24,11 @@ static const WindowDesign design{
         {Kind::Option, "optVerb", 5, "change", "Frame1", {240, 1560, 975, 255}},
         {Kind::Option, "optVerb", 6, "study", "Frame1", {240, 1800, 975, 255}},
         {Kind::Option, "optVerb", 7, "go", "Frame1", {240, 2040, 975, 255}},
-        {Kind::Frame, "frmTense", -1, "Tense", nullptr, {2760, 840, 1455, 2415}},
+        {Kind::Frame, "frmTense", -1, QT_TRANSLATE_NOOP("frmVerb", "Tense"), nullptr, {2760, 840, 1455, 2415}},
         {Kind::Option, "optTense", 0, "Present", "frmTense", {240, 480, 1095, 255}, plain, Checked},
         {Kind::Option, "optTense", 1, "Past", "frmTense", {240, 840, 975, 255}},
         {Kind::Option, "optTense", 2, "Future", "frmTense", {240, 1200, 975, 255}},
-        {Kind::Button, "cmdExit", -1, "Return", nullptr, {5160, 3720, 1095, 375}},
+        {Kind::Button, "cmdExit", -1, QT_TRANSLATE_NOOP("frmVerb", "Return"), nullptr, {5160, 3720, 1095, 375}},
     },
 };
 

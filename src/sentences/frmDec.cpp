@@ -9,16 +9,16 @@
 namespace parsella {
 
 static const WindowDesign design{
-    "frmDec", "Declarative Sentence (statement)", 8520, 4335, true, plain,
+    "frmDec", QT_TRANSLATE_NOOP("frmDec", "Declarative Sentence (statement)"), 8520, 4335, true, plain,
     {
-        {Kind::Label, "lblDecl", -1, "", nullptr, {360, 120, 7575, 375}, display, Shown, 2, "Sentence"},
-        {Kind::Button, "cmdSubj", -1, "Subject", nullptr, {720, 840, 2655, 375}, plain, Shown, 0},
-        {Kind::Button, "cmdPred", -1, "Predicate", nullptr, {3840, 840, 3975, 375}, plain, Disabled, 1},
-        {Kind::Button, "cmdNP", -1, "Noun, Noun Phrase", nullptr, {720, 1560, 2655, 375}, plain, Hidden, 3},
-        {Kind::Button, "cmdNPP", -1, "Nominative Personal Pronoun", nullptr, {720, 2160, 2655, 375}, plain, Hidden, 4},
-        {Kind::Button, "cmdVP", -1, "Verb, Verb Phrase", nullptr, {3840, 1560, 1695, 375}, plain, Hidden, 6},
-        {Kind::Button, "cmdComp", -1, "Complement", nullptr, {5760, 1560, 2055, 375}, plain, Hidden, 7},
-        {Kind::Button, "cmdExit", -1, "Return", nullptr, {6360, 3840, 1095, 375}, plain, Shown, 5},
+        {Kind::Label, "lblDecl", -1, "", nullptr, {360, 120, 7575, 375}, display, Shown, 2, QT_TRANSLATE_NOOP("frmDec", "Sentence")},
+        {Kind::Button, "cmdSubj", -1, QT_TRANSLATE_NOOP("frmDec", "Subject"), nullptr, {720, 840, 2655, 375}, plain, Shown, 0},
+        {Kind::Button, "cmdPred", -1, QT_TRANSLATE_NOOP("frmDec", "Predicate"), nullptr, {3840, 840, 3975, 375}, plain, Disabled, 1},
+        {Kind::Button, "cmdNP", -1, QT_TRANSLATE_NOOP("frmDec", "Noun, Noun Phrase"), nullptr, {720, 1560, 2655, 375}, plain, Hidden, 3},
+        {Kind::Button, "cmdNPP", -1, QT_TRANSLATE_NOOP("frmDec", "Nominative Personal Pronoun"), nullptr, {720, 2160, 2655, 375}, plain, Hidden, 4},
+        {Kind::Button, "cmdVP", -1, QT_TRANSLATE_NOOP("frmDec", "Verb, Verb Phrase"), nullptr, {3840, 1560, 1695, 375}, plain, Hidden, 6},
+        {Kind::Button, "cmdComp", -1, QT_TRANSLATE_NOOP("frmDec", "Complement"), nullptr, {5760, 1560, 2055, 375}, plain, Hidden, 7},
+        {Kind::Button, "cmdExit", -1, QT_TRANSLATE_NOOP("frmDec", "Return"), nullptr, {6360, 3840, 1095, 375}, plain, Shown, 5},
     },
 };
 

@@ -3,13 +3,13 @@
 namespace parsella {
 
 static const WindowDesign design{
-    "frmImp", "Imperative Sentence (Command)", 8520, 4335, true, plain,
+    "frmImp", QT_TRANSLATE_NOOP("frmImp", "Imperative Sentence (Command)"), 8520, 4335, true, plain,
     {
-        {Kind::Label, "lblDecl", -1, "", nullptr, {480, 120, 7575, 375}, display, Shown, 1, "Sentence"},
-        {Kind::Button, "cmdPred", -1, "Predicate", nullptr, {1560, 840, 3975, 375}, plain, Shown, 0},
-        {Kind::Button, "cmdVP", -1, "Verb, Verb Phrase", nullptr, {1560, 1560, 1695, 375}, plain, Hidden, 3},
-        {Kind::Button, "cmdComp", -1, "Complement", nullptr, {3480, 1560, 2055, 375}, plain, Hidden, 4},
-        {Kind::Button, "cmdExit", -1, "Return", nullptr, {6360, 3840, 1095, 375}, plain, Shown, 2},
+        {Kind::Label, "lblDecl", -1, "", nullptr, {480, 120, 7575, 375}, display, Shown, 1, QT_TRANSLATE_NOOP("frmImp", "Sentence")},
+        {Kind::Button, "cmdPred", -1, QT_TRANSLATE_NOOP("frmImp", "Predicate"), nullptr, {1560, 840, 3975, 375}, plain, Shown, 0},
+        {Kind::Button, "cmdVP", -1, QT_TRANSLATE_NOOP("frmImp", "Verb, Verb Phrase"), nullptr, {1560, 1560, 1695, 375}, plain, Hidden, 3},
+        {Kind::Button, "cmdComp", -1, QT_TRANSLATE_NOOP("frmImp", "Complement"), nullptr, {3480, 1560, 2055, 375}, plain, Hidden, 4},
+        {Kind::Button, "cmdExit", -1, QT_TRANSLATE_NOOP("frmImp", "Return"), nullptr, {6360, 3840, 1095, 375}, plain, Shown, 2},
     },
 };
 

@@ -12,26 +12,26 @@
 namespace parsella {
 
 static const WindowDesign design{
-    "frmInt", "Interrogative Sentence (Question)", 8835, 4335, true, plain,
+    "frmInt", QT_TRANSLATE_NOOP("frmInt", "Interrogative Sentence (Question)"), 8835, 4335, true, plain,
     {
-        {Kind::Label, "lblDecl", -1, "", nullptr, {600, 120, 7935, 375}, display, Shown, 1, "Sentence"},
-        {Kind::Button, "cmdPred", -1, "Predicate", nullptr, {5040, 840, 3615, 375}, plain, Hidden | Disabled, 0},
-        {Kind::Button, "cmdVP", -1, "Verb, Verb Phrase", nullptr, {5040, 1560, 1695, 375}, plain, Hidden, 3},
-        {Kind::Button, "cmdComp", -1, "Complement", nullptr, {6960, 1560, 1695, 375}, plain, Hidden, 4},
-        {Kind::Button, "cmdExit", -1, "Return", nullptr, {6360, 3840, 1095, 375}, plain, Shown, 2},
+        {Kind::Label, "lblDecl", -1, "", nullptr, {600, 120, 7935, 375}, display, Shown, 1, QT_TRANSLATE_NOOP("frmInt", "Sentence")},
+        {Kind::Button, "cmdPred", -1, QT_TRANSLATE_NOOP("frmInt", "Predicate"), nullptr, {5040, 840, 3615, 375}, plain, Hidden | Disabled, 0},
+        {Kind::Button, "cmdVP", -1, QT_TRANSLATE_NOOP("frmInt", "Verb, Verb Phrase"), nullptr, {5040, 1560, 1695, 375}, plain, Hidden, 3},
+        {Kind::Button, "cmdComp", -1, QT_TRANSLATE_NOOP("frmInt", "Complement"), nullptr, {6960, 1560, 1695, 375}, plain, Hidden, 4},
+        {Kind::Button, "cmdExit", -1, QT_TRANSLATE_NOOP("frmInt", "Return"), nullptr, {6360, 3840, 1095, 375}, plain, Shown, 2},
 
-        {Kind::Frame, "fraWh", -1, "Who/Which", nullptr, {360, 720, 1335, 1095}, frameTitle},
+        {Kind::Frame, "fraWh", -1, QT_TRANSLATE_NOOP("frmInt", "Who/Which"), nullptr, {360, 720, 1335, 1095}, frameTitle},
         {Kind::Option, "optWh", 0, "Who", "fraWh", {120, 240, 975, 255}},
         {Kind::Option, "optWh", 1, "Which", "fraWh", {120, 480, 975, 255}},
-        {Kind::Frame, "fraAdj", -1, "Adjective", nullptr, {1800, 720, 2895, 1575}, frameTitle, Hidden},
-        {Kind::Frame, "fraAdv", -1, "Adverb", "fraAdj", {120, 360, 1215, 1095}, frameTitle},
+        {Kind::Frame, "fraAdj", -1, QT_TRANSLATE_NOOP("frmInt", "Adjective"), nullptr, {1800, 720, 2895, 1575}, frameTitle, Hidden},
+        {Kind::Frame, "fraAdv", -1, QT_TRANSLATE_NOOP("frmInt", "Adverb"), "fraAdj", {120, 360, 1215, 1095}, frameTitle},
         {Kind::Option, "optAdv", 0, "very", "fraAdv", {120, 240, 975, 255}},
         {Kind::Option, "optAdv", 1, "extremely", "fraAdv", {120, 480, 975, 255}},
         {Kind::Option, "optAdj", 0, "small", "fraAdj", {1440, 480, 1095, 255}},
         {Kind::Option, "optAdj", 1, "interesting", "fraAdj", {1440, 720, 1095, 255}},
         {Kind::Option, "optAdj", 2, "pretty", "fraAdj", {1440, 960, 1095, 255}},
         {Kind::Option, "optAdj", 3, "strong", "fraAdj", {1440, 1200, 1095, 255}},
-        {Kind::Frame, "fraNoun", -1, "Noun", nullptr, {4800, 720, 1575, 2295}, frameTitle, Hidden},
+        {Kind::Frame, "fraNoun", -1, QT_TRANSLATE_NOOP("frmInt", "Noun"), nullptr, {4800, 720, 1575, 2295}, frameTitle, Hidden},
         // Singular and plural alternate: an even index is singular, the odd one after it plural.
         {Kind::Option, "optNoun", 0, "dog", "fraNoun", {120, 240, 1095, 195}},
         {Kind::Option, "optNoun", 1, "dogs", "fraNoun", {120, 480, 1335, 255}},
