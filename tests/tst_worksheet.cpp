@@ -264,34 +264,6 @@ private slots:
         QCOMPARE(w.findChild<QListWidget *>("sentences")->count(), 1);
     }
 
-    // The tree is fitted to its view and zoomed by the keys; the zoom holds as the sentence grows.
-    void treeFitsAndZoomsByKeys()
-    {
-        SentenceRecord r;
-        r.begin(SentenceType::Statement);
-        r.setSubject(*nounPhrase({"King John's", "very", "strong", "dog"}));
-        Worksheet w(r);
-        w.resize(400, 500);
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        auto *tree = w.findChild<TreeView *>("tree");
-        const qreal fitted = tree->scale();
-        QVERIFY(fitted <= 1);
-        QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
-        QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
-        const qreal zoomed = tree->scale();
-        QVERIFY(zoomed > fitted);
-        QVERIFY(tree->width() > w.findChild<QWidget *>("treeArea")->width()); // larger than the view: it scrolls
-        const auto fit = [&] {
-            return TreeZoom::scale(TreePicture(*r.shown(), false).size(), QSizeF(tree->parentWidget()->size() - QSize(1, 1)), 0);
-        };
-        r.setVerb(*verbGroup("will bake"));
-        QVERIFY(tree->scale() > fit());
-        QTest::keyClick(&w, Qt::Key_0, Qt::ControlModifier);
-        QCOMPARE(tree->scale(), fit());
-        r.end();
-    }
-
     // A name typed without an extension takes the chosen filter's; the next dialog opens in
     // the folder used last; printed pages keep margins a printer does not clip.
     void exportsAsATeacherNeeds()

@@ -1,13 +1,13 @@
 #include "core/Form.h"
 
+#include "grammar/Placement.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QToolTip>
-
-#include "grammar/Placement.h"
 
 namespace parsella {
 
