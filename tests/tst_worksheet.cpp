@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QListWidget>
 #include <QPrinter>
 #include <QSvgRenderer>
@@ -32,10 +33,19 @@ public:
     QString fileName;     // empty: the learner cancels the file dialog
     QString pdf;          // empty: the learner cancels the print dialog
     QStringList failures;
+    QMarginsF marginsOffered; // in millimetres, as the print dialog showed them
+    QString folderOffered;    // where the file dialog opened
 
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString filter;       // the filter the learner chose, if any
+    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &, QString *selected) override
+    {
+        folderOffered = QFileInfo(suggested).absolutePath();
+        *selected = filter;
+        return fileName;
+    }
     bool choosePrinter(QWidget *, QPrinter &printer) override
     {
+        marginsOffered = printer.pageLayout().margins(QPageLayout::Millimeter);
         if (pdf.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -132,7 +142,7 @@ private slots:
         QCOMPARE(list->count(), 2);
         command(r);
         QCOMPARE(list->count(), 3);
-        QCOMPARE(list->item(2)->text(), QString("3. Command: be extremely fast!"));
+        QCOMPARE(list->item(2)->text(), QString("3. Command: Be extremely fast!")); // as a teacher writes it
         QCOMPARE(tree->sentence()->text(), QString("be extremely fast!")); // the newest
         list->setCurrentRow(0);
         QCOMPARE(tree->sentence()->text(), QString("the small dog walks here."));
@@ -152,10 +162,11 @@ private slots:
         auto *list = w.findChild<QListWidget *>("sentences");
         list->setFocus();
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("be extremely fast!"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Be extremely fast!"));
         list->setCurrentRow(0);
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("the small dog walks here."));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("The small dog walks here."));
+        // The brackets keep every word as chosen.
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]"));
     }
@@ -189,8 +200,8 @@ private slots:
         d.fileName = temp.filePath("sheet.txt");
         w.saveWorksheet();
         QCOMPARE(QString::fromUtf8(contents(d.fileName)),
-                 QString("the small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"
-                         "be extremely fast!\t[S [NP (you)] [VP [V be] [AdjP [AdvP [Adv extremely]] [Adj fast]]]]\n"));
+                 QString("Statement\tThe small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"
+                         "Command\tBe extremely fast!\t[S [NP (you)] [VP [V be] [AdjP [AdvP [Adv extremely]] [Adj fast]]]]\n"));
 
         // Twelve trees do not fit one page: the printout goes on to more pages.
         for (int i = 0; i < 10; ++i)
@@ -275,6 +286,34 @@ private slots:
         QCOMPARE(w.findChild<QListWidget *>("sentences")->count(), 1);
     }
 
+    // A name typed without an extension takes the chosen filter's; the next dialog opens in
+    // the folder used last; printed pages keep margins a printer does not clip.
+    void exportsAsATeacherNeeds()
+    {
+        SentenceRecord r;
+        statement(r);
+        Worksheet w(r);
+        ScriptedDialogs d;
+        w.setDialogs(d);
+        QTemporaryDir dir;
+        d.filter = QStringLiteral("PNG picture (*.png)");
+        d.fileName = dir.filePath("tree");
+        w.savePicture();
+        QCOMPARE(d.failures, QStringList());
+        QCOMPARE(QImageReader(dir.filePath("tree.png")).format(), QByteArray("png"));
+        d.filter = QStringLiteral("Text (*.txt)");
+        d.fileName = dir.filePath("sheet");
+        w.saveWorksheet();
+        QVERIFY(QFile::exists(dir.filePath("sheet.txt")));
+        QCOMPARE(QFileInfo(d.folderOffered), QFileInfo(dir.path()));
+
+        d.pdf = dir.filePath("sheet.pdf");
+        w.print();
+        for (qreal side : {d.marginsOffered.left(), d.marginsOffered.top(), d.marginsOffered.right(), d.marginsOffered.bottom()})
+            QVERIFY2(side >= 15, qPrintable(QString::number(side)));
+        QVERIFY(contents(d.pdf).startsWith("%PDF"));
+    }
+
     // Through the real windows: the worksheet is made when first opened; the tree grows word by
     // word behind the sentence window and its pickers, which block the worksheet's input but not
     // its painting; the statement is listed once its window closes complete, an unfinished one
@@ -322,7 +361,7 @@ private slots:
             button(dec, "cmdExit")->click();
         }));
         QCOMPARE(list->count(), 1);
-        QCOMPARE(list->item(0)->text(), "1. Statement: " + statement);
+        QCOMPARE(list->item(0)->text(), "1. Statement: " + statement.replace(0, 1, statement.at(0).toUpper()));
 
         QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
             button(dec, "cmdSubj")->click();

@@ -2,6 +2,7 @@
 
 #include "app/frmCopyright.h"
 #include "app/HelpDocuments.h"
+#include "app/HelpWindow.h"
 #include "app/Worksheet.h"
 #include "core/Form.h"
 #include "core/FormTable.h"
@@ -71,6 +72,11 @@ frmGram1::frmGram1(QWidget *parent)
     connect(worksheet, &QAction::triggered, this, &frmGram1::worksheet_Click);
 }
 
+frmGram1::~frmGram1()
+{
+    setClearArea({});
+}
+
 void frmGram1::cmdDec_Click()
 {
     showModal<frmDec>(this, st);
@@ -98,7 +104,7 @@ void frmGram1::cmdExit_Click()
 void frmGram1::Grammar_Click()
 {
     if (platform->platformId() == ntFamily)
-        platform->open(grammarTarget(webHost, platform->programDirectory()));
+        openPage(grammarTarget(webHost, platform->programDirectory()));
     else
         platform->start(QStringLiteral("winhelp"),
                         {besideProgram(platform->programDirectory(), QStringLiteral("parsel1.hlp"))});
@@ -109,10 +115,33 @@ void frmGram1::Grammar_Click()
 void frmGram1::help_Click()
 {
     if (platform->platformId() == ntFamily)
-        platform->open(QUrl::fromLocalFile(helpPage(platform->programDirectory())));
+        openPage(QUrl::fromLocalFile(helpPage(platform->programDirectory())));
     else
         platform->start(QStringLiteral("winhelp"),
                         {besideProgram(platform->programDirectory(), QStringLiteral("parhlp.hlp"))});
+}
+
+// A desktop without a browser must not leave Help silent: a local page is shown in the
+// program's own window, and a web address that could not be opened is given to copy.
+void frmGram1::openPage(const QUrl &page)
+{
+    if (platform->open(page))
+        return;
+    if (!page.isLocalFile()) {
+        tellNotOpened(this, page);
+        return;
+    }
+    if (!reader)
+        reader = new HelpWindow(*platform, this);
+    reader->showPage(page);
+    reader->show();
+    reader->raise();
+    reader->activateWindow();
+}
+
+HelpWindow *frmGram1::helpWindow() const
+{
+    return reader;
 }
 
 // The About box has no owner window.
@@ -129,6 +158,14 @@ void frmGram1::worksheet_Click()
     if (!sheet) {
         sheet = new Worksheet(st.record, this);
         sheet->placeBeside(this);
+        connect(qApp, &QCoreApplication::aboutToQuit, sheet, &Worksheet::rememberPlace);
+        // The sentence windows and pickers open beside the open Worksheet, so the tree they
+        // grow stays in view.
+        setClearArea({[sheet = sheet] { return sheet && sheet->isVisible() ? sheet->frameGeometry() : QRect(); },
+                      [sheet = sheet] {
+                          if (sheet && sheet->isVisible())
+                              sheet->raise();
+                      }});
     }
     sheet->show();
     sheet->raise();

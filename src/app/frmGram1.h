@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace parsella {
 
+class HelpWindow;
 class Platform;
 class Worksheet;
 
@@ -23,6 +24,7 @@ class frmGram1 : public QMainWindow
     Q_OBJECT
 public:
     explicit frmGram1(QWidget *parent = nullptr);
+    ~frmGram1() override;
 
     SentenceState &state() { return st; }
 
@@ -42,12 +44,19 @@ public:
     void about_Click();
     void worksheet_Click();
 
+    // The program's own help window, once the desktop has failed to open a page.
+    HelpWindow *helpWindow() const;
+
 private:
+    // Opens a page of the program's own with the desktop, else in the help window.
+    void openPage(const QUrl &page);
+
     SentenceState st;
     Platform *platform;
     QString webHost;
     // Made on first opening, so that start-up costs nothing more; kept, hidden, when closed.
     QPointer<Worksheet> sheet;
+    QPointer<HelpWindow> reader;
 
     QLabel *Label1;
     QPushButton *cmdDec;

@@ -152,7 +152,7 @@ static QString describe(const Node &node)
 QString Sentence::description() const
 {
     const Node s = tree();
-    const QString said = text();
+    const QString said = written();
     const QString state = isComplete() ? QCoreApplication::translate("Sentence", "complete")
                                        : QCoreApplication::translate("Sentence", "not complete yet");
     QString d = said.isEmpty() ? QCoreApplication::translate("Sentence", "%1, %2.").arg(sentenceTypeTitle(type), state)
