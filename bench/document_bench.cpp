@@ -94,5 +94,19 @@ int main(int argc, char **argv)
     std::printf("1,000 sentences, %lld bytes, %d runs (goal < %.0f ms each)\n", bytes, runs, goalMs);
     report("save (JSON written, QSaveFile committed)", save);
     report("open (read, parsed, every sentence checked)", open);
+
+    // The worst a file under the size cap can ask: as many of the shortest sentences as fit.
+    Document largest;
+    Sentence shortest{SentenceType::Command, {}, verbGroup(QStringLiteral("go")), {}};
+    const QByteArray one = writeDocument(Document{{}, {{shortest, {}}}, {}, {}});
+    const qsizetype perSentence = writeDocument(Document{{}, {{shortest, {}}, {shortest, {}}}, {}, {}}).size() - one.size();
+    for (qsizetype n = (maxDocumentBytes - one.size()) / perSentence; n > 0; --n)
+        largest.sentences.append({shortest, {}});
+    const QByteArray json = writeDocument(largest);
+    timer.start();
+    const DocumentReading reading = readDocument(json);
+    std::printf("the largest file accepted, %lld sentences in %lld bytes: opened in %.0f ms%s\n",
+                qsizetype(largest.sentences.size()), qsizetype(json.size()), double(timer.nsecsElapsed()) / 1e6,
+                reading.document ? "" : " (refused!)");
     return 0;
 }

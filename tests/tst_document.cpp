@@ -238,6 +238,7 @@ private slots:
         QTest::newRow("long word") << statement("[S [NP [Pron " + QString(maxWordLength + 1, 'e') + "]] [VP [V walks]]]")
                                    << "A word is longer than";
         QTest::newRow("deep nesting") << statement(QStringLiteral("[S ").repeated(200) + QString(200, ']')) << "nest deeper than";
+        QTest::newRow("deeply nested JSON") << sheet(good, ", \"x\": " + QString(100000, '[') + QString(100000, ']')) << "its JSON does not read";
         QTest::newRow("over the size cap") << QByteArray(maxDocumentBytes + 1, ' ') << "larger than 16 MiB";
     }
 
