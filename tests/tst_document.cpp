@@ -1,6 +1,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "grammar/Admission.h"
 #include "grammar/BracketReader.h"
@@ -291,6 +294,12 @@ private slots:
         QVERIFY(out.resize(maxDocumentBytes + 1)); // sparse: costs no disk
         QVERIFY(readDocumentFile(out.fileName()).problem.contains(QStringLiteral("larger than")));
         QVERIFY(!readDocumentFile(dir.path()).document);
+#ifdef Q_OS_UNIX
+        // A pipe nobody writes to would block an open for ever.
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe.parsella")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QCOMPARE(readDocumentFile(QFile::decodeName(fifo)).problem, QStringLiteral("It is not an ordinary file."));
+#endif
     }
 
     // The example teachers copy from the format's documentation opens, and is exactly what

@@ -200,6 +200,9 @@ DocumentReading readDocumentFile(const QString &path)
     const QFileInfo info(path);
     if (info.isDir())
         return refused(QCoreApplication::translate("Document", "It is a folder, not a file."));
+    // A pipe or a device would block the reading or never end: a worksheet is an ordinary file.
+    if (info.exists() && !info.isFile())
+        return refused(QCoreApplication::translate("Document", "It is not an ordinary file."));
     const QString tooLarge
         = QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
               .arg(maxDocumentBytes / (1024 * 1024));
