@@ -28,7 +28,7 @@ QString named(QChar c)
     const QString code = QStringLiteral("U+%1").arg(QString::number(c.unicode(), 16).toUpper(), 4, QLatin1Char('0'));
     if (c.category() == QChar::Other_Control)
         return QCoreApplication::translate("BracketReader", "the control character %1").arg(code);
-    if (!c.isPrint() || c.isSurrogate())
+    if (!showsAsItself(c.unicode()))
         return QCoreApplication::translate("BracketReader", "the invisible character %1").arg(code);
     return QStringLiteral("“%1”").arg(c);
 }
@@ -222,6 +222,22 @@ private:
 };
 
 } // namespace
+
+bool showsAsItself(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return false;
+    default:
+        return true;
+    }
+}
 
 std::optional<Node> readBrackets(const QString &text, BracketError *error)
 {

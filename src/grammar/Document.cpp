@@ -1,5 +1,6 @@
 #include "grammar/Document.h"
 
+#include "grammar/BracketReader.h"
 #include "grammar/SentenceReader.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <algorithm>
 #include <cmath>
 
 namespace parsella::grammar {
@@ -31,26 +33,25 @@ constexpr qsizetype maxLearnerLength = 200;
 QString shown(const QString &text)
 {
     constexpr qsizetype limit = 60;
+    const QList<uint> points = text.toUcs4();
     QString out;
-    for (qsizetype i = 0; i < text.size() && i < limit; ++i) {
-        const QChar c = text.at(i);
-        if (c.isPrint() && !c.isSurrogate())
-            out += c;
+    for (qsizetype i = 0; i < points.size() && i < limit; ++i) {
+        const char32_t c = points.at(i);
+        if (showsAsItself(c))
+            out += QString::fromUcs4(&c, 1);
         else
-            out += QStringLiteral("\\u%1").arg(QString::number(c.unicode(), 16), 4, QLatin1Char('0'));
+            out += QStringLiteral("\\u%1").arg(QString::number(c, 16), 4, QLatin1Char('0'));
     }
-    if (text.size() > limit)
+    if (points.size() > limit)
         out += QStringLiteral("…");
     return out;
 }
 
+// A name with a pair of surrogates (an emoji) is a name; one with a control character is not.
 bool hasControlCharacter(const QString &text)
 {
-    for (QChar c : text) {
-        if (!c.isPrint() && c != QLatin1Char(' '))
-            return true;
-    }
-    return false;
+    const QList<uint> points = text.toUcs4();
+    return std::any_of(points.begin(), points.end(), [](uint c) { return !showsAsItself(c); });
 }
 
 DocumentReading refused(const QString &problem)
