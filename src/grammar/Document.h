@@ -1,0 +1,65 @@
+#pragma once
+
+#include "grammar/Sentence.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace parsella::grammar {
+
+// A worksheet as a document, and its file: UTF-8 JSON (docs/file-format.md).
+//
+//   { "format": "parsella-worksheet", "version": 1, "learner": "",
+//     "sentences": [ { "type": "statement", "brackets": "[S ...]", "text": "She walks here." } ],
+//     "tasks": [] }
+//
+// A file is a contract with teachers and their scripts: keys this program does not know are
+// kept, at the top level, in each sentence and in every task, and written back as they came.
+// Reading is checking: every sentence is rebuilt from its brackets and must be one the windows
+// could have built; `text` is only for people and is written from the rebuilt sentence.
+
+inline constexpr int documentVersion = 1;
+inline constexpr qint64 maxDocumentBytes = 16 * 1024 * 1024;
+
+// A finished sentence of the document, with the keys of its object not known here.
+struct DocumentSentence {
+    Sentence sentence;
+    QJsonObject extra;
+
+    bool operator==(const DocumentSentence &) const = default;
+};
+
+struct Document {
+    QString learner;
+    QList<DocumentSentence> sentences;
+    QJsonArray tasks;  // every task as read, an object each; the tasks give them meaning
+    QJsonObject extra; // top-level keys not known here, written back as they came
+
+    bool operator==(const Document &) const = default;
+};
+
+// A document read whole, or none with the first problem in words ("sentence 3: “a” is for one
+// thing, not “dogs”."). Nothing is half-read: a problem anywhere gives no document. The problem
+// never carries a control character from the file.
+struct DocumentReading {
+    std::optional<Document> document;
+    QString problem;
+};
+
+DocumentReading readDocument(const QByteArray &json);
+// Refuses a file over maxDocumentBytes before reading it; a file that cannot be opened gives
+// the system's reason.
+DocumentReading readDocumentFile(const QString &path);
+
+// The document as its file holds it. Writing what was read gives the same bytes again.
+QByteArray writeDocument(const Document &document);
+
+// The sentence types as the file names them: "statement", "question", "command".
+QString sentenceTypeKey(SentenceType type);
+std::optional<SentenceType> sentenceTypeFromKey(const QString &key);
+
+} // namespace parsella::grammar
