@@ -25,7 +25,7 @@ public:
     QStringList asked;
     QStringList failures;
 
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return fileName; }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
     QMessageBox::StandardButton askSave(QWidget *, const QString &name) override
     {
@@ -93,7 +93,7 @@ private slots:
             main.findChild<QAction *>("worksheet")->trigger();
             auto *sheet = main.findChild<Worksheet *>();
             auto *list = sheet->findChild<QListWidget *>("sentences");
-            QCOMPARE(rows(list), QStringList({"1. Statement: she walks.", "2. Statement: they walk."}));
+            QCOMPARE(rows(list), QStringList({"1. Statement: She walks.", "2. Statement: They walk."}));
             QVERIFY(sheet->windowTitle().startsWith("Untitled[*]"));
             QVERIFY(sheet->isWindowModified());
 
@@ -109,7 +109,7 @@ private slots:
             list->setFocus();
             list->setCurrentRow(0);
             QTest::keyClick(list, Qt::Key_Delete);
-            QCOMPARE(rows(list), QStringList{"1. Statement: they walk."});
+            QCOMPARE(rows(list), QStringList{"1. Statement: They walk."});
             QVERIFY(sheet->isWindowModified());
             QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(rows(list), saved);
@@ -127,7 +127,7 @@ private slots:
             list->setFocus();
             list->setCurrentRow(1);
             QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
-            QCOMPARE(rows(list), QStringList({"1. Statement: they walk.", "2. Statement: she walks."}));
+            QCOMPARE(rows(list), QStringList({"1. Statement: They walk.", "2. Statement: She walks."}));
 
             d.saveAnswers = {QMessageBox::Cancel};
             button(&main, "cmdExit")->click();

@@ -2,6 +2,7 @@
 
 #include "app/frmCopyright.h"
 #include "app/HelpDocuments.h"
+#include "app/HelpWindow.h"
 #include "app/Worksheet.h"
 #include "core/Form.h"
 #include "core/FormTable.h"
@@ -73,6 +74,11 @@ frmGram1::frmGram1(QWidget *parent)
     connect(help, &QAction::triggered, this, &frmGram1::help_Click);
     connect(about, &QAction::triggered, this, &frmGram1::about_Click);
     connect(worksheet, &QAction::triggered, this, &frmGram1::worksheet_Click);
+}
+
+frmGram1::~frmGram1()
+{
+    setClearArea({});
 }
 
 void frmGram1::cmdDec_Click()
@@ -156,7 +162,7 @@ bool frmGram1::offerRecovery()
 void frmGram1::Grammar_Click()
 {
     if (platform->platformId() == ntFamily)
-        platform->open(grammarTarget(webHost, platform->programDirectory()));
+        openPage(grammarTarget(webHost, platform->programDirectory()));
     else
         platform->start(QStringLiteral("winhelp"),
                         {besideProgram(platform->programDirectory(), QStringLiteral("parsel1.hlp"))});
@@ -167,10 +173,33 @@ void frmGram1::Grammar_Click()
 void frmGram1::help_Click()
 {
     if (platform->platformId() == ntFamily)
-        platform->open(QUrl::fromLocalFile(helpPage(platform->programDirectory())));
+        openPage(QUrl::fromLocalFile(helpPage(platform->programDirectory())));
     else
         platform->start(QStringLiteral("winhelp"),
                         {besideProgram(platform->programDirectory(), QStringLiteral("parhlp.hlp"))});
+}
+
+// A desktop without a browser must not leave Help silent: a local page is shown in the
+// program's own window, and a web address that could not be opened is given to copy.
+void frmGram1::openPage(const QUrl &page)
+{
+    if (platform->open(page))
+        return;
+    if (!page.isLocalFile()) {
+        tellNotOpened(this, page);
+        return;
+    }
+    if (!reader)
+        reader = new HelpWindow(*platform, this);
+    reader->showPage(page);
+    reader->show();
+    reader->raise();
+    reader->activateWindow();
+}
+
+HelpWindow *frmGram1::helpWindow() const
+{
+    return reader;
 }
 
 // The About box has no owner window.
@@ -200,6 +229,14 @@ Worksheet *frmGram1::ensureSheet()
         sheet = new Worksheet(doc, st.record, this);
         sheet->setDialogs(*dialogs);
         sheet->placeBeside(this);
+        connect(qApp, &QCoreApplication::aboutToQuit, sheet, &Worksheet::rememberPlace);
+        // The sentence windows and pickers open beside the open Worksheet, so the tree they
+        // grow stays in view.
+        setClearArea({[sheet = sheet] { return sheet && sheet->isVisible() ? sheet->frameGeometry() : QRect(); },
+                      [sheet = sheet] {
+                          if (sheet && sheet->isVisible())
+                              sheet->raise();
+                      }});
     }
     return sheet;
 }
