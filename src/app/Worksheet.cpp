@@ -344,8 +344,12 @@ void Worksheet::documentChanged(int selectRow)
 {
     const QSignalBlocker quiet(list);
     list->clear();
+    // One insertion for the whole list: a worksheet of a thousand sentences opens at once.
+    QStringList entries;
+    entries.reserve(doc.count());
     for (int row = 0; row < doc.count(); ++row)
-        list->addItem(entryText(row, doc.sentence(row)));
+        entries << entryText(row, doc.sentence(row));
+    list->addItems(entries);
     if (selectRow >= 0 && selectRow < list->count())
         list->setCurrentRow(selectRow);
     showTree();
