@@ -5,6 +5,7 @@
 #include "Sentences.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -184,12 +185,13 @@ private slots:
     }
 
     // A run that ends without its clean exit leaves its work behind; the next run offers it,
-    // and restores the list and the name as they were. A clean exit leaves nothing.
+    // and restores the list and the name as they were. A run still going is not offered its
+    // work, and a clean exit leaves nothing.
     void recoversWorkAfterACrash()
     {
-        const QString recovery = WorksheetDocument::recoveryPath();
-        QFile::remove(recovery);
+        QDir(WorksheetDocument::recoveryFolder()).removeRecursively();
         QStringList before;
+        QString recovery;
         {
             frmGram1 crashed;
             crashed.show();
@@ -197,8 +199,15 @@ private slots:
             buildStatement(crashed, 7);
             crashed.document().removeSentence(0);
             crashed.document().setLearner("Ana");
-            QTRY_VERIFY(QFile::exists(recovery));
+            QTRY_VERIFY(!crashed.document().recoveryPath().isEmpty() && QFile::exists(crashed.document().recoveryPath()));
+            recovery = crashed.document().recoveryPath();
             before = contents(crashed.document());
+
+            frmGram1 beside; // a second program open at the same time
+            Answers d;
+            beside.setWorksheetDialogs(d);
+            beside.startUp({});
+            QCOMPARE(d.asked, QStringList());
         } // dropped, as a crash would, without closing
 
         frmGram1 next;
@@ -210,10 +219,12 @@ private slots:
         QCOMPARE(next.document().learner(), QString("Ana"));
         QVERIFY(next.document().isModified()); // not saved anywhere yet
         QVERIFY(next.findChild<Worksheet *>()->isVisible());
+        QVERIFY(!QFile::exists(recovery)); // taken over by the new run's own
+        QVERIFY(QFile::exists(next.document().recoveryPath()));
 
         d.saveAnswers = {QMessageBox::Discard};
         QVERIFY(next.close());
-        QVERIFY(!QFile::exists(recovery));
+        QCOMPARE(QDir(WorksheetDocument::recoveryFolder()).entryList({"*.parsella"}), QStringList());
     }
 };
 

@@ -132,15 +132,17 @@ void frmGram1::startUp(const QStringList &files)
 
 bool frmGram1::offerRecovery()
 {
-    const QString path = WorksheetDocument::recoveryPath();
-    if (!QFile::exists(path))
+    const std::unique_ptr<LeftRecovery> left = LeftRecovery::newest();
+    if (!left)
         return false;
-    const grammar::DocumentReading reading = grammar::readDocumentFile(path);
-    // A recovery file that cannot be read would be offered at every start; it goes.
+    const grammar::DocumentReading reading = grammar::readDocumentFile(left->path());
+    // A recovery file that cannot be read (a newer Parsella's, say) would be offered at every
+    // start; it is set aside, not thrown away.
     if (!reading.document) {
-        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored: %s\n",
-                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(reading.problem));
-        doc.dropRecovery();
+        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored, and is kept as %s.unreadable: %s\n",
+                     qPrintable(QDir::toNativeSeparators(left->path())), qPrintable(QDir::toNativeSeparators(left->path())),
+                     qPrintable(reading.problem));
+        left->setAside();
         return false;
     }
     const int count = int(reading.document->sentences.size());
@@ -150,9 +152,12 @@ bool frmGram1::offerRecovery()
     if (dialogs->askRestore(this, what)) {
         // Restored as a change, so that it is unsaved until the learner saves it.
         doc.replace(*reading.document, tr("Restore Worksheet"));
+        // This run's own recovery file holds it before the old one goes.
+        doc.writeRecovery();
+        left->remove();
         return true;
     }
-    doc.dropRecovery();
+    left->remove();
     return false;
 }
 
