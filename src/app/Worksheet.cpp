@@ -203,6 +203,8 @@ void Worksheet::build()
     list->setObjectName(QStringLiteral("sentences"));
     list->setAccessibleName(tr("Finished sentences"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line: the list need not measure a thousand of them one by one.
+    list->setUniformItemSizes(true);
     listCaption->setBuddy(list);
     bottomLayout->addWidget(listCaption);
     bottomLayout->addWidget(list, 1);
