@@ -1,6 +1,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "grammar/Admission.h"
 #include "grammar/BracketReader.h"
@@ -176,6 +179,8 @@ private slots:
         const auto statement = [&](const QString &brackets) { return sheet(good + ", " + one("statement", brackets)); };
 
         QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "its JSON does not read";
+        QTest::newRow("not UTF-8") << QByteArray("{\"format\": \"parsella-worksheet\", \"version\": 1, \"learner\": \"\xff\"}")
+                                   << "its JSON does not read";
         QTest::newRow("not an object") << QByteArray("[1, 2]") << "holds no JSON object";
         QTest::newRow("another format") << QByteArray(R"({"format": "tree\u0007drawer", "version": 1})")
                                         << "its format is “tree\\u0007drawer”";
@@ -191,7 +196,7 @@ private slots:
         QTest::newRow("no brackets") << sheet(R"({"type": "statement", "text": "She walks here."})") << "sentence 1: its “brackets” are missing";
 
         QTest::newRow("unbalanced") << statement("[S [NP [Pron she]] [VP [V walks]]")
-                                    << "sentence 2: A bracket is not closed. (at character 34 of the brackets)";
+                                    << "sentence 2: A bracket is not closed (at character 34 of the brackets).";
         QTest::newRow("unknown label") << statement("[S [XP [Pron she]] [VP [V walks]]]") << "“XP” is not a label of the tree";
         QTest::newRow("word offered nowhere") << statement("[S [NP [Pron sheep]] [VP [V walks]]]")
                                               << "sentence 2: “sheep” is not a word the pickers offer.";
@@ -236,6 +241,7 @@ private slots:
         QTest::newRow("long word") << statement("[S [NP [Pron " + QString(maxWordLength + 1, 'e') + "]] [VP [V walks]]]")
                                    << "A word is longer than";
         QTest::newRow("deep nesting") << statement(QStringLiteral("[S ").repeated(200) + QString(200, ']')) << "nest deeper than";
+        QTest::newRow("deeply nested JSON") << sheet(good, ", \"x\": " + QString(100000, '[') + QString(100000, ']')) << "its JSON does not read";
         QTest::newRow("over the size cap") << QByteArray(maxDocumentBytes + 1, ' ') << "larger than 16 MiB";
     }
 
@@ -246,8 +252,8 @@ private slots:
         const DocumentReading reading = readDocument(file);
         QVERIFY2(reading.problem.contains(problem), qPrintable(reading.problem));
         QVERIFY(!reading.document); // nothing is half-read
-        for (QChar c : reading.problem)
-            QVERIFY2(c.isPrint(), "the message shows a raw control character");
+        for (uint c : reading.problem.toUcs4())
+            QVERIFY2(showsAsItself(c), "the message shows a raw control character");
     }
 
     // A newer program's keys, at every level, survive a round trip through this one; the
@@ -255,7 +261,7 @@ private slots:
     void unknownKeysSurviveAndBytesSettle()
     {
         const QByteArray file = R"({
-            "format": "parsella-worksheet", "version": 1, "learner": "Ann", "class": {"name": "3b", "year": 2026},
+            "format": "parsella-worksheet", "version": 1, "learner": "Ann \ud83d\ude00", "class": {"name": "3b", "year": 2026},
             "sentences": [
                 {"type": "question", "brackets": "[S [NP [Det Which] [Adj small] [N dogs]] [VP [V were] [AdvP [Adv here]]]]",
                  "text": "whatever a script wrote", "answers": 2, "mark": [1, "ok"]},
@@ -288,6 +294,29 @@ private slots:
         QVERIFY(out.resize(maxDocumentBytes + 1)); // sparse: costs no disk
         QVERIFY(readDocumentFile(out.fileName()).problem.contains(QStringLiteral("larger than")));
         QVERIFY(!readDocumentFile(dir.path()).document);
+#ifdef Q_OS_UNIX
+        // A pipe nobody writes to would block an open for ever.
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe.parsella")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QCOMPARE(readDocumentFile(QFile::decodeName(fifo)).problem, QStringLiteral("It is not an ordinary file."));
+#endif
+    }
+
+    // The example teachers copy from the format's documentation opens, and is exactly what
+    // Parsella writes back.
+    void documentedExampleIsWhatParsellaWrites()
+    {
+        QFile doc(QStringLiteral(PARSELLA_FILE_FORMAT_DOC));
+        QVERIFY(doc.open(QIODevice::ReadOnly));
+        const QByteArray text = doc.readAll();
+        const qsizetype start = text.indexOf("```json\n") + 8;
+        const qsizetype end = text.indexOf("```", start);
+        QVERIFY(start > 8 && end > start);
+        const QByteArray example = text.mid(start, end - start);
+        const DocumentReading reading = readDocument(example);
+        QVERIFY2(reading.document, qPrintable(reading.problem));
+        QCOMPARE(reading.document->sentences.size(), 3);
+        QCOMPARE(writeDocument(*reading.document), example);
     }
 
     // Every input the fuzzer keeps, crashers included, is read again here: refused or read,
