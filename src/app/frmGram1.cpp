@@ -11,12 +11,15 @@
 #include "sentences/frmImp.h"
 #include "sentences/frmInt.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QUrl>
+#include <cstdio>
 
 namespace parsella {
 
@@ -92,10 +95,68 @@ void frmGram1::cmdImp_Click()
     showModal<frmImp>(this, st);
 }
 
+// With unsaved work the learner is asked first, and Cancel keeps the program running.
 void frmGram1::cmdExit_Click()
 {
-    close();
-    QCoreApplication::quit();
+    if (close())
+        QCoreApplication::quit();
+}
+
+void frmGram1::closeEvent(QCloseEvent *event)
+{
+    if (doc.isModified() && !ensureSheet()->settleUnsaved(this)) {
+        event->ignore();
+        return;
+    }
+    // A clean exit: nothing to recover at the next start.
+    doc.dropRecovery();
+    event->accept();
+}
+
+void frmGram1::setWorksheetDialogs(WorksheetDialogs &replacement)
+{
+    dialogs = &replacement;
+    if (sheet)
+        sheet->setDialogs(replacement);
+}
+
+void frmGram1::startUp(const QStringList &files)
+{
+    bool show = offerRecovery();
+    if (!files.isEmpty() && ensureSheet()->settleUnsaved(this) && sheet->openFile(files.first()))
+        show = true;
+    if (show)
+        worksheet_Click();
+}
+
+bool frmGram1::offerRecovery()
+{
+    const std::unique_ptr<LeftRecovery> left = LeftRecovery::newest();
+    if (!left)
+        return false;
+    const grammar::DocumentReading reading = grammar::readDocumentFile(left->path());
+    // A recovery file that cannot be read (a newer Parsella's, say) would be offered at every
+    // start; it is set aside, not thrown away.
+    if (!reading.document) {
+        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored (%s); it is kept beside as .unreadable\n",
+                     qPrintable(QDir::toNativeSeparators(left->path())), qPrintable(reading.problem));
+        left->setAside();
+        return false;
+    }
+    const int count = int(reading.document->sentences.size());
+    QString what = count == 1 ? tr("1 sentence") : tr("%1 sentences").arg(count);
+    if (!reading.document->learner.isEmpty())
+        what = tr("%1 by %2").arg(what, reading.document->learner);
+    if (dialogs->askRestore(this, what)) {
+        // Restored as a change, so that it is unsaved until the learner saves it.
+        doc.replace(*reading.document, tr("Restore Worksheet"));
+        // This run's own recovery file holds it before the old one goes.
+        doc.writeRecovery();
+        left->remove();
+        return true;
+    }
+    left->remove();
+    return false;
 }
 
 // On the NT family the grammar notes open with the default application: the page on the
@@ -155,8 +216,17 @@ void frmGram1::about_Click()
 // the program and never keeps the program running on its own.
 void frmGram1::worksheet_Click()
 {
+    ensureSheet();
+    sheet->show();
+    sheet->raise();
+    sheet->activateWindow();
+}
+
+Worksheet *frmGram1::ensureSheet()
+{
     if (!sheet) {
-        sheet = new Worksheet(st.record, this);
+        sheet = new Worksheet(doc, st.record, this);
+        sheet->setDialogs(*dialogs);
         sheet->placeBeside(this);
         connect(qApp, &QCoreApplication::aboutToQuit, sheet, &Worksheet::rememberPlace);
         // The sentence windows and pickers open beside the open Worksheet, so the tree they
@@ -167,9 +237,7 @@ void frmGram1::worksheet_Click()
                               sheet->raise();
                       }});
     }
-    sheet->show();
-    sheet->raise();
-    sheet->activateWindow();
+    return sheet;
 }
 
 } // namespace parsella
