@@ -169,7 +169,7 @@ private slots:
         SentenceState st;
         bool closedBySecondEsc = false;
         QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
-            clickOption(&w, "optVerb", 0); // a verb that takes only some kinds of complement
+            QVERIFY(clickOption(&w, "optVerb", 0)); // a verb that takes only some kinds of complement
             button(&w, "cmdExit")->click();
         }));
         QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {

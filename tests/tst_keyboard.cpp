@@ -62,14 +62,14 @@ static void chooseSomething(QWidget *picker)
 {
     const QString name = picker->objectName();
     if (name == QLatin1String("frmNP")) {
-        sentences::clickCaption(picker, "the");
-        sentences::clickCaption(picker, "dog");
+        QVERIFY(sentences::clickCaption(picker, "the"));
+        QVERIFY(sentences::clickCaption(picker, "dog"));
     } else if (name == QLatin1String("frmNPP")) {
-        sentences::clickCaption(picker, "she");
+        QVERIFY(sentences::clickCaption(picker, "she"));
     } else if (name == QLatin1String("frmVerb")) {
-        sentences::clickCaption(picker, "walk");
+        QVERIFY(sentences::clickCaption(picker, "walk"));
     } else if (name == QLatin1String("frmComp")) {
-        sentences::clickCaption(picker, "here");
+        QVERIFY(sentences::clickCaption(picker, "here"));
     }
     button(picker, "cmdExit")->click();
 }

@@ -46,9 +46,9 @@ static void buildStatement(frmGram1 &main, int pronoun)
 {
     QVERIFY(clickInto(button(&main, "cmdDec"), [pronoun](QWidget *dec) {
         button(dec, "cmdSubj")->click();
-        sentences::choosePronoun(dec, pronoun);
+        QVERIFY(sentences::choosePronoun(dec, pronoun));
         button(dec, "cmdPred")->click();
-        sentences::chooseVerb(dec, 3); // "walk", present
+        QVERIFY(sentences::chooseVerb(dec, 3)); // "walk", present
         button(dec, "cmdExit")->click();
     }));
 }
