@@ -3,6 +3,7 @@
 #include "core/Application.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 
@@ -37,6 +38,8 @@ void GuiTest::cleanup()
 
 int runGuiTest(int argc, char **argv, const std::function<std::unique_ptr<GuiTest>()> &makeTest)
 {
+    // Recovery files, recent worksheets and folders go to a test folder, never the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     parsella::configureApplication(app);

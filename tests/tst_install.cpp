@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,9 @@ private slots:
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // Nothing of the real user's: no recovered worksheet is offered, none is left behind.
+        env.insert(QStringLiteral("XDG_DATA_HOME"), temp.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), temp.filePath(QStringLiteral("config")));
         program.setProcessEnvironment(env);
         program.start(installed(QStringLiteral("bin/parsella")), {});
         QVERIFY(program.waitForStarted(10000));
@@ -97,7 +101,8 @@ private slots:
         QVERIFY(QFile::exists(desktopPath));
         QSettings desktop(desktopPath, QSettings::IniFormat);
         desktop.beginGroup(QStringLiteral("Desktop Entry"));
-        QCOMPARE(desktop.value("Exec").toString(), QString("parsella"));
+        QCOMPARE(desktop.value("Exec").toString(), QString("parsella %f"));
+        QCOMPARE(desktop.value("MimeType").toString(), QString("application/x-parsella-worksheet;"));
         QCOMPARE(desktop.value("Icon").toString(), id);
         QCOMPARE(desktop.value("Type").toString(), QString("Application"));
 
@@ -112,6 +117,23 @@ private slots:
         QVERIFY(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(id)));
         QVERIFY(metainfo.contains(QStringLiteral("<metadata_license>CC0-1.0</metadata_license>")));
         QVERIFY(!metainfo.contains(QRegularExpression(QStringLiteral("@[A-Z_]+@")))); // all settings filled in
+    }
+
+    // The desktop's MIME database, built from the installed tree alone, knows a worksheet by
+    // its name and names Parsella's type for it.
+    void worksheetFileType()
+    {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+        if (tool.isEmpty())
+            QSKIP("update-mime-database is not installed");
+        const QString mime = installed(QStringLiteral("share/mime"));
+        QVERIFY(QFile::exists(mime + QStringLiteral("/packages/org.parsella.Parsella.xml")));
+        QProcess update;
+        update.setProcessChannelMode(QProcess::MergedChannels);
+        update.start(tool, {mime});
+        QVERIFY(update.waitForFinished(60000));
+        QVERIFY2(update.exitCode() == 0, update.readAll().constData());
+        QVERIFY(contents(mime + QStringLiteral("/globs")).contains("application/x-parsella-worksheet:*.parsella"));
     }
 
     // The narrow face inside the program is distributed only with its licence.

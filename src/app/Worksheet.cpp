@@ -1,6 +1,7 @@
 #include "app/Worksheet.h"
 
 #include "app/TreeView.h"
+#include "app/WorksheetDocument.h"
 #include "core/FormTable.h"
 
 #include <QAction>
@@ -12,7 +13,9 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -20,9 +23,11 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSplitter>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
@@ -50,12 +55,43 @@ void WorksheetDialogs::tellFailure(QWidget *parent, const QString &title, const 
     QMessageBox::warning(parent, title, message);
 }
 
+QString WorksheetDialogs::openFileName(QWidget *parent, const QString &title, const QString &folder, const QString &filters)
+{
+    return QFileDialog::getOpenFileName(parent, title, folder, filters);
+}
+
+QMessageBox::StandardButton WorksheetDialogs::askSave(QWidget *parent, const QString &documentName)
+{
+    return QMessageBox::question(parent, QObject::tr("Worksheet"),
+                                 QObject::tr("The worksheet \u201c%1\u201d has changes that are not saved.\n\n"
+                                             "Save them before they are dropped?").arg(documentName),
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+}
+
+bool WorksheetDialogs::askRestore(QWidget *parent, const QString &what)
+{
+    QMessageBox box(QMessageBox::Question, QObject::tr("Restore Worksheet"),
+                    QObject::tr("Parsella was not closed properly last time, and a worksheet with changes that "
+                                "were not saved was kept: %1.\n\nRestore it?").arg(what),
+                    QMessageBox::NoButton, parent);
+    QPushButton *restore = box.addButton(QObject::tr("&Restore"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Discard);
+    box.setDefaultButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
+}
+
 namespace {
 
 QString entryText(int row, const Sentence &s)
 {
     return QObject::tr("%1. %2: %3").arg(row + 1).arg(grammar::sentenceTypeName(s.type), s.text());
 }
+
+const char *const fileFilter = QT_TRANSLATE_NOOP("parsella::Worksheet", "Parsella worksheet (*.parsella)");
+const QString recentKey = QStringLiteral("worksheet/recentFiles");
+const QString folderKey = QStringLiteral("worksheet/lastFolder");
+constexpr int recentCount = 8;
 
 // The worksheet as plain text: one sentence a line, then a tab and its bracket notation,
 // so that a tree drawer or a spreadsheet can take either column.
@@ -69,11 +105,23 @@ QByteArray sheetText(const QList<Sentence> &sentences)
 
 } // namespace
 
+Worksheet::Worksheet(WorksheetDocument &document, grammar::SentenceRecord &record, QWidget *parent)
+    : QMainWindow(parent), rec(record), doc(document)
+{
+    build();
+}
+
 Worksheet::Worksheet(grammar::SentenceRecord &record, QWidget *parent)
-    : QMainWindow(parent), rec(record)
+    : QMainWindow(parent), rec(record), ownDocument(std::make_unique<WorksheetDocument>(record)), doc(*ownDocument)
+{
+    build();
+}
+
+Worksheet::~Worksheet() = default;
+
+void Worksheet::build()
 {
     setObjectName(QStringLiteral("Worksheet"));
-    setWindowTitle(tr("Worksheet"));
 
     auto *client = new QWidget(this);
     setCentralWidget(client);
@@ -102,6 +150,19 @@ Worksheet::Worksheet(grammar::SentenceRecord &record, QWidget *parent)
     auto *bottom = new QWidget(splitter);
     auto *bottomLayout = new QVBoxLayout(bottom);
     bottomLayout->setContentsMargins(0, 0, 0, 0);
+    auto *learnerRow = new QHBoxLayout;
+    auto *learnerCaption = new QLabel(tr("&Learner:"), bottom);
+    learner = new QLineEdit(doc.learner(), bottom);
+    learner->setObjectName(QStringLiteral("learner"));
+    learner->setAccessibleName(tr("Learner"));
+    learner->setPlaceholderText(tr("optional"));
+    learner->setMaxLength(200);
+    // The line edit's own undo would compete with the document's.
+    learner->installEventFilter(this);
+    learnerCaption->setBuddy(learner);
+    learnerRow->addWidget(learnerCaption);
+    learnerRow->addWidget(learner, 1);
+    bottomLayout->addLayout(learnerRow);
     auto *listCaption = new QLabel(tr("Finished &sentences"), bottom);
     list = new QListWidget(bottom);
     list->setObjectName(QStringLiteral("sentences"));
@@ -124,17 +185,63 @@ Worksheet::Worksheet(grammar::SentenceRecord &record, QWidget *parent)
         return action;
     };
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    savePictureAction = addAction(file, "savePicture", tr("Save &Picture…"), QKeySequence(), &Worksheet::savePicture);
-    saveWorksheetAction = addAction(file, "saveWorksheet", tr("&Save Worksheet…"), QKeySequence::Save, &Worksheet::saveWorksheet);
+    addAction(file, "newDocument", tr("&New"), QKeySequence::New, &Worksheet::newDocument);
+    QAction *openAction = file->addAction(tr("&Open…"));
+    openAction->setObjectName(QStringLiteral("open"));
+    openAction->setShortcut(QKeySequence::Open);
+    connect(openAction, &QAction::triggered, this, &Worksheet::open);
+    recentMenu = file->addMenu(tr("Open &Recent"));
+    recentMenu->setObjectName(QStringLiteral("openRecent"));
+    connect(recentMenu, &QMenu::aboutToShow, this, &Worksheet::fillRecent);
+    QAction *saveAction = file->addAction(tr("&Save"));
+    saveAction->setObjectName(QStringLiteral("save"));
+    saveAction->setShortcut(QKeySequence::Save);
+    connect(saveAction, &QAction::triggered, this, &Worksheet::save);
+    QAction *saveAsAction = file->addAction(tr("Save &As…"));
+    saveAsAction->setObjectName(QStringLiteral("saveAs"));
+    saveAsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAsAction, &QAction::triggered, this, &Worksheet::saveAs);
+    QMenu *exportMenu = file->addMenu(tr("&Export"));
+    savePictureAction = addAction(exportMenu, "savePicture", tr("&Picture…"), QKeySequence(), &Worksheet::savePicture);
+    saveWorksheetAction = addAction(exportMenu, "saveWorksheet", tr("&Text…"), QKeySequence(), &Worksheet::saveWorksheet);
     printAction = addAction(file, "print", tr("&Print…"), QKeySequence::Print, &Worksheet::print);
     file->addSeparator();
     QAction *closeAction = file->addAction(tr("&Close"));
     closeAction->setShortcut(QKeySequence::Close);
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *undo = doc.undoStack().createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = doc.undoStack().createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("redo"));
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
     copyAction = addAction(edit, "copy", tr("&Copy"), QKeySequence::Copy, &Worksheet::copy);
     copyBracketsAction = addAction(edit, "copyBrackets", tr("Copy as &Brackets"),
                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &Worksheet::copyBrackets);
+    edit->addSeparator();
+    removeAction = addAction(edit, "remove", tr("Re&move"), QKeySequence::Delete, &Worksheet::removeSelected);
+    moveUpAction = edit->addAction(tr("Move &Up"));
+    moveUpAction->setObjectName(QStringLiteral("moveUp"));
+    moveUpAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    connect(moveUpAction, &QAction::triggered, this, [this] { moveSelected(-1); });
+    moveDownAction = edit->addAction(tr("Move &Down"));
+    moveDownAction->setObjectName(QStringLiteral("moveDown"));
+    moveDownAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+    connect(moveDownAction, &QAction::triggered, this, [this] { moveSelected(1); });
+
+    connect(&doc, &WorksheetDocument::changed, this, &Worksheet::documentChanged);
+    connect(&doc, &WorksheetDocument::fileChanged, this, &Worksheet::fileChanged);
+    connect(&doc, &WorksheetDocument::learnerChanged, this, [this](const QString &name) {
+        if (learner->text() != name)
+            learner->setText(name);
+    });
+    connect(learner, &QLineEdit::textEdited, &doc, &WorksheetDocument::setLearner);
+    documentChanged(-1);
+    fileChanged();
 
     connect(&rec, &grammar::SentenceRecord::changed, this, &Worksheet::recordChanged);
     connect(list, &QListWidget::itemSelectionChanged, this, &Worksheet::showTree);
@@ -170,11 +277,26 @@ void Worksheet::placeBeside(const QWidget *opener)
     move(std::max(screen.left(), screen.right() - width() - frame), screen.top());
 }
 
+// The list is written afresh: a removal or a move renumbers every row after it.
+void Worksheet::documentChanged(int selectRow)
+{
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (int row = 0; row < doc.count(); ++row)
+        list->addItem(entryText(row, doc.sentence(row)));
+    if (selectRow >= 0 && selectRow < list->count())
+        list->setCurrentRow(selectRow);
+    showTree();
+}
+
+void Worksheet::fileChanged()
+{
+    setWindowTitle(tr("%1[*] \u2014 Worksheet").arg(doc.displayName()));
+    setWindowModified(doc.isModified());
+}
+
 void Worksheet::recordChanged()
 {
-    const QList<Sentence> &done = rec.finished();
-    for (int row = list->count(); row < done.size(); ++row)
-        list->addItem(entryText(row, done.at(row)));
     // A sentence being built takes the tree over, so that every step shows as it happens.
     if (rec.isBuilding())
         list->clearSelection();
@@ -191,12 +313,16 @@ std::optional<int> Worksheet::selectedRow() const
 
 std::optional<Sentence> Worksheet::target() const
 {
-    const QList<Sentence> &done = rec.finished();
-    if (const std::optional<int> row = selectedRow(); row && *row < done.size())
-        return done.at(*row);
-    if (done.isEmpty())
+    if (const std::optional<int> row = selectedRow(); row && *row < doc.count())
+        return doc.sentence(*row);
+    if (doc.count() == 0)
         return std::nullopt;
-    return done.last();
+    return doc.sentence(doc.count() - 1);
+}
+
+QList<Sentence> Worksheet::sheetSentences() const
+{
+    return doc.sentences();
 }
 
 void Worksheet::showTree()
@@ -207,16 +333,19 @@ void Worksheet::showTree()
         treeCaption->setText(tr("&Tree of the sentence being built"));
     } else if (const std::optional<Sentence> s = target()) {
         tree->setSentence(s, true);
-        treeCaption->setText(tr("&Tree of sentence %1").arg(row.value_or(int(rec.finished().size()) - 1) + 1));
+        treeCaption->setText(tr("&Tree of sentence %1").arg(row.value_or(doc.count() - 1) + 1));
     } else {
         tree->setSentence(std::nullopt, false);
         treeCaption->setText(tr("&Tree"));
     }
     scroll->setAccessibleDescription(tree->accessibleDescription());
 
-    const bool any = !rec.finished().isEmpty();
+    const bool any = doc.count() > 0;
     for (QAction *action : {copyAction, copyBracketsAction, savePictureAction, saveWorksheetAction, printAction})
         action->setEnabled(any);
+    removeAction->setEnabled(row.has_value());
+    moveUpAction->setEnabled(row && *row > 0);
+    moveDownAction->setEnabled(row && *row + 1 < doc.count());
 }
 
 void Worksheet::copy()
@@ -229,6 +358,135 @@ void Worksheet::copyBrackets()
 {
     if (const std::optional<Sentence> s = target())
         QGuiApplication::clipboard()->setText(s->brackets());
+}
+
+QString Worksheet::lastFolder() const
+{
+    const QString folder = QSettings().value(folderKey).toString();
+    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
+}
+
+void Worksheet::remember(const QString &path)
+{
+    QSettings settings;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    settings.setValue(folderKey, QFileInfo(absolute).path());
+    QStringList recent = settings.value(recentKey).toStringList();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    settings.setValue(recentKey, QStringList(recent.mid(0, recentCount)));
+}
+
+void Worksheet::fillRecent()
+{
+    recentMenu->clear();
+    const QStringList recent = QSettings().value(recentKey).toStringList();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent.at(i);
+        QAction *action = recentMenu->addAction(tr("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this, [this, path] {
+            if (settleUnsaved(this))
+                openFile(path);
+        });
+    }
+    if (recent.isEmpty())
+        recentMenu->addAction(tr("No recent worksheets"))->setEnabled(false);
+}
+
+bool Worksheet::settleUnsaved(QWidget *asker)
+{
+    if (!doc.isModified())
+        return true;
+    switch (dialogs->askSave(asker, doc.displayName())) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Worksheet::newDocument()
+{
+    if (settleUnsaved(this))
+        doc.reset(grammar::Document{}, QString());
+}
+
+bool Worksheet::open()
+{
+    if (!settleUnsaved(this))
+        return false;
+    const QString path = dialogs->openFileName(this, tr("Open Worksheet"), lastFolder(), tr(fileFilter));
+    return !path.isEmpty() && openFile(path);
+}
+
+// A file is read and checked whole before anything is replaced: a refusal leaves the
+// document as it was.
+bool Worksheet::openFile(const QString &path)
+{
+    const grammar::DocumentReading reading = grammar::readDocumentFile(path);
+    if (!reading.document) {
+        dialogs->tellFailure(this, tr("Open Worksheet"),
+                             tr("The file \"%1\" was not opened: %2").arg(QDir::toNativeSeparators(path), reading.problem));
+        return false;
+    }
+    doc.reset(*reading.document, QFileInfo(path).absoluteFilePath());
+    remember(path);
+    return true;
+}
+
+bool Worksheet::save()
+{
+    if (doc.filePath().isEmpty())
+        return saveAs();
+    const QByteArray data = doc.bytes();
+    if (!saveFile(tr("Save Worksheet"), doc.filePath(), [&data](QIODevice &device) { return device.write(data) == data.size(); }))
+        return false;
+    doc.markSaved(doc.filePath());
+    remember(doc.filePath());
+    return true;
+}
+
+bool Worksheet::saveAs()
+{
+    const QString suggested = QDir(lastFolder()).filePath(doc.filePath().isEmpty() ? tr("worksheet.parsella") : doc.displayName());
+    QString path = dialogs->saveFileName(this, tr("Save Worksheet As"), suggested, tr(fileFilter));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".parsella");
+    const QByteArray data = doc.bytes();
+    if (!saveFile(tr("Save Worksheet As"), path, [&data](QIODevice &device) { return device.write(data) == data.size(); }))
+        return false;
+    doc.markSaved(QFileInfo(path).absoluteFilePath());
+    remember(path);
+    return true;
+}
+
+void Worksheet::removeSelected()
+{
+    if (const std::optional<int> row = selectedRow())
+        doc.removeSentence(*row);
+}
+
+void Worksheet::moveSelected(int by)
+{
+    if (const std::optional<int> row = selectedRow())
+        doc.moveSentence(*row, *row + by);
+}
+
+bool Worksheet::eventFilter(QObject *watched, QEvent *event)
+{
+    // Ctrl+Z in the learner's name undoes in the document, where the name's edits are kept.
+    if (watched == learner && event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool Worksheet::saveFile(const QString &title, const QString &path, const std::function<bool(QIODevice &)> &write)
@@ -308,20 +566,20 @@ void Worksheet::savePicture()
 
 void Worksheet::saveWorksheet()
 {
-    if (rec.finished().isEmpty())
+    if (doc.count() == 0)
         return;
     const QString title = tr("Save Worksheet");
     const QString path = dialogs->saveFileName(this, title, QDir::home().filePath(QStringLiteral("worksheet.txt")),
                                                tr("Text (*.txt);;All files (*)"));
     if (path.isEmpty())
         return;
-    const QByteArray text = sheetText(rec.finished());
+    const QByteArray text = sheetText(sheetSentences());
     saveFile(title, path, [&text](QIODevice &device) { return device.write(text) == text.size(); });
 }
 
 void Worksheet::print()
 {
-    if (rec.finished().isEmpty())
+    if (doc.count() == 0)
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Worksheet"));
@@ -361,7 +619,7 @@ bool Worksheet::printSheet(QPagedPaintDevice &printer) const
     const qreal headingHeight = QFontMetricsF(heading).height() + 6;
     const qreal between = 18;
     qreal y = 0;
-    const QList<Sentence> &done = rec.finished();
+    const QList<Sentence> done = sheetSentences();
     for (int row = 0; row < done.size(); ++row) {
         const TreePicture picture(done.at(row), true);
         // A tree wider or taller than the page is shrunk to fit it; none is enlarged.

@@ -3,14 +3,18 @@
 #include "grammar/SentenceRecord.h"
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QIODevice;
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPagedPaintDevice;
 class QPrinter;
 class QScrollArea;
@@ -18,6 +22,7 @@ class QScrollArea;
 namespace parsella {
 
 class TreeView;
+class WorksheetDocument;
 
 // The questions the worksheet asks the learner and the failures it reports. The real
 // dialogs by default; a test puts its own answers in their place.
@@ -30,6 +35,12 @@ public:
     // Whether the learner chose a printer (or a PDF file) and asked to print.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer);
     virtual void tellFailure(QWidget *parent, const QString &title, const QString &message);
+    // The file to open; empty if the learner cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder, const QString &filters);
+    // Before unsaved changes would be dropped: QMessageBox::Save, Discard or Cancel.
+    virtual QMessageBox::StandardButton askSave(QWidget *parent, const QString &documentName);
+    // At start-up, when the last run left unsaved work behind: whether to restore it.
+    virtual bool askRestore(QWidget *parent, const QString &what);
 };
 
 // Watches the sentence being built and keeps every sentence finished in this run: it draws
@@ -40,7 +51,11 @@ class Worksheet : public QMainWindow
 {
     Q_OBJECT
 public:
+    // Shows `document`, which outlives the window.
+    explicit Worksheet(WorksheetDocument &document, grammar::SentenceRecord &record, QWidget *parent = nullptr);
+    // A window with a document of its own over `record`.
     explicit Worksheet(grammar::SentenceRecord &record, QWidget *parent = nullptr);
+    ~Worksheet() override;
 
     void setDialogs(WorksheetDialogs &replacement) { dialogs = &replacement; }
 
@@ -50,6 +65,20 @@ public:
 
     // The finished sentence the actions work on: the selected one, or else the newest.
     std::optional<grammar::Sentence> target() const;
+
+    // The document's file. Each gives whether the document is now saved, or opened; a
+    // refusal or a failure has been reported by then, and a refused file changed nothing.
+    void newDocument();
+    bool open();
+    bool openFile(const QString &path);
+    bool save();
+    bool saveAs();
+    // Asks `asker`'s question before unsaved changes would be dropped: false if the learner
+    // cancelled, or the save they asked for failed.
+    bool settleUnsaved(QWidget *asker);
+
+    void removeSelected();
+    void moveSelected(int by);
 
     void copy();
     void copyBrackets();
@@ -61,7 +90,17 @@ public:
     // False if it could not be used.
     bool printSheet(QPagedPaintDevice &printer) const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void build();
+    void documentChanged(int selectRow);
+    void fileChanged();
+    void fillRecent();
+    void remember(const QString &path);
+    QString lastFolder() const;
+    QList<grammar::Sentence> sheetSentences() const;
     void recordChanged();
     void showTree();
     std::optional<int> selectedRow() const;
@@ -69,6 +108,8 @@ private:
     bool saveFile(const QString &title, const QString &path, const std::function<bool(QIODevice &)> &write);
 
     grammar::SentenceRecord &rec;
+    std::unique_ptr<WorksheetDocument> ownDocument;
+    WorksheetDocument &doc;
     WorksheetDialogs ownDialogs;
     WorksheetDialogs *dialogs = &ownDialogs;
 
@@ -76,6 +117,11 @@ private:
     QScrollArea *scroll;
     TreeView *tree;
     QListWidget *list;
+    QLineEdit *learner;
+    QMenu *recentMenu;
+    QAction *removeAction;
+    QAction *moveUpAction;
+    QAction *moveDownAction;
     QAction *copyAction;
     QAction *copyBracketsAction;
     QAction *savePictureAction;

@@ -10,12 +10,16 @@
 #include "sentences/frmImp.h"
 #include "sentences/frmInt.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QDir>
 #include <QUrl>
+#include <cstdio>
 
 namespace parsella {
 
@@ -86,10 +90,61 @@ void frmGram1::cmdImp_Click()
     showModal<frmImp>(this, st);
 }
 
+// With unsaved work the learner is asked first, and Cancel keeps the program running.
 void frmGram1::cmdExit_Click()
 {
-    close();
-    QCoreApplication::quit();
+    if (close())
+        QCoreApplication::quit();
+}
+
+void frmGram1::closeEvent(QCloseEvent *event)
+{
+    if (doc.isModified() && !ensureSheet()->settleUnsaved(this)) {
+        event->ignore();
+        return;
+    }
+    // A clean exit: nothing to recover at the next start.
+    doc.dropRecovery();
+    event->accept();
+}
+
+void frmGram1::setWorksheetDialogs(WorksheetDialogs &replacement)
+{
+    dialogs = &replacement;
+    if (sheet)
+        sheet->setDialogs(replacement);
+}
+
+void frmGram1::startUp(const QStringList &files)
+{
+    offerRecovery();
+    if (!files.isEmpty() && ensureSheet()->settleUnsaved(this) && sheet->openFile(files.first()))
+        worksheet_Click();
+}
+
+void frmGram1::offerRecovery()
+{
+    const QString path = WorksheetDocument::recoveryPath();
+    if (!QFile::exists(path))
+        return;
+    const grammar::DocumentReading reading = grammar::readDocumentFile(path);
+    // A recovery file that cannot be read would be offered at every start; it goes.
+    if (!reading.document) {
+        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored: %s\n",
+                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(reading.problem));
+        doc.dropRecovery();
+        return;
+    }
+    const int count = int(reading.document->sentences.size());
+    QString what = count == 1 ? tr("1 sentence") : tr("%1 sentences").arg(count);
+    if (!reading.document->learner.isEmpty())
+        what = tr("%1 by %2").arg(what, reading.document->learner);
+    if (dialogs->askRestore(this, what)) {
+        // Restored as a change, so that it is unsaved until the learner saves it.
+        doc.replace(*reading.document, tr("Restore Worksheet"));
+    } else {
+        doc.dropRecovery();
+    }
 }
 
 // On the NT family the grammar notes open with the default application: the page on the
@@ -126,13 +181,24 @@ void frmGram1::about_Click()
 // the program and never keeps the program running on its own.
 void frmGram1::worksheet_Click()
 {
-    if (!sheet) {
-        sheet = new Worksheet(st.record, this);
-        sheet->placeBeside(this);
-    }
+    ensureSheet();
     sheet->show();
     sheet->raise();
     sheet->activateWindow();
+}
+
+} // namespace parsella
+
+namespace parsella {
+
+Worksheet *frmGram1::ensureSheet()
+{
+    if (!sheet) {
+        sheet = new Worksheet(doc, st.record, this);
+        sheet->setDialogs(*dialogs);
+        sheet->placeBeside(this);
+    }
+    return sheet;
 }
 
 } // namespace parsella

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Worksheet.h"
+#include "app/WorksheetDocument.h"
 #include "core/SentenceState.h"
 
 #include <QMainWindow>
@@ -12,7 +14,6 @@ class QPushButton;
 namespace parsella {
 
 class Platform;
-class Worksheet;
 
 // The hub: the title, one button per sentence type, "Exit" and the menu bar. It owns the
 // one SentenceState of the run and hands it to every window it opens; it never reads or
@@ -32,6 +33,17 @@ public:
     // The publisher's web host behind "Grammar" and the About box's address; the build's own
     // unless a test gives another. Empty: no site, the grammar notes shipped with the program.
     void setWebHost(const QString &host) { webHost = host; }
+    // The worksheet's questions and messages, asked from here too; the real dialogs unless a
+    // test answers them.
+    void setWorksheetDialogs(WorksheetDialogs &replacement);
+
+    // The worksheet document of the run, made at start-up; the window that shows it is not.
+    WorksheetDocument &document() { return doc; }
+
+    // Before the window takes input: offers back the work a run that did not end cleanly
+    // left behind, then opens the first of `files` in the worksheet window.
+    void startUp(const QStringList &files);
+    void offerRecovery();
 
     void cmdDec_Click();
     void cmdInt_Click();
@@ -42,10 +54,18 @@ public:
     void about_Click();
     void worksheet_Click();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    Worksheet *ensureSheet();
+
     SentenceState st;
     Platform *platform;
     QString webHost;
+    WorksheetDocument doc{st.record};
+    WorksheetDialogs ownDialogs;
+    WorksheetDialogs *dialogs = &ownDialogs;
     // Made on first opening, so that start-up costs nothing more; kept, hidden, when closed.
     QPointer<Worksheet> sheet;
 

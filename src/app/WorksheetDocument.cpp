@@ -1,0 +1,227 @@
+#include "app/WorksheetDocument.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUndoCommand>
+#include <cstdio>
+
+namespace parsella {
+
+using grammar::Document;
+using grammar::DocumentSentence;
+
+namespace {
+
+// One change to the document, by two functions that do and undo it. Each gives the row a
+// list should select afterwards.
+class DocumentCommand : public QUndoCommand
+{
+public:
+    using Step = std::function<int(Document &)>;
+    DocumentCommand(const QString &text, Step apply, Step revert, std::function<void(Step &)> run)
+        : QUndoCommand(text), apply(std::move(apply)), revert(std::move(revert)), run(std::move(run))
+    {
+    }
+    void redo() override { run(apply); }
+    void undo() override { run(revert); }
+
+private:
+    Step apply;
+    Step revert;
+    std::function<void(Step &)> run;
+};
+
+// The learner's name: typing merges into one command until something else is done.
+class LearnerCommand : public QUndoCommand
+{
+public:
+    LearnerCommand(QString before, QString after, std::function<void(const QString &)> set)
+        : QUndoCommand(QObject::tr("Learner's Name")), before(std::move(before)), after(std::move(after)), set(std::move(set))
+    {
+    }
+    int id() const override { return 1; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        after = static_cast<const LearnerCommand *>(other)->after;
+        setObsolete(before == after);
+        return true;
+    }
+    void redo() override { set(after); }
+    void undo() override { set(before); }
+
+private:
+    QString before;
+    QString after;
+    std::function<void(const QString &)> set;
+};
+
+} // namespace
+
+WorksheetDocument::WorksheetDocument(grammar::SentenceRecord &record, QObject *parent)
+    : QObject(parent), rec(record)
+{
+    // Long enough that a burst of edits is written once, short enough that a crash loses
+    // at most the last second.
+    recoveryTimer.setSingleShot(true);
+    recoveryTimer.setInterval(1000);
+    connect(&recoveryTimer, &QTimer::timeout, this, &WorksheetDocument::writeRecovery);
+    connect(&stack, &QUndoStack::indexChanged, this, &WorksheetDocument::afterChange);
+    connect(&stack, &QUndoStack::cleanChanged, this, &WorksheetDocument::fileChanged);
+    connect(&rec, &grammar::SentenceRecord::changed, this, &WorksheetDocument::takeFinished);
+    takeFinished();
+}
+
+QList<grammar::Sentence> WorksheetDocument::sentences() const
+{
+    QList<grammar::Sentence> all;
+    all.reserve(doc.sentences.size());
+    for (const DocumentSentence &s : doc.sentences)
+        all.append(s.sentence);
+    return all;
+}
+
+QString WorksheetDocument::displayName() const
+{
+    return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+}
+
+void WorksheetDocument::push(const QString &text, std::function<int(Document &)> apply, std::function<int(Document &)> revert)
+{
+    stack.push(new DocumentCommand(text, std::move(apply), std::move(revert), [this](DocumentCommand::Step &step) {
+        const int select = step(doc);
+        Q_EMIT changed(select);
+    }));
+}
+
+// Every sentence whose window closed complete joins the document at its end.
+void WorksheetDocument::takeFinished()
+{
+    const QList<grammar::Sentence> &done = rec.finished();
+    for (; taken < done.size(); ++taken) {
+        const DocumentSentence added{done.at(taken), {}};
+        push(tr("Finished Sentence"),
+             [added](Document &d) {
+                 d.sentences.append(added);
+                 return -1; // the newest is shown without a selection, as it is finished
+             },
+             [](Document &d) {
+                 d.sentences.removeLast();
+                 return -1;
+             });
+    }
+}
+
+void WorksheetDocument::removeSentence(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    const DocumentSentence removed = doc.sentences.at(row);
+    push(tr("Remove Sentence"),
+         [row](Document &d) {
+             d.sentences.removeAt(row);
+             return d.sentences.isEmpty() ? -1 : int(std::min<qsizetype>(row, d.sentences.size() - 1));
+         },
+         [row, removed](Document &d) {
+             d.sentences.insert(row, removed);
+             return row;
+         });
+}
+
+void WorksheetDocument::moveSentence(int row, int to)
+{
+    if (row < 0 || row >= count() || to < 0 || to >= count() || row == to)
+        return;
+    push(to < row ? tr("Move Sentence Up") : tr("Move Sentence Down"),
+         [row, to](Document &d) {
+             d.sentences.move(row, to);
+             return to;
+         },
+         [row, to](Document &d) {
+             d.sentences.move(to, row);
+             return row;
+         });
+}
+
+void WorksheetDocument::setLearner(const QString &name)
+{
+    if (name == doc.learner)
+        return;
+    stack.push(new LearnerCommand(doc.learner, name, [this](const QString &value) {
+        doc.learner = value;
+        Q_EMIT learnerChanged(value);
+    }));
+}
+
+void WorksheetDocument::replace(const Document &replacement, const QString &text)
+{
+    const Document before = doc;
+    push(text,
+         [replacement, this](Document &d) {
+             d = replacement;
+             Q_EMIT learnerChanged(d.learner);
+             return -1;
+         },
+         [before, this](Document &d) {
+             d = before;
+             Q_EMIT learnerChanged(d.learner);
+             return -1;
+         });
+}
+
+void WorksheetDocument::reset(const Document &opened, const QString &file)
+{
+    stack.clear();
+    doc = opened;
+    path = file;
+    Q_EMIT learnerChanged(doc.learner);
+    Q_EMIT changed(-1);
+    Q_EMIT fileChanged();
+    afterChange();
+}
+
+void WorksheetDocument::markSaved(const QString &file)
+{
+    path = file;
+    stack.setClean();
+    Q_EMIT fileChanged();
+    afterChange();
+}
+
+QString WorksheetDocument::recoveryPath()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery.parsella"));
+}
+
+// Unsaved work is written down a moment later; saved work needs no recovery file.
+void WorksheetDocument::afterChange()
+{
+    if (isModified()) {
+        recoveryTimer.start();
+    } else {
+        dropRecovery();
+    }
+}
+
+void WorksheetDocument::writeRecovery()
+{
+    recoveryTimer.stop();
+    const QString file = recoveryPath();
+    QSaveFile out(file);
+    const QByteArray data = bytes();
+    if (!QDir().mkpath(QFileInfo(file).path()) || !out.open(QIODevice::WriteOnly) || out.write(data) != data.size()
+        || !out.flush() || !out.commit()) {
+        // Nothing the learner can do about it now; the next change tries again.
+        std::fprintf(stderr, "parsella: the recovery file %s was not written: %s\n", qPrintable(QDir::toNativeSeparators(file)),
+                     qPrintable(out.errorString()));
+    }
+}
+
+void WorksheetDocument::dropRecovery()
+{
+    recoveryTimer.stop();
+    QFile::remove(recoveryPath());
+}
+
+} // namespace parsella

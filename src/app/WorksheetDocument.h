@@ -1,0 +1,87 @@
+#pragma once
+
+#include "grammar/Document.h"
+#include "grammar/SentenceRecord.h"
+
+#include <QObject>
+#include <QTimer>
+#include <QUndoStack>
+#include <functional>
+
+namespace parsella {
+
+// The worksheet as a document: the finished sentences, the learner's name and the tasks, the
+// file it came from, and one undo history. It lives from start-up, owned by the main window,
+// whether or not the Worksheet window was ever made. Every change is a command on the undo
+// stack, so the stack's clean state is the document's saved state; a sentence finished in
+// the run's record is taken in as such a command. The steps inside a sentence window are not
+// changes to the document.
+//
+// After every change the document is also written, a second later, to a recovery file; the
+// program offers it back at the next start if it was not closed cleanly.
+class WorksheetDocument : public QObject
+{
+    Q_OBJECT
+public:
+    explicit WorksheetDocument(grammar::SentenceRecord &record, QObject *parent = nullptr);
+
+    const grammar::Document &content() const { return doc; }
+    int count() const { return int(doc.sentences.size()); }
+    const grammar::Sentence &sentence(int row) const { return doc.sentences.at(row).sentence; }
+    QList<grammar::Sentence> sentences() const;
+    QString learner() const { return doc.learner; }
+
+    // Empty while the document was never saved or opened.
+    QString filePath() const { return path; }
+    // The file's name, or "Untitled".
+    QString displayName() const;
+    bool isModified() const { return !stack.isClean(); }
+    QUndoStack &undoStack() { return stack; }
+
+    // The edits, each one command. Rows out of range are ignored.
+    void removeSentence(int row);
+    void moveSentence(int row, int to);
+    // Keystrokes in a row become one command.
+    void setLearner(const QString &name);
+    // Puts `replacement` in place as one command, as restoring a recovered worksheet does.
+    void replace(const grammar::Document &replacement, const QString &text);
+    // A command of the caller's own over the document: `apply` is run on redo, `revert` on
+    // undo, each followed by changed(`selectRow` of that direction, -1 for none).
+    void push(const QString &text, std::function<int(grammar::Document &)> apply,
+              std::function<int(grammar::Document &)> revert);
+
+    // After New or Open: the document is `opened`, saved as it is, with no history.
+    void reset(const grammar::Document &opened, const QString &file);
+    // After a save to `file`: this state is the saved one.
+    void markSaved(const QString &file);
+    QByteArray bytes() const { return grammar::writeDocument(doc); }
+
+    // The recovery file under the application's data folder.
+    static QString recoveryPath();
+    // Writes the recovery file at once instead of after the pause.
+    void writeRecovery();
+    // A clean exit, or a recovery declined: no recovery file is left behind.
+    void dropRecovery();
+
+Q_SIGNALS:
+    // The sentences or the tasks changed; `selectRow` is the row a list should select after
+    // the change, -1 for none.
+    void changed(int selectRow);
+    void learnerChanged(const QString &name);
+    // The file's path, or whether it is saved.
+    void fileChanged();
+
+private:
+    void takeFinished();
+    void afterChange();
+
+    grammar::SentenceRecord &rec;
+    grammar::Document doc;
+    QString path;
+    QUndoStack stack;
+    QTimer recoveryTimer;
+    // How many of the record's finished sentences have been taken in.
+    qsizetype taken = 0;
+};
+
+} // namespace parsella
