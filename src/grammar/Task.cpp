@@ -1,5 +1,8 @@
 #include "grammar/Task.h"
 
+#include "grammar/Document.h"
+#include "grammar/SentenceReader.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -464,6 +467,121 @@ QString taskState(const Task &task)
     if (task.done)
         return tr("done");
     return task.tries > 0 ? tr("not yet") : tr("to do");
+}
+
+} // namespace parsella::grammar
+
+namespace parsella::grammar {
+
+namespace {
+
+const QString taskKey = QStringLiteral("task");
+
+// Every sentence's record of a task passed through `renumber` (index in, index or -1 out).
+void renumberAnswers(Document &document, const std::function<int(int)> &renumber)
+{
+    for (DocumentSentence &s : document.sentences) {
+        const std::optional<int> answered = answeredTask(s);
+        if (!answered)
+            continue;
+        const int now = renumber(*answered);
+        if (now < 0)
+            s.extra.remove(taskKey);
+        else
+            s.extra.insert(taskKey, now + 1);
+    }
+}
+
+} // namespace
+
+QString tasksProblem(const Document &document)
+{
+    QString problem;
+    for (int i = 0; i < document.tasks.size(); ++i) {
+        if (!readTask(document.tasks.at(i), i + 1, readSentence, &problem))
+            return problem;
+    }
+    for (int i = 0; i < document.sentences.size(); ++i) {
+        const QJsonValue task = document.sentences.at(i).extra.value(taskKey);
+        if (task.isUndefined())
+            continue;
+        const double n = task.toDouble(0);
+        if (!task.isDouble() || n != double(qint64(n)) || n < 1 || n > document.tasks.size())
+            return tr("sentence %1: it answers a task the worksheet does not have").arg(i + 1);
+    }
+    return {};
+}
+
+QList<Task> tasksOf(const Document &document)
+{
+    QList<Task> tasks;
+    for (int i = 0; i < document.tasks.size(); ++i) {
+        if (std::optional<Task> task = readTask(document.tasks.at(i), i + 1, readSentence, nullptr))
+            tasks << *task;
+    }
+    return tasks;
+}
+
+void setTask(Document &document, int index, const Task &task)
+{
+    if (index >= 0 && index < document.tasks.size())
+        document.tasks.replace(index, writeTask(task));
+}
+
+std::optional<int> answeredTask(const DocumentSentence &sentence)
+{
+    const QJsonValue task = sentence.extra.value(taskKey);
+    if (!task.isDouble() || task.toInt(0) < 1)
+        return std::nullopt;
+    return task.toInt() - 1;
+}
+
+QStringList answerTask(Document &document, int index, const Sentence &sentence)
+{
+    DocumentSentence answer{sentence, {}};
+    QStringList lines;
+    const QList<Task> tasks = tasksOf(document);
+    if (index >= 0 && index < tasks.size()) {
+        Task task = tasks.at(index);
+        lines = feedbackOn(sentence, task.ask);
+        ++task.tries;
+        task.done = task.done || lines.isEmpty();
+        setTask(document, index, task);
+        answer.extra.insert(taskKey, index + 1);
+    }
+    document.sentences.append(answer);
+    return lines;
+}
+
+void addTask(Document &document, const Task &task)
+{
+    document.tasks.append(writeTask(task));
+}
+
+void removeTask(Document &document, int index)
+{
+    if (index < 0 || index >= document.tasks.size())
+        return;
+    document.tasks.removeAt(index);
+    renumberAnswers(document, [index](int i) { return i == index ? -1 : i > index ? i - 1 : i; });
+}
+
+void moveTask(Document &document, int index, int to)
+{
+    const qsizetype n = document.tasks.size();
+    if (index < 0 || index >= n || to < 0 || to >= n || index == to)
+        return;
+    const QJsonValue moved = document.tasks.takeAt(index);
+    document.tasks.insert(to, moved);
+    renumberAnswers(document, [index, to](int i) {
+        if (i == index)
+            return to;
+        if (index < to && i > index && i <= to)
+            return i - 1;
+        if (to < index && i >= to && i < index)
+            return i + 1;
+        return i;
+    });
 }
 
 } // namespace parsella::grammar

@@ -98,4 +98,31 @@ QJsonObject writeTask(const Task &task);
 // The task's state as the worksheet shows it: "to do", "done" or "not yet".
 QString taskState(const Task &task);
 
+
+// Tasks in a worksheet document. The document keeps each task as the object it was read
+// from, so that keys a newer Parsella wrote survive; these read and write them as tasks. A
+// sentence that answered a task records it under "task", the task's number counted from 1.
+struct Document;
+struct DocumentSentence;
+
+// Empty if every task of `document` reads and every sentence's "task" names one of them;
+// otherwise the first problem, naming the task or the sentence by its number.
+QString tasksProblem(const Document &document);
+// The document's tasks; call it on a document whose tasksProblem() is empty.
+QList<Task> tasksOf(const Document &document);
+void setTask(Document &document, int index, const Task &task);
+// The index of the task a sentence answered, if it answered one.
+std::optional<int> answeredTask(const DocumentSentence &sentence);
+
+// A sentence finished while task `index` is current: it joins the document with its record
+// of the task, which counts one more try and is done once it is met (and stays done). Gives
+// the feedback lines, empty when it met the task.
+QStringList answerTask(Document &document, int index, const Sentence &sentence);
+
+// The edits of the task list. The sentences' records follow their tasks; a sentence that
+// answered a removed task no longer records one.
+void addTask(Document &document, const Task &task);
+void removeTask(Document &document, int index);
+void moveTask(Document &document, int index, int to);
+
 } // namespace parsella::grammar
