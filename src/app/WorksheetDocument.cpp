@@ -73,6 +73,13 @@ WorksheetDocument::WorksheetDocument(grammar::SentenceRecord &record, QObject *p
     takeFinished();
 }
 
+// The history goes with the document, and its going is no change: the recovery file stays
+// for the next start unless the exit was clean.
+WorksheetDocument::~WorksheetDocument()
+{
+    disconnect(&stack, nullptr, this, nullptr);
+}
+
 QList<grammar::Sentence> WorksheetDocument::sentences() const
 {
     QList<grammar::Sentence> all;

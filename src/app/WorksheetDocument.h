@@ -24,6 +24,7 @@ class WorksheetDocument : public QObject
     Q_OBJECT
 public:
     explicit WorksheetDocument(grammar::SentenceRecord &record, QObject *parent = nullptr);
+    ~WorksheetDocument() override;
 
     const grammar::Document &content() const { return doc; }
     int count() const { return int(doc.sentences.size()); }

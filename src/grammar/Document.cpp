@@ -1,0 +1,227 @@
+#include "grammar/Document.h"
+
+#include "grammar/SentenceReader.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <cmath>
+
+namespace parsella::grammar {
+
+namespace {
+
+const QLatin1String formatName("parsella-worksheet");
+const QLatin1String formatKey("format");
+const QLatin1String versionKey("version");
+const QLatin1String learnerKey("learner");
+const QLatin1String sentencesKey("sentences");
+const QLatin1String tasksKey("tasks");
+const QLatin1String typeKey("type");
+const QLatin1String bracketsKey("brackets");
+const QLatin1String textKey("text");
+
+// A learner's name is a line of a line edit, not a page.
+constexpr qsizetype maxLearnerLength = 200;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Document", text);
+}
+
+// Text from the file made fit for a message: invisible and control characters shown by
+// their code, and cut short, so that a hostile file cannot garble the message box.
+QString shown(const QString &text)
+{
+    constexpr qsizetype limit = 60;
+    QString out;
+    for (qsizetype i = 0; i < text.size() && i < limit; ++i) {
+        const QChar c = text.at(i);
+        if (c.isPrint() && !c.isSurrogate())
+            out += c;
+        else
+            out += QStringLiteral("\\u%1").arg(QString::number(c.unicode(), 16), 4, QLatin1Char('0'));
+    }
+    if (text.size() > limit)
+        out += QStringLiteral("…");
+    return out;
+}
+
+bool hasControlCharacter(const QString &text)
+{
+    for (QChar c : text) {
+        if (!c.isPrint() && c != QLatin1Char(' '))
+            return true;
+    }
+    return false;
+}
+
+DocumentReading refused(const QString &problem)
+{
+    return {std::nullopt, problem};
+}
+
+QJsonObject without(QJsonObject object, std::initializer_list<QLatin1String> keys)
+{
+    for (const QLatin1String &key : keys)
+        object.remove(key);
+    return object;
+}
+
+// One entry of `sentences`, numbered from 1 as the Worksheet lists them.
+std::optional<DocumentSentence> readSentenceObject(const QJsonValue &value, qsizetype number, QString *problem)
+{
+    const auto fail = [&](const QString &message) {
+        *problem = tr("sentence %1: %2").arg(number).arg(message);
+        return std::nullopt;
+    };
+    if (!value.isObject())
+        return fail(tr("it is not an object with a “type” and “brackets”."));
+    const QJsonObject object = value.toObject();
+    const QJsonValue type = object.value(typeKey);
+    if (!type.isString())
+        return fail(tr("its “type” is missing or not text; it is “statement”, “question” or “command”."));
+    const std::optional<SentenceType> sentenceType = sentenceTypeFromKey(type.toString());
+    if (!sentenceType)
+        return fail(tr("its type “%1” is none of “statement”, “question” or “command”.").arg(shown(type.toString())));
+    const QJsonValue brackets = object.value(bracketsKey);
+    if (!brackets.isString())
+        return fail(tr("its “brackets” are missing or not text."));
+    QString why;
+    std::optional<Sentence> sentence = readSentence(*sentenceType, brackets.toString(), &why);
+    if (!sentence)
+        return fail(why);
+    // The text is for people reading the file; the sentence is what the brackets say.
+    return DocumentSentence{std::move(*sentence), without(object, {typeKey, bracketsKey, textKey})};
+}
+
+} // namespace
+
+QString sentenceTypeKey(SentenceType type)
+{
+    switch (type) {
+    case SentenceType::Statement: return QStringLiteral("statement");
+    case SentenceType::Question: return QStringLiteral("question");
+    case SentenceType::Command: return QStringLiteral("command");
+    }
+    return {};
+}
+
+std::optional<SentenceType> sentenceTypeFromKey(const QString &key)
+{
+    for (SentenceType type : {SentenceType::Statement, SentenceType::Question, SentenceType::Command}) {
+        if (key == sentenceTypeKey(type))
+            return type;
+    }
+    return std::nullopt;
+}
+
+DocumentReading readDocument(const QByteArray &json)
+{
+    if (json.size() > maxDocumentBytes)
+        return refused(tr("The file is larger than %1 MiB, far more than any worksheet.").arg(maxDocumentBytes / (1024 * 1024)));
+    QJsonParseError error;
+    const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return refused(tr("The file is not a worksheet: its JSON does not read (%1 at byte %2).")
+                           .arg(error.errorString())
+                           .arg(error.offset));
+    if (!parsed.isObject())
+        return refused(tr("The file is not a worksheet: it holds no JSON object."));
+    const QJsonObject top = parsed.object();
+
+    const QJsonValue format = top.value(formatKey);
+    if (!format.isString())
+        return refused(tr("The file is not a Parsella worksheet: it has no “format”."));
+    if (format.toString() != formatName)
+        return refused(tr("The file is not a Parsella worksheet: its format is “%1”.").arg(shown(format.toString())));
+
+    // The version is read before anything else: a newer file may be shaped otherwise.
+    const QJsonValue version = top.value(versionKey);
+    const double v = version.toDouble(0);
+    if (!version.isDouble() || v < 1 || v != std::floor(v))
+        return refused(tr("The file's “version” is missing or not a whole number."));
+    if (v > documentVersion)
+        return refused(tr("The file was written by a newer Parsella (its format version is %1); this one reads version %2.")
+                           .arg(QString::number(v, 'g', 17))
+                           .arg(documentVersion));
+
+    Document document;
+    const QJsonValue learner = top.value(learnerKey);
+    if (!learner.isUndefined() && !learner.isString())
+        return refused(tr("The learner's name is not text."));
+    document.learner = learner.toString();
+    if (document.learner.size() > maxLearnerLength)
+        return refused(tr("The learner's name is longer than %1 characters.").arg(maxLearnerLength));
+    if (hasControlCharacter(document.learner))
+        return refused(tr("The learner's name holds a control character."));
+
+    const QJsonValue sentences = top.value(sentencesKey);
+    if (!sentences.isArray())
+        return refused(tr("The file has no list of “sentences”."));
+    const QJsonArray list = sentences.toArray();
+    document.sentences.reserve(list.size());
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        QString problem;
+        std::optional<DocumentSentence> sentence = readSentenceObject(list.at(i), i + 1, &problem);
+        if (!sentence)
+            return refused(problem);
+        document.sentences.append(std::move(*sentence));
+    }
+
+    const QJsonValue tasks = top.value(tasksKey);
+    if (!tasks.isUndefined() && !tasks.isArray())
+        return refused(tr("The file's “tasks” are not a list."));
+    document.tasks = tasks.toArray();
+    for (qsizetype i = 0; i < document.tasks.size(); ++i) {
+        if (!document.tasks.at(i).isObject())
+            return refused(tr("task %1: it is not an object.").arg(i + 1));
+    }
+
+    document.extra = without(top, {formatKey, versionKey, learnerKey, sentencesKey, tasksKey});
+    return {std::move(document), QString()};
+}
+
+DocumentReading readDocumentFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return refused(tr("It is a folder, not a file."));
+    const QString tooLarge = tr("The file is larger than %1 MiB, far more than any worksheet.").arg(maxDocumentBytes / (1024 * 1024));
+    if (info.size() > maxDocumentBytes)
+        return refused(tooLarge);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(file.errorString());
+    // A file may grow after its size was asked, or be a device with no size at all: read no
+    // more than one byte past the cap.
+    const QByteArray bytes = file.read(maxDocumentBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(file.errorString());
+    if (bytes.size() > maxDocumentBytes)
+        return refused(tooLarge);
+    return readDocument(bytes);
+}
+
+QByteArray writeDocument(const Document &document)
+{
+    QJsonArray sentences;
+    for (const DocumentSentence &entry : document.sentences) {
+        QJsonObject object = entry.extra;
+        object.insert(typeKey, sentenceTypeKey(entry.sentence.type));
+        object.insert(bracketsKey, entry.sentence.brackets());
+        object.insert(textKey, entry.sentence.written());
+        sentences.append(object);
+    }
+    QJsonObject top = document.extra;
+    top.insert(formatKey, formatName);
+    top.insert(versionKey, documentVersion);
+    top.insert(learnerKey, document.learner);
+    top.insert(sentencesKey, sentences);
+    top.insert(tasksKey, document.tasks);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+} // namespace parsella::grammar

@@ -1,0 +1,220 @@
+#include "app/frmGram1.h"
+#include "app/Worksheet.h"
+#include "app/WorksheetDocument.h"
+#include "GuiTest.h"
+#include "Sentences.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace parsella;
+using namespace drive;
+
+// Answers the worksheet's questions from a script and keeps what was asked and reported.
+class Answers : public WorksheetDialogs
+{
+public:
+    QString fileName;
+    QList<QMessageBox::StandardButton> saveAnswers; // one per question; none left: Cancel
+    bool restore = true;
+    QStringList asked;
+    QStringList failures;
+
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QMessageBox::StandardButton askSave(QWidget *, const QString &name) override
+    {
+        asked << "save " + name;
+        return saveAnswers.isEmpty() ? QMessageBox::Cancel : saveAnswers.takeFirst();
+    }
+    bool askRestore(QWidget *, const QString &what) override
+    {
+        asked << "restore " + what;
+        return restore;
+    }
+    void tellFailure(QWidget *, const QString &, const QString &message) override { failures << message; }
+};
+
+// "she walks." or "they walk.", through the statement window and its pickers.
+static void buildStatement(frmGram1 &main, int pronoun)
+{
+    QVERIFY(clickInto(button(&main, "cmdDec"), [pronoun](QWidget *dec) {
+        button(dec, "cmdSubj")->click();
+        sentences::choosePronoun(dec, pronoun);
+        button(dec, "cmdPred")->click();
+        sentences::chooseVerb(dec, 3); // "walk", present
+        button(dec, "cmdExit")->click();
+    }));
+}
+
+static QStringList rows(const QListWidget *list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
+}
+
+// Each sentence as it reads and as its structure, which the file must give back alike.
+static QStringList contents(const WorksheetDocument &doc)
+{
+    QStringList all;
+    for (const grammar::Sentence &s : doc.sentences())
+        all << s.text() + ' ' + s.brackets();
+    return all;
+}
+
+class tst_WorksheetFile : public testsupport::GuiTest
+{
+    Q_OBJECT
+
+    QTemporaryDir temp;
+
+private slots:
+    // A learner's whole session: two sentences built and saved; one removed and brought back;
+    // Exit asks while work is unsaved, Cancel keeps it, Discard quits; and the file opens
+    // again from the command line as it was saved.
+    void savesEditsAndAsksBeforeDroppingWork()
+    {
+        const QString path = temp.filePath("class-3b.parsella");
+        QStringList saved;
+        {
+            frmGram1 main;
+            Answers d;
+            main.setWorksheetDialogs(d);
+            main.show();
+            buildStatement(main, 3);
+            buildStatement(main, 7);
+            main.findChild<QAction *>("worksheet")->trigger();
+            auto *sheet = main.findChild<Worksheet *>();
+            auto *list = sheet->findChild<QListWidget *>("sentences");
+            QCOMPARE(rows(list), QStringList({"1. Statement: she walks.", "2. Statement: they walk."}));
+            QVERIFY(sheet->windowTitle().startsWith("Untitled[*]"));
+            QVERIFY(sheet->isWindowModified());
+
+            d.fileName = temp.filePath("class-3b"); // the ending is added
+            sheet->findChild<QAction *>("save")->trigger();
+            QVERIFY(QFile::exists(path));
+            QCOMPARE(sheet->windowTitle(), QString("class-3b.parsella[*] \u2014 Worksheet"));
+            QVERIFY(!sheet->isWindowModified());
+            saved = rows(list);
+
+            sheet->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(sheet));
+            list->setFocus();
+            list->setCurrentRow(0);
+            QTest::keyClick(list, Qt::Key_Delete);
+            QCOMPARE(rows(list), QStringList{"1. Statement: they walk."});
+            QVERIFY(sheet->isWindowModified());
+            QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(rows(list), saved);
+            QVERIFY(!sheet->isWindowModified()); // back where it was saved
+
+            // The learner's name, typed, is one step to undo.
+            auto *learner = sheet->findChild<QLineEdit *>("learner");
+            learner->setFocus();
+            QTest::keyClicks(learner, "Ana");
+            QCOMPARE(main.document().learner(), QString("Ana"));
+            QTest::keyClick(learner, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(learner->text(), QString());
+            QVERIFY(!sheet->isWindowModified());
+
+            list->setFocus();
+            list->setCurrentRow(1);
+            QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
+            QCOMPARE(rows(list), QStringList({"1. Statement: they walk.", "2. Statement: she walks."}));
+
+            d.saveAnswers = {QMessageBox::Cancel};
+            button(&main, "cmdExit")->click();
+            QCOMPARE(d.asked, QStringList{"save class-3b.parsella"});
+            QVERIFY(main.isVisible() && sheet->isVisible());
+            QCOMPARE(list->count(), 2);
+            QVERIFY(sheet->isWindowModified());
+
+            d.saveAnswers = {QMessageBox::Discard};
+            QTimer::singleShot(0, &main, [&main] { button(&main, "cmdExit")->click(); });
+            QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+            QCOMPARE(QCoreApplication::exec(), 0);
+            QVERIFY(!main.isVisible());
+            QCOMPARE(d.asked.size(), 2);
+            QCOMPARE(d.failures, QStringList());
+        }
+
+        frmGram1 again;
+        Answers d;
+        again.setWorksheetDialogs(d);
+        again.show();
+        again.startUp({path});
+        auto *sheet = again.findChild<Worksheet *>();
+        QVERIFY(sheet && sheet->isVisible());
+        QCOMPARE(rows(sheet->findChild<QListWidget *>("sentences")), saved);
+        QVERIFY(!sheet->isWindowModified());
+        QCOMPARE(d.asked, QStringList());
+
+        // Nothing unsaved: Exit quits at once.
+        QTimer::singleShot(0, &again, [&again] { button(&again, "cmdExit")->click(); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(d.asked, QStringList());
+    }
+
+    // A file that cannot be opened is reported by name; the program starts with an empty
+    // worksheet and the file is left as it was.
+    void refusedFileChangesNothing()
+    {
+        const QString path = temp.filePath("broken.parsella");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{\"format\": \"parsella-worksheet\", \"version\": 1, \"sentences\": [");
+        file.close();
+        frmGram1 main;
+        Answers d;
+        main.setWorksheetDialogs(d);
+        main.startUp({path});
+        QCOMPARE(d.failures.size(), 1);
+        QVERIFY2(d.failures.first().contains(path), qPrintable(d.failures.first()));
+        QCOMPARE(main.document().count(), 0);
+        QVERIFY(!main.document().isModified());
+        QCOMPARE(main.document().filePath(), QString());
+    }
+
+    // A run that ends without its clean exit leaves its work behind; the next run offers it,
+    // and restores the list and the name as they were. A clean exit leaves nothing.
+    void recoversWorkAfterACrash()
+    {
+        const QString recovery = WorksheetDocument::recoveryPath();
+        QFile::remove(recovery);
+        QStringList before;
+        {
+            frmGram1 crashed;
+            crashed.show();
+            buildStatement(crashed, 3);
+            buildStatement(crashed, 7);
+            crashed.document().removeSentence(0);
+            crashed.document().setLearner("Ana");
+            QTRY_VERIFY(QFile::exists(recovery));
+            before = contents(crashed.document());
+        } // dropped, as a crash would, without closing
+
+        frmGram1 next;
+        Answers d;
+        next.setWorksheetDialogs(d);
+        next.startUp({});
+        QCOMPARE(d.asked, QStringList{"restore 1 sentence by Ana"});
+        QCOMPARE(contents(next.document()), before);
+        QCOMPARE(next.document().learner(), QString("Ana"));
+        QVERIFY(next.document().isModified()); // not saved anywhere yet
+
+        d.saveAnswers = {QMessageBox::Discard};
+        QVERIFY(next.close());
+        QVERIFY(!QFile::exists(recovery));
+    }
+};
+
+PARSELLA_GUI_TEST_MAIN(tst_WorksheetFile)
+#include "tst_worksheetfile.moc"
