@@ -437,6 +437,13 @@ std::optional<Task> readTask(const QJsonValue &value, int number, const Sentence
     const QJsonValue prompt = object.take(QStringLiteral("prompt"));
     if (!prompt.isUndefined() && !prompt.isString())
         return refuse(tr("its “prompt” is not text"));
+    // The prompt is shown in the worksheet and written into a teacher's CSV: plain text, its
+    // lines at most.
+    const QString text = prompt.toString();
+    if (text.size() > 2000)
+        return refuse(tr("its “prompt” is longer than 2000 characters"));
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control && c != QLatin1Char('\n'); }))
+        return refuse(tr("its “prompt” holds a control character"));
     task.prompt = prompt.toString();
     const QJsonValue tries = object.take(QStringLiteral("tries"));
     const double count = tries.toDouble(-1);
