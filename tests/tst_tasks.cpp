@@ -1,8 +1,11 @@
 #include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QJsonDocument>
 #include <QTest>
 
 #include "grammar/Admission.h"
+#include "grammar/Document.h"
 #include "grammar/Lexicon.h"
 #include "grammar/Phrases.h"
 #include "grammar/SentenceReader.h"
@@ -371,6 +374,104 @@ private slots:
         future.tense = Tense::Future;
         const Sentence go = built(SentenceType::Command, {}, "go", "dancing");
         QCOMPARE(feedbackOn(go, future), QStringList{"The task asks for the future tense; a command has no tense."});
+    }
+
+    // A sheet of three tasks done in part: each sentence records the task it answered, and
+    // the records follow their tasks through a move and a removal, and through the file.
+    void tasksInTheDocument()
+    {
+        const DocumentReading sheet = readDocument(R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[
+            {"ask":{"type":"command"}},
+            {"ask":{"tense":"past","number":"plural"},"prompt":"Tell me what they did."},
+            {"ask":{"subject":"who"},"note":"kept"}]})");
+        QVERIFY2(sheet.document, qPrintable(sheet.problem));
+        Document d = *sheet.document;
+        const Sentence dog = built(SentenceType::Statement, {"the", "small", "dog"}, "walks");
+        const Sentence dogs = built(SentenceType::Statement, {"the", "small", "dogs"}, "walked");
+        QCOMPARE(answerTask(d, 1, dog).size(), 2);
+        QVERIFY(answerTask(d, 1, dogs).isEmpty());
+        QVERIFY(answerTask(d, 0, built(SentenceType::Command, {}, "go")).isEmpty());
+        answerTask(d, -1, dog); // no current task: only listed
+        const auto states = [](const Document &doc) {
+            QStringList all;
+            for (const Task &t : tasksOf(doc))
+                all << QStringLiteral("%1 %2").arg(taskState(t)).arg(t.tries);
+            return all.join(", ");
+        };
+        const auto answers = [](const Document &doc) {
+            QStringList all;
+            for (const DocumentSentence &s : doc.sentences)
+                all << (answeredTask(s) ? QString::number(*answeredTask(s) + 1) : "-");
+            return all.join(' ');
+        };
+        QCOMPARE(states(d), "done 1, done 2, to do 0");
+        QCOMPARE(answers(d), "2 2 1 -");
+
+        moveTask(d, 0, 2);
+        QCOMPARE(answers(d), "1 1 3 -");
+        QCOMPARE(tasksOf(d).at(0).shownPrompt(), "Tell me what they did.");
+        removeTask(d, 0);
+        QCOMPARE(answers(d), "- - 2 -");
+        QCOMPARE(states(d), "to do 0, done 1");
+
+        const DocumentReading back = readDocument(writeDocument(d));
+        QVERIFY2(back.document, qPrintable(back.problem));
+        QCOMPARE(*back.document, d);
+        QCOMPARE(tasksOf(*back.document).at(0).extra.value("note"), QJsonValue("kept"));
+
+        // A sentence may only answer a task the sheet has.
+        QJsonObject top = QJsonDocument::fromJson(writeDocument(d)).object();
+        QJsonArray sentences = top.value("sentences").toArray();
+        QJsonObject first = sentences.at(0).toObject();
+        first.insert("task", 3);
+        sentences.replace(0, first);
+        top.insert("sentences", sentences);
+        const DocumentReading wrong = readDocument(QJsonDocument(top).toJson());
+        QVERIFY(!wrong.document);
+        QVERIFY2(wrong.problem.startsWith("sentence 1:"), qPrintable(wrong.problem));
+    }
+
+    // The real program summarises two sheets and reports a broken one, without a display.
+    void summaryOfTheRealProgram()
+    {
+        QTemporaryDir dir;
+        const auto write = [&](const QString &name, const QByteArray &json) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
+        };
+        write("ann.parsella", "{\"format\":\"parsella-worksheet\",\"version\":1,\"learner\":\"Ann, \\\"Nan\\\"\","
+                              "\"sentences\":[],\"tasks\":[{\"ask\":{\"type\":\"command\"},\"tries\":2,\"done\":true},"
+                              "{\"ask\":{\"person\":1},\"prompt\":\"Say it\\nyourself.\"}]}");
+        write("bob.parsella", R"({"format":"parsella-worksheet","version":1,"learner":"Bob","sentences":[],
+            "tasks":[{"ask":{"type":"command"},"tries":1}]})");
+        write("broken.parsella", R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[{"ask":{"type":"command","tense":"past"}}]})");
+        QProcess run;
+        run.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        run.setProcessEnvironment(env);
+        run.start(PARSELLA_PROGRAM, {"--summary", "ann.parsella", "broken.parsella", "bob.parsella"});
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()),
+                 "file,learner,task,prompt,tries,done\r\n"
+                 "ann.parsella,\"Ann, \"\"Nan\"\"\",1,Build a command.,2,yes\r\n"
+                 "ann.parsella,\"Ann, \"\"Nan\"\"\",2,\"Say it\nyourself.\",0,no\r\n"
+                 "bob.parsella,Bob,1,Build a command.,1,no\r\n");
+        const QStringList errors = QString::fromUtf8(run.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().contains("broken.parsella") && errors.first().contains("task 1: a command has no tense"),
+                 qPrintable(errors.first()));
+        QCOMPARE(run.exitCode(), 1);
+
+        run.start(PARSELLA_PROGRAM, {"--summary", "bob.parsella"});
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitCode(), 0);
+        run.start(PARSELLA_PROGRAM, {"--help"});
+        QVERIFY(run.waitForFinished(30000));
+        QVERIFY(run.readAllStandardOutput().contains("--summary"));
     }
 };
 
