@@ -176,6 +176,8 @@ private slots:
         const auto statement = [&](const QString &brackets) { return sheet(good + ", " + one("statement", brackets)); };
 
         QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "its JSON does not read";
+        QTest::newRow("not UTF-8") << QByteArray("{\"format\": \"parsella-worksheet\", \"version\": 1, \"learner\": \"\xff\"}")
+                                   << "its JSON does not read";
         QTest::newRow("not an object") << QByteArray("[1, 2]") << "holds no JSON object";
         QTest::newRow("another format") << QByteArray(R"({"format": "tree\u0007drawer", "version": 1})")
                                         << "its format is “tree\\u0007drawer”";
@@ -191,7 +193,7 @@ private slots:
         QTest::newRow("no brackets") << sheet(R"({"type": "statement", "text": "She walks here."})") << "sentence 1: its “brackets” are missing";
 
         QTest::newRow("unbalanced") << statement("[S [NP [Pron she]] [VP [V walks]]")
-                                    << "sentence 2: A bracket is not closed. (at character 34 of the brackets)";
+                                    << "sentence 2: A bracket is not closed (at character 34 of the brackets).";
         QTest::newRow("unknown label") << statement("[S [XP [Pron she]] [VP [V walks]]]") << "“XP” is not a label of the tree";
         QTest::newRow("word offered nowhere") << statement("[S [NP [Pron sheep]] [VP [V walks]]]")
                                               << "sentence 2: “sheep” is not a word the pickers offer.";
@@ -236,6 +238,7 @@ private slots:
         QTest::newRow("long word") << statement("[S [NP [Pron " + QString(maxWordLength + 1, 'e') + "]] [VP [V walks]]]")
                                    << "A word is longer than";
         QTest::newRow("deep nesting") << statement(QStringLiteral("[S ").repeated(200) + QString(200, ']')) << "nest deeper than";
+        QTest::newRow("deeply nested JSON") << sheet(good, ", \"x\": " + QString(100000, '[') + QString(100000, ']')) << "its JSON does not read";
         QTest::newRow("over the size cap") << QByteArray(maxDocumentBytes + 1, ' ') << "larger than 16 MiB";
     }
 
@@ -288,6 +291,23 @@ private slots:
         QVERIFY(out.resize(maxDocumentBytes + 1)); // sparse: costs no disk
         QVERIFY(readDocumentFile(out.fileName()).problem.contains(QStringLiteral("larger than")));
         QVERIFY(!readDocumentFile(dir.path()).document);
+    }
+
+    // The example teachers copy from the format's documentation opens, and is exactly what
+    // Parsella writes back.
+    void documentedExampleIsWhatParsellaWrites()
+    {
+        QFile doc(QStringLiteral(PARSELLA_FILE_FORMAT_DOC));
+        QVERIFY(doc.open(QIODevice::ReadOnly));
+        const QByteArray text = doc.readAll();
+        const qsizetype start = text.indexOf("```json\n") + 8;
+        const qsizetype end = text.indexOf("```", start);
+        QVERIFY(start > 8 && end > start);
+        const QByteArray example = text.mid(start, end - start);
+        const DocumentReading reading = readDocument(example);
+        QVERIFY2(reading.document, qPrintable(reading.problem));
+        QCOMPARE(reading.document->sentences.size(), 3);
+        QCOMPARE(writeDocument(*reading.document), example);
     }
 
     // Every input the fuzzer keeps, crashers included, is read again here: refused or read,

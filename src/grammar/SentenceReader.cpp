@@ -344,8 +344,12 @@ std::optional<Sentence> readSentence(SentenceType type, const QString &brackets,
     BracketError error;
     const std::optional<Node> tree = readBrackets(brackets, &error);
     if (!tree) {
-        if (problem)
-            *problem = tr("%1 (at character %2 of the brackets)").arg(error.message).arg(error.position + 1);
+        if (problem) {
+            QString message = error.message;
+            if (message.endsWith(QLatin1Char('.')))
+                message.chop(1);
+            *problem = tr("%1 (at character %2 of the brackets).").arg(message).arg(error.position + 1);
+        }
         return std::nullopt;
     }
     return sentenceFromTree(type, *tree, problem);
