@@ -209,6 +209,7 @@ private slots:
         QCOMPARE(contents(next.document()), before);
         QCOMPARE(next.document().learner(), QString("Ana"));
         QVERIFY(next.document().isModified()); // not saved anywhere yet
+        QVERIFY(next.findChild<Worksheet *>()->isVisible());
 
         d.saveAnswers = {QMessageBox::Discard};
         QVERIFY(next.close());

@@ -117,23 +117,25 @@ void frmGram1::setWorksheetDialogs(WorksheetDialogs &replacement)
 
 void frmGram1::startUp(const QStringList &files)
 {
-    offerRecovery();
+    bool show = offerRecovery();
     if (!files.isEmpty() && ensureSheet()->settleUnsaved(this) && sheet->openFile(files.first()))
+        show = true;
+    if (show)
         worksheet_Click();
 }
 
-void frmGram1::offerRecovery()
+bool frmGram1::offerRecovery()
 {
     const QString path = WorksheetDocument::recoveryPath();
     if (!QFile::exists(path))
-        return;
+        return false;
     const grammar::DocumentReading reading = grammar::readDocumentFile(path);
     // A recovery file that cannot be read would be offered at every start; it goes.
     if (!reading.document) {
         std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored: %s\n",
                      qPrintable(QDir::toNativeSeparators(path)), qPrintable(reading.problem));
         doc.dropRecovery();
-        return;
+        return false;
     }
     const int count = int(reading.document->sentences.size());
     QString what = count == 1 ? tr("1 sentence") : tr("%1 sentences").arg(count);
@@ -142,9 +144,10 @@ void frmGram1::offerRecovery()
     if (dialogs->askRestore(this, what)) {
         // Restored as a change, so that it is unsaved until the learner saves it.
         doc.replace(*reading.document, tr("Restore Worksheet"));
-    } else {
-        doc.dropRecovery();
+        return true;
     }
+    doc.dropRecovery();
+    return false;
 }
 
 // On the NT family the grammar notes open with the default application: the page on the

@@ -43,7 +43,8 @@ public:
     // Before the window takes input: offers back the work a run that did not end cleanly
     // left behind, then opens the first of `files` in the worksheet window.
     void startUp(const QStringList &files);
-    void offerRecovery();
+    // True if the learner restored the work.
+    bool offerRecovery();
 
     void cmdDec_Click();
     void cmdInt_Click();
