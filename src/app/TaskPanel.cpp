@@ -21,7 +21,7 @@ QString entryText(int index, const grammar::Task &task)
 {
     QString state = grammar::taskState(task);
     if (!task.done && task.tries > 0)
-        state = TaskPanel::tr("%1, %n tries", nullptr, task.tries).arg(state);
+        state = TaskPanel::tr("%1, tries: %2").arg(state).arg(task.tries);
     return TaskPanel::tr("%1. %2 — %3").arg(index + 1).arg(oneLine(task.shownPrompt()), state);
 }
 
