@@ -427,6 +427,9 @@ private slots:
         sentences.replace(0, first);
         top.insert("sentences", sentences);
         const DocumentReading wrong = readDocument(QJsonDocument(top).toJson());
+        // The sample sheet handed to teachers opens.
+        const DocumentReading sample = readDocumentFile(PARSELLA_SOURCE_DIR "/docs/sample-sheet.parsella");
+        QVERIFY2(sample.document && tasksOf(*sample.document).size() == 4, qPrintable(sample.problem));
         QVERIFY(!wrong.document);
         QVERIFY2(wrong.problem.startsWith("sentence 1:"), qPrintable(wrong.problem));
     }

@@ -5,6 +5,9 @@
 #include "Sentences.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -126,6 +129,43 @@ private slots:
             answered << grammar::answeredTask(s).value_or(-1);
         QCOMPARE(answered, QList<int>({-1, 0, 1}));
         again.close();
+        sheet->close();
+    }
+
+    // A teacher makes a task by doing: a finished sentence's features as ticks, the prompt
+    // they make shown as they change, and OK adds a task that Undo takes back.
+    void newTaskFromSentence()
+    {
+        frmGram1 main;
+        main.show();
+        buildStatement(main, 7); // "they walk."
+        main.findChild<QAction *>("worksheet")->trigger();
+        auto *sheet = main.findChild<Worksheet *>();
+        QVERIFY(sheet);
+        QString shown;
+        auto ran = onNextModal([&](QWidget *dialog) {
+            for (const char *untick : {"type", "person", "subject", "complement"})
+                dialog->findChild<QCheckBox *>(untick)->click();
+            shown = dialog->findChild<QLabel *>("promptPreview")->text();
+            dialog->findChild<QCheckBox *>("tense")->click();
+            dialog->findChild<QCheckBox *>("number")->click();
+            // Nothing ticked is no task.
+            QVERIFY(!dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+            dialog->findChild<QCheckBox *>("number")->click();
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        sheet->findChild<QAction *>("newTask")->trigger();
+        QVERIFY(*ran);
+        QCOMPARE(shown, "Build a sentence in the present tense whose subject is plural.");
+        auto *tasks = sheet->findChild<QListWidget *>("tasks");
+        QVERIFY(tasks->isVisible());
+        QCOMPARE(rows(tasks), QStringList{"1. Build a sentence whose subject is plural. — to do"});
+        sheet->findChild<QAction *>("undo")->trigger();
+        QCOMPARE(tasks->count(), 0);
+        QVERIFY(!tasks->isVisible());
+        sheet->findChild<QAction *>("redo")->trigger();
+        QCOMPARE(tasks->count(), 1);
+        main.document().reset({}, {}); // leave without the question about unsaved work
         sheet->close();
     }
 };
