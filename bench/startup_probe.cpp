@@ -1,5 +1,6 @@
 // Starts exactly as the program does (src/app/main.cpp) and leaves as soon as the main
-// window is shown and the program waits for input, reporting how long that took.
+// window is shown and the program waits for input, reporting how long that took. With
+// PARSELLA_BENCH_FILE set, that worksheet is opened as `parsella FILE` opens it.
 #include "app/frmGram1.h"
 #include "core/Application.h"
 #include "IdleExit.h"
@@ -13,5 +14,7 @@ int main(int argc, char *argv[])
     parsella::frmGram1 window;
     bench::IdleExit idle(window, argc, argv);
     window.show();
+    const QString file = qEnvironmentVariable("PARSELLA_BENCH_FILE");
+    window.startUp(file.isEmpty() ? QStringList() : QStringList{file});
     return app.exec();
 }

@@ -43,6 +43,10 @@ int runGuiTest(int argc, char **argv, const std::function<std::unique_ptr<GuiTes
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     parsella::configureApplication(app);
+    // What the windows remember (the Worksheet's place, the last folder) goes to a test
+    // folder, never into the learner's own settings.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setOrganizationName(QStringLiteral("ParsellaTests"));
     const std::unique_ptr<GuiTest> test = makeTest();
     // A cleanup() of the test's own would hide the window check.
     const QMetaObject *mo = test->metaObject();

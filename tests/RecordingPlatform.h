@@ -26,7 +26,11 @@ public:
 
     qint16 platformId() const override { return id; }
     QString programDirectory() const override { return directory; }
-    void open(const QUrl &target) override { calls.append({target, {}, {}}); }
+    bool open(const QUrl &target) override
+    {
+        calls.append({target, {}, {}});
+        return opens;
+    }
     void start(const QString &program, const QStringList &arguments) override
     {
         calls.append({{}, program, arguments});
@@ -34,6 +38,8 @@ public:
 
     qint16 id;
     QString directory;
+    // False: the desktop has nothing to open documents with, as on a machine without a browser.
+    bool opens = true;
     QList<Call> calls;
 };
 

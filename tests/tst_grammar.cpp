@@ -92,7 +92,7 @@ private slots:
     void describesTheStructureInWords()
     {
         QCOMPARE(build("Dec", {"she"}, "walks", "here").description(),
-                 QString("Statement, complete: she walks here. Subject: noun phrase 'she' (pronoun 'she'). "
+                 QString("Statement, complete: She walks here. Subject: noun phrase 'she' (pronoun 'she'). "
                          "Predicate: verb phrase 'walks here' (verb 'walks', adverb phrase 'here')."));
         QCOMPARE(build("Imp", {}, "", "").description(),
                  QString("Command, not complete yet. Subject: 'you', understood. Predicate: not chosen yet."));

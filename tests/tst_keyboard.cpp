@@ -1,5 +1,7 @@
 #include "app/frmGram1.h"
 #include "sentences/frmDec.h"
+#include "sentences/frmImp.h"
+#include "sentences/frmInt.h"
 #include "GuiTest.h"
 #include "Driver.h"
 #include "Sentences.h"
@@ -52,6 +54,60 @@ static void activate(QWidget *window)
 {
     window->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), window);
+}
+
+
+// Chooses a word or two in whichever picker a step opened, and returns.
+static void chooseSomething(QWidget *picker)
+{
+    const QString name = picker->objectName();
+    if (name == QLatin1String("frmNP")) {
+        sentences::clickCaption(picker, "the");
+        sentences::clickCaption(picker, "dog");
+    } else if (name == QLatin1String("frmNPP")) {
+        sentences::clickCaption(picker, "she");
+    } else if (name == QLatin1String("frmVerb")) {
+        sentences::clickCaption(picker, "walk");
+    } else if (name == QLatin1String("frmComp")) {
+        sentences::clickCaption(picker, "here");
+    }
+    button(picker, "cmdExit")->click();
+}
+
+// Builds the sentence of `w`, complement and all, by pressing `key` again and again on
+// whatever has the focus (Space on a word, where Enter chooses nothing), as a learner who
+// trusts the focus to move on would. After every press the focus is on a control the learner can use, and the
+// window holding an unfinished sentence is still open. Returns the finished sentence.
+static QString buildByRepeating(QWidget *w, Qt::Key key)
+{
+    QLabel *lbl = label(w, "lblDecl");
+    QWidget *ret = button(w, "cmdExit");
+    // A question starts from its question word, which the learner reaches by Tab.
+    for (int i = 0; i < 20 && w->focusWidget() == ret; ++i)
+        press(w, Qt::Key_Tab);
+    QWidget *complement = button(w, "cmdComp");
+    const auto stepsLeft = [&] { return lbl->text().isEmpty() || !isBlack(lbl) || complement->isVisibleTo(w); };
+    for (int presses = 0; presses < 30 && stepsLeft(); ++presses) {
+        QWidget *f = w->focusWidget();
+        if (!f || !f->isEnabled() || !f->isVisibleTo(w))
+            return QStringLiteral("the focus is on no usable control before \"%1\"").arg(lbl->text());
+        if (f == ret && !isBlack(lbl))
+            return QStringLiteral("Return has the focus of the unfinished \"%1\"").arg(lbl->text());
+        const bool opensPicker = QStringList{"cmdNP", "cmdNPP", "cmdVP", "cmdComp"}.contains(f->objectName());
+        const bool onWord = !qobject_cast<QPushButton *>(f);
+        if (onWord && key != Qt::Key_Space) {
+            press(w, key); // chooses nothing, and must not close the window either
+            if (!w->isVisible())
+                return QStringLiteral("%1 on a word closed \"%2\"").arg(QKeySequence(key).toString(), lbl->text());
+        }
+        auto ran = opensPicker ? onNextModal(chooseSomething) : nullptr;
+        press(w, onWord ? Qt::Key_Space : key);
+        if (ran && !*ran)
+            return f->objectName() + " opened no picker";
+        if (!w->isVisible())
+            return QStringLiteral("the window closed on the unfinished \"%1\"").arg(lbl->text());
+    }
+    return lbl->text();
 }
 
 class tst_Keyboard : public testsupport::GuiTest
@@ -247,6 +303,34 @@ private slots:
             press(&main, Qt::Key_Tab);
         }
         QCOMPARE(order, (QStringList{"cmdDec", "cmdInt", "cmdImp", "cmdExit"}));
+    }
+    // Each kind of sentence built by Space alone, then by Enter alone, never leaves the
+    // focus on a grey control nor closes a window on an unfinished sentence.
+    void repeatedKeysFollowTheSteps()
+    {
+        const QStringList expected{"the dog walks here.", "Who walks here?", "walk here!"};
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Enter}) {
+            QStringList built;
+            for (int kind = 0; kind < 3; ++kind) {
+                SentenceState st;
+                const auto run = [&](auto &w) {
+                    w.show();
+                    activate(&w);
+                    built << buildByRepeating(&w, key);
+                    QVERIFY(w.isVisible());
+                    QCOMPARE(w.focusWidget(), button(&w, "cmdExit")); // only now
+                    press(&w, key);
+                    QVERIFY(!w.isVisible());
+                };
+                if (kind == 0)
+                    QVERIFY(openModal<frmDec>(st, std::function<void(frmDec &)>(run)));
+                else if (kind == 1)
+                    QVERIFY(openModal<frmInt>(st, std::function<void(frmInt &)>(run)));
+                else
+                    QVERIFY(openModal<frmImp>(st, std::function<void(frmImp &)>(run)));
+            }
+            QCOMPARE(built, expected);
+        }
     }
 };
 

@@ -45,6 +45,7 @@ public:
     QSet<QString> completeSentences; // distinct complete sentences seen on the way
     QSet<QString> windowsSeen;
     QStringList trail;
+    int greyStepsSeen = 0;
 
 private:
     void step()
@@ -140,6 +141,20 @@ private:
         for (const QAbstractButton *b : buttons)
             if (b->isVisibleTo(front) && b->text().trimmed().isEmpty())
                 fail(b->objectName() + " shows no caption");
+        // Every grey step button says what to do first; an enabled one has no such tip.
+        const auto commands = front->findChildren<QPushButton *>();
+        for (const QPushButton *b : commands) {
+            if (!b->isVisibleTo(front))
+                continue;
+            if (!b->isEnabled() && (b->toolTip().isEmpty() || b->accessibleDescription() != b->toolTip()))
+                fail(front->objectName() + ": the grey " + b->objectName() + " explains nothing");
+            else if (b->isEnabled() && !b->toolTip().isEmpty())
+                fail(front->objectName() + ": the enabled " + b->objectName() + " still says \"" + b->toolTip() + '"');
+            greyStepsSeen += !b->isEnabled();
+        }
+        // The keyboard is never left on a control the learner cannot use.
+        if (QWidget *focus = front->focusWidget(); focus && (!focus->isEnabled() || !focus->isVisibleTo(front)))
+            fail(front->objectName() + ": the focus is on the grey or hidden " + focus->objectName());
 
         const SentenceState &st = main->state();
         const QString name = front->objectName();
@@ -281,7 +296,7 @@ private slots:
         if (qEnvironmentVariableIsSet("PARSELLA_WALK_CLICKS"))
             clicksPerSeed = qEnvironmentVariableIntValue("PARSELLA_WALK_CLICKS");
 
-        int total = 0;
+        int total = 0, greySteps = 0;
         QSet<QString> sentences, windows;
         for (quint32 seed : seeds) {
             RandomWalk walk(seed, clicksPerSeed);
@@ -289,6 +304,7 @@ private slots:
             total += walk.clicksMade();
             sentences.unite(walk.completeSentences);
             windows.unite(walk.windowsSeen);
+            greySteps += walk.greyStepsSeen;
             if (!failure.isEmpty()) {
                 const QStringList last = walk.trail.mid(qMax(0, int(walk.trail.size()) - 200));
                 qWarning().noquote() << "seed" << seed << "after" << walk.clicksMade() << "clicks (replay with"
@@ -302,6 +318,7 @@ private slots:
         QVERIFY(total >= int(seeds.size()) * clicksPerSeed);
         // A walk that never finishes a sentence would check nothing worth checking.
         QVERIFY(sentences.size() >= int(seeds.size()));
+        QVERIFY(greySteps > 0);
         if (!qEnvironmentVariableIsSet("PARSELLA_WALK_SEED")) {
             QStringList seen(windows.begin(), windows.end());
             seen.sort();

@@ -33,7 +33,12 @@ public:
     QString pdf;          // empty: the learner cancels the print dialog
     QStringList failures;
 
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString filter;       // the filter the learner chose, if any
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *selected) override
+    {
+        *selected = filter;
+        return fileName;
+    }
     bool choosePrinter(QWidget *, QPrinter &printer) override
     {
         if (pdf.isEmpty())
@@ -133,7 +138,7 @@ private slots:
         QCOMPARE(list->count(), 2);
         command(r);
         QCOMPARE(list->count(), 3);
-        QCOMPARE(list->item(2)->text(), QString("3. Command: be extremely fast!"));
+        QCOMPARE(list->item(2)->text(), QString("3. Command: Be extremely fast!")); // as a teacher writes it
         QCOMPARE(tree->sentence()->text(), QString("be extremely fast!")); // the newest
         list->setCurrentRow(0);
         QCOMPARE(tree->sentence()->text(), QString("the small dog walks here."));
@@ -153,10 +158,11 @@ private slots:
         auto *list = w.findChild<QListWidget *>("sentences");
         list->setFocus();
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("be extremely fast!"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Be extremely fast!"));
         list->setCurrentRow(0);
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("the small dog walks here."));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("The small dog walks here."));
+        // The brackets keep every word as chosen.
         QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]"));
     }
@@ -190,8 +196,8 @@ private slots:
         d.fileName = temp.filePath("sheet.txt");
         w.saveWorksheet();
         QCOMPARE(QString::fromUtf8(contents(d.fileName)),
-                 QString("the small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"
-                         "be extremely fast!\t[S [NP (you)] [VP [V be] [AdjP [AdvP [Adv extremely]] [Adj fast]]]]\n"));
+                 QString("Statement\tThe small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"
+                         "Command\tBe extremely fast!\t[S [NP (you)] [VP [V be] [AdjP [AdvP [Adv extremely]] [Adj fast]]]]\n"));
 
         // Twelve trees do not fit one page: the printout goes on to more pages.
         for (int i = 0; i < 10; ++i)
@@ -303,7 +309,7 @@ private slots:
             button(dec, "cmdExit")->click();
         }));
         QCOMPARE(list->count(), 1);
-        QCOMPARE(list->item(0)->text(), "1. Statement: " + statement);
+        QCOMPARE(list->item(0)->text(), "1. Statement: " + statement.replace(0, 1, statement.at(0).toUpper()));
 
         QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
             button(dec, "cmdSubj")->click();

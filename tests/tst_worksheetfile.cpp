@@ -5,6 +5,7 @@
 #include "Sentences.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,7 +26,7 @@ public:
     QStringList asked;
     QStringList failures;
 
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return fileName; }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
     QMessageBox::StandardButton askSave(QWidget *, const QString &name) override
     {
@@ -93,7 +94,7 @@ private slots:
             main.findChild<QAction *>("worksheet")->trigger();
             auto *sheet = main.findChild<Worksheet *>();
             auto *list = sheet->findChild<QListWidget *>("sentences");
-            QCOMPARE(rows(list), QStringList({"1. Statement: she walks.", "2. Statement: they walk."}));
+            QCOMPARE(rows(list), QStringList({"1. Statement: She walks.", "2. Statement: They walk."}));
             QVERIFY(sheet->windowTitle().startsWith("Untitled[*]"));
             QVERIFY(sheet->isWindowModified());
 
@@ -109,7 +110,7 @@ private slots:
             list->setFocus();
             list->setCurrentRow(0);
             QTest::keyClick(list, Qt::Key_Delete);
-            QCOMPARE(rows(list), QStringList{"1. Statement: they walk."});
+            QCOMPARE(rows(list), QStringList{"1. Statement: They walk."});
             QVERIFY(sheet->isWindowModified());
             QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(rows(list), saved);
@@ -127,7 +128,7 @@ private slots:
             list->setFocus();
             list->setCurrentRow(1);
             QTest::keyClick(list, Qt::Key_Up, Qt::AltModifier);
-            QCOMPARE(rows(list), QStringList({"1. Statement: they walk.", "2. Statement: she walks."}));
+            QCOMPARE(rows(list), QStringList({"1. Statement: They walk.", "2. Statement: She walks."}));
 
             d.saveAnswers = {QMessageBox::Cancel};
             button(&main, "cmdExit")->click();
@@ -184,12 +185,13 @@ private slots:
     }
 
     // A run that ends without its clean exit leaves its work behind; the next run offers it,
-    // and restores the list and the name as they were. A clean exit leaves nothing.
+    // and restores the list and the name as they were. A run still going is not offered its
+    // work, and a clean exit leaves nothing.
     void recoversWorkAfterACrash()
     {
-        const QString recovery = WorksheetDocument::recoveryPath();
-        QFile::remove(recovery);
+        QDir(WorksheetDocument::recoveryFolder()).removeRecursively();
         QStringList before;
+        QString recovery;
         {
             frmGram1 crashed;
             crashed.show();
@@ -197,8 +199,15 @@ private slots:
             buildStatement(crashed, 7);
             crashed.document().removeSentence(0);
             crashed.document().setLearner("Ana");
-            QTRY_VERIFY(QFile::exists(recovery));
+            QTRY_VERIFY(!crashed.document().recoveryPath().isEmpty() && QFile::exists(crashed.document().recoveryPath()));
+            recovery = crashed.document().recoveryPath();
             before = contents(crashed.document());
+
+            frmGram1 beside; // a second program open at the same time
+            Answers d;
+            beside.setWorksheetDialogs(d);
+            beside.startUp({});
+            QCOMPARE(d.asked, QStringList());
         } // dropped, as a crash would, without closing
 
         frmGram1 next;
@@ -210,10 +219,12 @@ private slots:
         QCOMPARE(next.document().learner(), QString("Ana"));
         QVERIFY(next.document().isModified()); // not saved anywhere yet
         QVERIFY(next.findChild<Worksheet *>()->isVisible());
+        QVERIFY(!QFile::exists(recovery)); // taken over by the new run's own
+        QVERIFY(QFile::exists(next.document().recoveryPath()));
 
         d.saveAnswers = {QMessageBox::Discard};
         QVERIFY(next.close());
-        QVERIFY(!QFile::exists(recovery));
+        QCOMPARE(QDir(WorksheetDocument::recoveryFolder()).entryList({"*.parsella"}), QStringList());
     }
 };
 

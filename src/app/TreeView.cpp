@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace parsella {
@@ -115,7 +117,7 @@ void TreeView::rebuild()
         picture.reset();
     setAccessibleDescription(shown ? shown->description() : emptyHint);
     updateGeometry();
-    adjustSize();
+    refit();
     update();
 }
 
@@ -127,10 +129,72 @@ QSize TreeView::sizeHint() const
     return QSize(metrics.horizontalAdvance(emptyHint) + 24, metrics.height() + 24);
 }
 
+QSize TreeView::minimumSizeHint() const
+{
+    if (!picture)
+        return sizeHint();
+    const QSizeF drawn = picture->size() * scale();
+    return QSize(int(std::ceil(drawn.width())), int(std::ceil(drawn.height()))) + QSize(1, 1);
+}
+
+QSizeF TreeView::room() const
+{
+    // One pixel kept for the drawing's last line, so a fitted tree never asks for a scroll bar.
+    const QWidget *viewport = parentWidget();
+    return viewport ? QSizeF(viewport->size() - QSize(1, 1)) : QSizeF(size());
+}
+
+qreal TreeView::scale() const
+{
+    return picture ? grammar::TreeZoom::scale(picture->size(), room(), zoomSteps) : 1.0;
+}
+
+void TreeView::setZoom(int steps)
+{
+    // Steps beyond the bounds change nothing visible, so they are not counted either.
+    if (picture && steps != 0 && grammar::TreeZoom::scale(picture->size(), room(), steps) == scale())
+        return;
+    zoomSteps = steps;
+    refit();
+}
+
+// The scroll area sizes the view when the view's size changes: at least the drawing, at
+// least the viewport.
+void TreeView::refit()
+{
+    updateGeometry();
+    resize(minimumSizeHint());
+    update();
+}
+
+void TreeView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore(); // the scroll area scrolls
+        return;
+    }
+    const int notches = event->angleDelta().y() / 120;
+    for (int i = 0; i < std::abs(notches); ++i)
+        notches > 0 ? zoomIn() : zoomOut();
+    event->accept();
+}
+
+// The scroll area's viewport resized: the fitted scale follows it.
+bool TreeView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        refit();
+    return QWidget::eventFilter(watched, event);
+}
+
 void TreeView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (picture) {
+        const qreal s = scale();
+        const QSizeF drawn = picture->size() * s;
+        painter.translate(std::max(0.0, (width() - drawn.width()) / 2), std::max(0.0, (height() - drawn.height()) / 2));
+        painter.scale(s, s);
         picture->draw(painter);
         return;
     }

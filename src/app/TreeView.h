@@ -32,8 +32,10 @@ private:
     bool complete;
 };
 
-// Shows the tree of one sentence, or a line saying where the tree will come from. It
-// asks for the whole tree's size, so a scroll area around it never clips a word.
+// Shows the tree of one sentence, or a line saying where the tree will come from. Put in a
+// resizable scroll area, it fits the tree to the area's viewport, centred, within the bounds
+// of TreeZoom; zoomed in past the viewport, or below the readable minimum, it asks for the
+// whole drawing's size, so the scroll area scrolls and never clips a word.
 class TreeView : public QWidget
 {
     Q_OBJECT
@@ -47,13 +49,28 @@ public:
     const std::optional<grammar::Sentence> &sentence() const { return shown; }
 
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    QSize minimumSizeHint() const override;
+
+    // Ctrl++ and Ctrl+- step the zoom from the fitted scale; fitting again forgets it. The
+    // zoom holds while the sentence grows.
+    void zoomIn() { setZoom(zoomSteps + 1); }
+    void zoomOut() { setZoom(zoomSteps - 1); }
+    void fit() { setZoom(0); }
+    // The scale the tree is drawn at now: 1 is its natural size.
+    qreal scale() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void rebuild();
+    void setZoom(int steps);
+    void refit();
+    // The room the tree may fill: the scroll area's viewport, or its own size if it has none.
+    QSizeF room() const;
+    int zoomSteps = 0;
 
     std::optional<grammar::Sentence> shown;
     bool complete = false;

@@ -4,6 +4,7 @@
 #include "app/TreeView.h"
 #include "app/WorksheetDocument.h"
 #include "core/FormTable.h"
+#include "grammar/Placement.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -26,6 +27,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -38,9 +40,10 @@ namespace parsella {
 
 using grammar::Sentence;
 
-QString WorksheetDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filters)
+QString WorksheetDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filters,
+                                       QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, title, suggested, filters);
+    return QFileDialog::getSaveFileName(parent, title, suggested, filters, selectedFilter);
 }
 
 bool WorksheetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
@@ -86,22 +89,51 @@ namespace {
 
 QString entryText(int row, const Sentence &s)
 {
-    return QObject::tr("%1. %2: %3").arg(row + 1).arg(grammar::sentenceTypeName(s.type), s.text());
+    return QObject::tr("%1. %2: %3").arg(row + 1).arg(grammar::sentenceTypeName(s.type), s.written());
 }
 
 const char *const fileFilter = QT_TRANSLATE_NOOP("parsella::Worksheet", "Parsella worksheet (*.parsella)");
 const QString recentKey = QStringLiteral("worksheet/recentFiles");
-const QString folderKey = QStringLiteral("worksheet/lastFolder");
 constexpr int recentCount = 8;
 
-// The worksheet as plain text: one sentence a line, then a tab and its bracket notation,
-// so that a tree drawer or a spreadsheet can take either column.
+// The worksheet as plain text: one sentence a line, its type, a tab, the sentence as a
+// teacher writes it, a tab and its bracket notation, so that a spreadsheet can take any
+// column and a tree drawer the last.
 QByteArray sheetText(const QList<Sentence> &sentences)
 {
     QString text;
     for (const Sentence &s : sentences)
-        text += s.text() + QLatin1Char('\t') + s.brackets() + QLatin1Char('\n');
+        text += grammar::sentenceTypeName(s.type) + QLatin1Char('\t') + s.written() + QLatin1Char('\t') + s.brackets()
+                + QLatin1Char('\n');
     return text.toUtf8();
+}
+
+// Printed pages keep this far from the paper's edges (millimetres), where printers clip.
+constexpr qreal printMargin = 15;
+
+// The folder the learner saved into last, remembered between runs; the home folder at first.
+QString lastFolder()
+{
+    const QString folder = QSettings().value(QStringLiteral("worksheet/lastFolder")).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void rememberFolder(const QString &savedPath)
+{
+    QSettings().setValue(QStringLiteral("worksheet/lastFolder"), QFileInfo(savedPath).absolutePath());
+}
+
+// A name typed without an extension takes the one of the filter chosen ("SVG picture (*.svg)").
+QString withExtension(const QString &path, const QString &filter)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
+    const qsizetype end = filter.indexOf(QLatin1Char(')'), star);
+    if (star < 0 || end < 0)
+        return path;
+    const QString extension = filter.mid(star + 1, end - star - 1);
+    return extension.contains(QLatin1Char('*')) ? path : path + extension;
 }
 
 } // namespace
@@ -139,6 +171,9 @@ void Worksheet::build()
     scroll = new QScrollArea(top);
     scroll->setObjectName(QStringLiteral("treeArea"));
     scroll->setWidget(tree);
+    // The view fills the area and fits the tree to it; zoomed past it, the area scrolls.
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->installEventFilter(tree);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setBackgroundRole(QPalette::Base);
     // The scroll area takes the focus (its arrow keys scroll a large tree), so it says what
@@ -169,6 +204,8 @@ void Worksheet::build()
     list->setObjectName(QStringLiteral("sentences"));
     list->setAccessibleName(tr("Finished sentences"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every entry is one line: the list need not measure a thousand of them one by one.
+    list->setUniformItemSizes(true);
     listCaption->setBuddy(list);
     bottomLayout->addWidget(listCaption);
     bottomLayout->addWidget(list, 1);
@@ -251,6 +288,18 @@ void Worksheet::build()
     documentChanged(-1);
     fileChanged();
 
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    QAction *zoomIn = view->addAction(tr("Zoom &In"), tree, &TreeView::zoomIn);
+    zoomIn->setObjectName(QStringLiteral("zoomIn"));
+    // Ctrl+= too: on many keyboards "+" is Shift and "=".
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    QAction *zoomOut = view->addAction(tr("Zoom &Out"), tree, &TreeView::zoomOut);
+    zoomOut->setObjectName(QStringLiteral("zoomOut"));
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    QAction *fit = view->addAction(tr("&Fit the Tree"), tree, &TreeView::fit);
+    fit->setObjectName(QStringLiteral("fit"));
+    fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+
     connect(&rec, &grammar::SentenceRecord::changed, this, &Worksheet::recordChanged);
     connect(list, &QListWidget::itemSelectionChanged, this, &Worksheet::showTree);
     recordChanged();
@@ -261,28 +310,43 @@ void Worksheet::build()
     resize(std::min(720, screen.width() * 9 / 10), std::min(560, screen.height() * 8 / 10));
 }
 
-void Worksheet::placeBeside(const QWidget *opener)
+// The widest of the sentence windows and pickers with its frame: the noun phrase picker.
+constexpr int modalWindowsWidth = 660;
+// Narrower than this the tree of a short sentence no longer fits.
+constexpr int narrowestWorksheet = 340;
+
+void Worksheet::placeBeside(QWidget *opener)
 {
     const QRect screen = opener->screen()->availableGeometry();
-    const QRect beside = opener->frameGeometry();
     // Our own frame is not known before the window is shown; the main window's, drawn by the
     // same window manager, is the best guess (title bar above, borders around).
-    const int gap = 8;
-    const int frame = std::max(12, beside.width() - opener->width());
-    const int titleBar = std::max(0, beside.height() - opener->height());
-    if (height() + titleBar > screen.height())
-        resize(width(), screen.height() - titleBar);
-    const int roomRight = screen.right() - beside.right() - gap - frame;
-    const int roomLeft = beside.left() - screen.left() - gap - frame;
-    // A narrower worksheet beside the main window beats a wide one over its buttons; a
-    // tree wider than the window scrolls.
-    if (std::max(roomRight, roomLeft) >= 400) {
-        resize(std::min(width(), std::max(roomRight, roomLeft)), height());
-        const int x = roomRight >= roomLeft ? beside.right() + gap : beside.left() - gap - frame - width();
-        move(x, std::clamp(beside.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - height() - titleBar)));
-        return;
+    const QRect outer = opener->frameGeometry(), inner = opener->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+
+    const QByteArray saved = QSettings().value(QStringLiteral("worksheet/geometry")).toByteArray();
+    if (saved.isEmpty() || !restoreGeometry(saved)) {
+        const QRect place = grammar::worksheetPlace(screen, size().grownBy(frame), modalWindowsWidth + grammar::windowGap,
+                                                    narrowestWorksheet);
+        resize(place.size().shrunkBy(frame));
+        move(place.topLeft());
     }
-    move(std::max(screen.left(), screen.right() - width() - frame), screen.top());
+    // The main window steps aside too, where there is room.
+    const QRect clear(pos(), size().grownBy(frame));
+    const QRect main = grammar::placeClearOf(outer, clear, screen);
+    if (main != outer)
+        opener->move(main.topLeft());
+}
+
+void Worksheet::rememberPlace() const
+{
+    QSettings().setValue(QStringLiteral("worksheet/geometry"), saveGeometry());
+}
+
+void Worksheet::hideEvent(QHideEvent *event)
+{
+    rememberPlace();
+    QMainWindow::hideEvent(event);
 }
 
 // The list is written afresh: a removal or a move renumbers every row after it.
@@ -290,8 +354,12 @@ void Worksheet::documentChanged(int selectRow)
 {
     const QSignalBlocker quiet(list);
     list->clear();
+    // One insertion for the whole list: a worksheet of a thousand sentences opens at once.
+    QStringList entries;
+    entries.reserve(doc.count());
     for (int row = 0; row < doc.count(); ++row)
-        list->addItem(entryText(row, doc.sentence(row)));
+        entries << entryText(row, doc.sentence(row));
+    list->addItems(entries);
     if (selectRow >= 0 && selectRow < list->count())
         list->setCurrentRow(selectRow);
     showTree();
@@ -359,7 +427,7 @@ void Worksheet::showTree()
 void Worksheet::copy()
 {
     if (const std::optional<Sentence> s = target())
-        QGuiApplication::clipboard()->setText(s->text());
+        QGuiApplication::clipboard()->setText(s->written());
 }
 
 void Worksheet::copyBrackets()
@@ -368,17 +436,11 @@ void Worksheet::copyBrackets()
         QGuiApplication::clipboard()->setText(s->brackets());
 }
 
-QString Worksheet::lastFolder() const
-{
-    const QString folder = QSettings().value(folderKey).toString();
-    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
-}
-
 void Worksheet::remember(const QString &path)
 {
     QSettings settings;
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    settings.setValue(folderKey, QFileInfo(absolute).path());
+    rememberFolder(absolute);
     QStringList recent = settings.value(recentKey).toStringList();
     recent.removeAll(absolute);
     recent.prepend(absolute);
@@ -460,11 +522,11 @@ bool Worksheet::save()
 bool Worksheet::saveAs()
 {
     const QString suggested = QDir(lastFolder()).filePath(doc.filePath().isEmpty() ? tr("worksheet.parsella") : doc.displayName());
-    QString path = dialogs->saveFileName(this, tr("Save Worksheet As"), suggested, tr(fileFilter));
+    QString filter;
+    const QString path = withExtension(dialogs->saveFileName(this, tr("Save Worksheet As"), suggested, tr(fileFilter), &filter),
+                                       tr(fileFilter));
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".parsella");
     const QByteArray data = doc.bytes();
     if (!saveFile(tr("Save Worksheet As"), path, [&data](QIODevice &device) { return device.write(data) == data.size(); }))
         return false;
@@ -525,10 +587,13 @@ void Worksheet::savePicture()
     if (!s)
         return;
     const QString title = tr("Save Picture");
-    const QString path = dialogs->saveFileName(this, title, QDir::home().filePath(QStringLiteral("sentence.svg")),
-                                               tr("SVG picture (*.svg);;PNG picture (*.png)"));
+    QString filter;
+    const QString path = withExtension(dialogs->saveFileName(this, title, QDir(lastFolder()).filePath(QStringLiteral("sentence.svg")),
+                                                             tr("SVG picture (*.svg);;PNG picture (*.png)"), &filter),
+                                       filter);
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("svg") && suffix != QLatin1String("png")) {
         dialogs->tellFailure(this, title, tr("The file \"%1\" was not saved: a picture is saved as SVG or PNG, "
@@ -545,7 +610,7 @@ void Worksheet::savePicture()
             svg.setSize(size.toSize());
             svg.setViewBox(QRectF(QPointF(), size));
             svg.setResolution(96);
-            svg.setTitle(s->text());
+            svg.setTitle(s->written());
             svg.setDescription(s->brackets());
             QPainter painter;
             if (!painter.begin(&svg))
@@ -577,10 +642,13 @@ void Worksheet::saveWorksheet()
     if (doc.count() == 0)
         return;
     const QString title = tr("Save Worksheet");
-    const QString path = dialogs->saveFileName(this, title, QDir::home().filePath(QStringLiteral("worksheet.txt")),
-                                               tr("Text (*.txt);;All files (*)"));
+    QString filter;
+    const QString path = withExtension(dialogs->saveFileName(this, title, QDir(lastFolder()).filePath(QStringLiteral("worksheet.txt")),
+                                                             tr("Text (*.txt);;All files (*)"), &filter),
+                                       filter);
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     const QByteArray text = sheetText(sheetSentences());
     saveFile(title, path, [&text](QIODevice &device) { return device.write(text) == text.size(); });
 }
@@ -591,8 +659,18 @@ void Worksheet::print()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Worksheet"));
+    printer.setPageMargins(QMarginsF(printMargin, printMargin, printMargin, printMargin), QPageLayout::Millimeter);
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(QDir(lastFolder()).filePath(QStringLiteral("worksheet.pdf")));
     if (!dialogs->choosePrinter(this, printer))
         return;
+    // Narrower margins chosen in the dialog would be clipped by most printers.
+    const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
+    printer.setPageMargins(QMarginsF(std::max(chosen.left(), printMargin), std::max(chosen.top(), printMargin),
+                                     std::max(chosen.right(), printMargin), std::max(chosen.bottom(), printMargin)),
+                           QPageLayout::Millimeter);
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        rememberFolder(printer.outputFileName());
     // A PDF is a file like any other the worksheet writes: whole or not at all, and a full disk
     // is reported, which the printer's own PDF output would pass over in silence.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
@@ -630,7 +708,8 @@ bool Worksheet::printSheet(QPagedPaintDevice &printer) const
     const QList<Sentence> done = sheetSentences();
     for (int row = 0; row < done.size(); ++row) {
         const TreePicture picture(done.at(row), true);
-        // A tree wider or taller than the page is shrunk to fit it; none is enlarged.
+        // A tree wider or taller than the page is shrunk to fit it; none is enlarged. Each is
+        // centred, and goes whole onto the next page rather than split.
         const qreal fit = std::min({1.0, room.width() / picture.size().width(),
                                     (room.height() - headingHeight) / picture.size().height()});
         const qreal height = headingHeight + picture.size().height() * fit;
@@ -644,7 +723,7 @@ bool Worksheet::printSheet(QPagedPaintDevice &printer) const
         painter.drawText(QRectF(0, y, room.width(), headingHeight), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                          entryText(row, done.at(row)));
         painter.save();
-        painter.translate(0, y + headingHeight);
+        painter.translate((room.width() - picture.size().width() * fit) / 2, y + headingHeight);
         painter.scale(fit, fit);
         picture.draw(painter);
         painter.restore();

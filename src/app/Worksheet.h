@@ -31,8 +31,10 @@ class WorksheetDialogs
 {
 public:
     virtual ~WorksheetDialogs() = default;
-    // The file to save to; empty if the learner cancelled.
-    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filters);
+    // The file to save to; empty if the learner cancelled. `selectedFilter` is set to the
+    // filter the learner chose.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filters,
+                                 QString *selectedFilter);
     // Whether the learner chose a printer (or a PDF file) and asked to print.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer);
     virtual void tellFailure(QWidget *parent, const QString &title, const QString &message);
@@ -60,9 +62,11 @@ public:
 
     void setDialogs(WorksheetDialogs &replacement) { dialogs = &replacement; }
 
-    // Moves the window beside `opener` if the screen has room there: the sentence windows
-    // open centred over the main window and would hide a worksheet placed over it.
-    void placeBeside(const QWidget *opener);
+    // Where it was last left, else against one side of the screen, leaving the rest to the
+    // sentence windows and pickers where the screen has room; `opener` (the main window) then
+    // moves out from under it. The place is remembered for the next run.
+    void placeBeside(QWidget *opener);
+    void rememberPlace() const;
 
     // The finished sentence the actions work on: the selected one, or else the newest.
     std::optional<grammar::Sentence> target() const;
@@ -93,6 +97,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void build();
@@ -100,7 +105,6 @@ private:
     void fileChanged();
     void fillRecent();
     void remember(const QString &path);
-    QString lastFolder() const;
     QList<grammar::Sentence> sheetSentences() const;
     void recordChanged();
     void showTree();

@@ -293,9 +293,72 @@ void WorksheetDocument::markSaved(const QString &file)
     afterChange();
 }
 
-QString WorksheetDocument::recoveryPath()
+QString WorksheetDocument::recoveryFolder()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery.parsella"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery"));
+}
+
+namespace {
+
+QString lockOf(const QString &recoveryFile)
+{
+    return recoveryFile.chopped(int(qstrlen(".parsella"))) + QStringLiteral(".lock");
+}
+
+// A lock held for as long as a run lasts: stale only once its process is gone.
+std::unique_ptr<QLockFile> takeLock(const QString &path)
+{
+    auto lock = std::make_unique<QLockFile>(path);
+    lock->setStaleLockTime(0);
+    return lock->tryLock(0) ? std::move(lock) : nullptr;
+}
+
+} // namespace
+
+// The first free place in the folder: not locked by a running program, and not holding
+// work a run left behind, which waits to be offered.
+bool WorksheetDocument::claimRecoveryFile()
+{
+    if (recoveryLock)
+        return true;
+    const QDir folder(recoveryFolder());
+    if (!folder.mkpath(QStringLiteral(".")))
+        return false;
+    for (int i = 1; i <= 100; ++i) {
+        const QString file = folder.filePath(QStringLiteral("worksheet-%1.parsella").arg(i));
+        std::unique_ptr<QLockFile> lock = takeLock(lockOf(file));
+        if (lock && !QFile::exists(file)) {
+            recoveryLock = std::move(lock);
+            recoveryFile = file;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::unique_ptr<LeftRecovery> LeftRecovery::newest()
+{
+    const QDir folder(WorksheetDocument::recoveryFolder());
+    const QFileInfoList files = folder.entryInfoList({QStringLiteral("worksheet-*.parsella")}, QDir::Files, QDir::Time);
+    for (const QFileInfo &file : files) {
+        if (std::unique_ptr<QLockFile> lock = takeLock(lockOf(file.filePath())))
+            return std::unique_ptr<LeftRecovery>(new LeftRecovery(std::move(lock), file.filePath()));
+    }
+    return nullptr;
+}
+
+void LeftRecovery::remove()
+{
+    QFile::remove(file);
+    lock->unlock();
+}
+
+void LeftRecovery::setAside()
+{
+    const QString aside = file + QStringLiteral(".unreadable");
+    QFile::remove(aside);
+    QFile::rename(file, aside);
+    lock->unlock();
 }
 
 // Unsaved work is written down a moment later; saved work needs no recovery file.
@@ -311,21 +374,25 @@ void WorksheetDocument::afterChange()
 void WorksheetDocument::writeRecovery()
 {
     recoveryTimer.stop();
-    const QString file = recoveryPath();
-    QSaveFile out(file);
+    if (!claimRecoveryFile()) {
+        std::fprintf(stderr, "parsella: no recovery file could be made in %s\n",
+                     qPrintable(QDir::toNativeSeparators(recoveryFolder())));
+        return;
+    }
+    QSaveFile out(recoveryFile);
     const QByteArray data = bytes();
-    if (!QDir().mkpath(QFileInfo(file).path()) || !out.open(QIODevice::WriteOnly) || out.write(data) != data.size()
-        || !out.flush() || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.flush() || !out.commit()) {
         // Nothing the learner can do about it now; the next change tries again.
-        std::fprintf(stderr, "parsella: the recovery file %s was not written: %s\n", qPrintable(QDir::toNativeSeparators(file)),
-                     qPrintable(out.errorString()));
+        std::fprintf(stderr, "parsella: the recovery file %s was not written: %s\n",
+                     qPrintable(QDir::toNativeSeparators(recoveryFile)), qPrintable(out.errorString()));
     }
 }
 
 void WorksheetDocument::dropRecovery()
 {
     recoveryTimer.stop();
-    QFile::remove(recoveryPath());
+    if (!recoveryFile.isEmpty())
+        QFile::remove(recoveryFile);
 }
 
 } // namespace parsella

@@ -4,10 +4,12 @@
 #include "grammar/SentenceRecord.h"
 #include "grammar/Task.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QTimer>
 #include <QUndoStack>
 #include <functional>
+#include <memory>
 
 namespace parsella {
 
@@ -69,8 +71,12 @@ public:
     void markSaved(const QString &file);
     QByteArray bytes() const { return grammar::writeDocument(doc); }
 
-    // The recovery file under the application's data folder.
-    static QString recoveryPath();
+    // Where every run keeps its recovery file, under the application's data folder. Each
+    // run has a file of its own, locked while it runs, so that two programs open at once
+    // neither overwrite nor offer each other's work.
+    static QString recoveryFolder();
+    // This run's recovery file; empty until it is first written.
+    QString recoveryPath() const { return recoveryFile; }
     // Writes the recovery file at once instead of after the pause.
     void writeRecovery();
     // A clean exit, or a recovery declined: no recovery file is left behind.
@@ -92,15 +98,39 @@ private:
     void takeFinished();
     void answer(const grammar::Sentence &sentence);
     void afterChange();
+    bool claimRecoveryFile();
 
     grammar::SentenceRecord &rec;
     grammar::Document doc;
     QString path;
     QUndoStack stack;
     QTimer recoveryTimer;
+    std::unique_ptr<QLockFile> recoveryLock;
+    QString recoveryFile;
     // How many of the record's finished sentences have been taken in.
     qsizetype taken = 0;
     int current = -1;
+};
+
+// The recovery file of a run that did not end cleanly, held while it is offered so that no
+// other program starting at the same time offers it too.
+class LeftRecovery
+{
+public:
+    // The newest one left, if any.
+    static std::unique_ptr<LeftRecovery> newest();
+
+    QString path() const { return file; }
+    // Done with: restored or declined.
+    void remove();
+    // Unreadable: kept beside, as "….unreadable", but not offered again.
+    void setAside();
+
+private:
+    LeftRecovery(std::unique_ptr<QLockFile> lock, QString file) : lock(std::move(lock)), file(std::move(file)) {}
+
+    std::unique_ptr<QLockFile> lock;
+    QString file;
 };
 
 } // namespace parsella

@@ -2,6 +2,7 @@
 
 #include "app/BuildSettings.h"
 #include "app/HelpDocuments.h"
+#include "app/HelpWindow.h"
 #include "core/FormTable.h"
 #include "core/Platform.h"
 
@@ -75,9 +76,10 @@ void frmCopyright::Label5_Click()
 {
     if (site.isEmpty())
         return;
-    if (platform.platformId() == ntFamily)
-        platform.open(QUrl(site));
-    else
+    if (platform.platformId() == ntFamily) {
+        if (!platform.open(QUrl(site)))
+            tellNotOpened(this, QUrl(site));
+    } else
         platform.start(QStringLiteral("start"), {site});
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/frmCopyright.h"
 #include "app/HelpDocuments.h"
+#include "app/HelpWindow.h"
 #include "app/Worksheet.h"
 #include "core/Form.h"
 #include "core/FormTable.h"
@@ -75,6 +76,11 @@ frmGram1::frmGram1(QWidget *parent)
     connect(worksheet, &QAction::triggered, this, &frmGram1::worksheet_Click);
 }
 
+frmGram1::~frmGram1()
+{
+    setClearArea({});
+}
+
 void frmGram1::cmdDec_Click()
 {
     showModal<frmDec>(this, st);
@@ -126,15 +132,17 @@ void frmGram1::startUp(const QStringList &files)
 
 bool frmGram1::offerRecovery()
 {
-    const QString path = WorksheetDocument::recoveryPath();
-    if (!QFile::exists(path))
+    const std::unique_ptr<LeftRecovery> left = LeftRecovery::newest();
+    if (!left)
         return false;
-    const grammar::DocumentReading reading = grammar::readDocumentFile(path);
-    // A recovery file that cannot be read would be offered at every start; it goes.
+    const grammar::DocumentReading reading = grammar::readDocumentFile(left->path());
+    // A recovery file that cannot be read (a newer Parsella's, say) would be offered at every
+    // start; it is set aside, not thrown away.
     if (!reading.document) {
-        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored: %s\n",
-                     qPrintable(QDir::toNativeSeparators(path)), qPrintable(reading.problem));
-        doc.dropRecovery();
+        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored, and is kept as %s.unreadable: %s\n",
+                     qPrintable(QDir::toNativeSeparators(left->path())), qPrintable(QDir::toNativeSeparators(left->path())),
+                     qPrintable(reading.problem));
+        left->setAside();
         return false;
     }
     const int count = int(reading.document->sentences.size());
@@ -144,9 +152,12 @@ bool frmGram1::offerRecovery()
     if (dialogs->askRestore(this, what)) {
         // Restored as a change, so that it is unsaved until the learner saves it.
         doc.replace(*reading.document, tr("Restore Worksheet"));
+        // This run's own recovery file holds it before the old one goes.
+        doc.writeRecovery();
+        left->remove();
         return true;
     }
-    doc.dropRecovery();
+    left->remove();
     return false;
 }
 
@@ -156,7 +167,7 @@ bool frmGram1::offerRecovery()
 void frmGram1::Grammar_Click()
 {
     if (platform->platformId() == ntFamily)
-        platform->open(grammarTarget(webHost, platform->programDirectory()));
+        openPage(grammarTarget(webHost, platform->programDirectory()));
     else
         platform->start(QStringLiteral("winhelp"),
                         {besideProgram(platform->programDirectory(), QStringLiteral("parsel1.hlp"))});
@@ -167,10 +178,33 @@ void frmGram1::Grammar_Click()
 void frmGram1::help_Click()
 {
     if (platform->platformId() == ntFamily)
-        platform->open(QUrl::fromLocalFile(helpPage(platform->programDirectory())));
+        openPage(QUrl::fromLocalFile(helpPage(platform->programDirectory())));
     else
         platform->start(QStringLiteral("winhelp"),
                         {besideProgram(platform->programDirectory(), QStringLiteral("parhlp.hlp"))});
+}
+
+// A desktop without a browser must not leave Help silent: a local page is shown in the
+// program's own window, and a web address that could not be opened is given to copy.
+void frmGram1::openPage(const QUrl &page)
+{
+    if (platform->open(page))
+        return;
+    if (!page.isLocalFile()) {
+        tellNotOpened(this, page);
+        return;
+    }
+    if (!reader)
+        reader = new HelpWindow(*platform, this);
+    reader->showPage(page);
+    reader->show();
+    reader->raise();
+    reader->activateWindow();
+}
+
+HelpWindow *frmGram1::helpWindow() const
+{
+    return reader;
 }
 
 // The About box has no owner window.
@@ -200,6 +234,14 @@ Worksheet *frmGram1::ensureSheet()
         sheet = new Worksheet(doc, st.record, this);
         sheet->setDialogs(*dialogs);
         sheet->placeBeside(this);
+        connect(qApp, &QCoreApplication::aboutToQuit, sheet, &Worksheet::rememberPlace);
+        // The sentence windows and pickers open beside the open Worksheet, so the tree they
+        // grow stays in view.
+        setClearArea({[sheet = sheet] { return sheet && sheet->isVisible() ? sheet->frameGeometry() : QRect(); },
+                      [sheet = sheet] {
+                          if (sheet && sheet->isVisible())
+                              sheet->raise();
+                      }});
     }
     return sheet;
 }

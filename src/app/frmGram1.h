@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace parsella {
 
+class HelpWindow;
 class Platform;
 
 // The hub: the title, one button per sentence type, "Exit" and the menu bar. It owns the
@@ -24,6 +25,7 @@ class frmGram1 : public QMainWindow
     Q_OBJECT
 public:
     explicit frmGram1(QWidget *parent = nullptr);
+    ~frmGram1() override;
 
     SentenceState &state() { return st; }
 
@@ -55,11 +57,16 @@ public:
     void about_Click();
     void worksheet_Click();
 
+    // The program's own help window, once the desktop has failed to open a page.
+    HelpWindow *helpWindow() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     Worksheet *ensureSheet();
+    // Opens a page of the program's own with the desktop, else in the help window.
+    void openPage(const QUrl &page);
 
     SentenceState st;
     Platform *platform;
@@ -69,6 +76,7 @@ private:
     WorksheetDialogs *dialogs = &ownDialogs;
     // Made on first opening, so that start-up costs nothing more; kept, hidden, when closed.
     QPointer<Worksheet> sheet;
+    QPointer<HelpWindow> reader;
 
     QLabel *Label1;
     QPushButton *cmdDec;

@@ -2,10 +2,25 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QShortcut>
 #include <QToolTip>
 
+#include "grammar/Placement.h"
+
 namespace parsella {
+
+static ClearArea &clearArea()
+{
+    static ClearArea area;
+    return area;
+}
+
+void setClearArea(ClearArea area)
+{
+    clearArea() = std::move(area);
+}
 
 Form::Form(SentenceState &state, const WindowDesign &design, QWidget *parent)
     : QDialog(parent), st(state)
@@ -19,11 +34,17 @@ Form::Form(SentenceState &state, const WindowDesign &design, QWidget *parent)
 
 void Form::explainNext()
 {
+    // Grey words refused by one rule share its explanation: it is shown once a round, beside
+    // the first of them.
     QList<QWidget *> outOfReach;
+    QStringList said;
     const auto all = findChildren<QWidget *>();
     for (QWidget *w : all) {
-        if (w->isVisible() && !w->toolTip().isEmpty() && (!w->isEnabled() || w->focusPolicy() == Qt::NoFocus))
+        if (w->isVisible() && !w->toolTip().isEmpty() && (!w->isEnabled() || w->focusPolicy() == Qt::NoFocus)
+            && !said.contains(w->toolTip())) {
             outOfReach << w;
+            said << w->toolTip();
+        }
     }
     if (outOfReach.isEmpty()) {
         QToolTip::hideText();
@@ -33,6 +54,17 @@ void Form::explainNext()
     const int next = (int(outOfReach.indexOf(explained.data())) + 1) % int(outOfReach.size());
     explained = outOfReach.at(next);
     QToolTip::showText(explained->mapToGlobal(QPoint(0, explained->height())), explained->toolTip(), explained);
+}
+
+// Esc first hides an explanation the learner asked for; only then does it close the window.
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && QToolTip::isVisible()) {
+        QToolTip::hideText();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QButtonGroup *Form::group(const char *name) const
@@ -47,6 +79,29 @@ QAbstractButton *Form::option(const char *name, int index) const
     return button;
 }
 
+// Opened centred over its owner, the window moves beside the clear area if it would cover it.
+void Form::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    const QRect clear = clearArea().frame ? clearArea().frame() : QRect();
+    if (placed || clear.isEmpty())
+        return;
+    placed = true;
+    // The window manager has not framed this window yet: its owner's frame is the best guess.
+    const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QMargins frame;
+    if (owner) {
+        const QRect outer = owner->frameGeometry(), inner = owner->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    }
+    const QRect shown = geometry().marginsAdded(frame);
+    const QRect moved = grammar::placeClearOf(shown, clear, screen()->availableGeometry());
+    if (moved != shown)
+        move(pos() + moved.topLeft() - shown.topLeft());
+    coversClearArea = moved.intersects(clear);
+}
+
 void Form::done(int result)
 {
     if (!unloaded) {
@@ -54,6 +109,8 @@ void Form::done(int result)
         Form_Unload();
     }
     QDialog::done(result);
+    if (coversClearArea && clearArea().bringBack)
+        clearArea().bringBack();
 }
 
 void clearSelection(QButtonGroup *group)

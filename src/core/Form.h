@@ -5,6 +5,8 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QRect>
+#include <functional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -43,13 +45,27 @@ protected:
     virtual void Form_Unload() {}
 
     void done(int result) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
     SentenceState &st;
 
 private:
     bool unloaded = false;
+    bool placed = false;
+    bool coversClearArea = false;
     QPointer<QWidget> explained;
 };
+
+// The part of the screen the modal windows keep clear: the frame of a window that shows what
+// they build (the Worksheet), which the layer that owns it sets, and how to bring that window
+// back to the front when a window that had to cover it closes. Unset, every window opens
+// where its owner puts it.
+struct ClearArea {
+    std::function<QRect()> frame;
+    std::function<void()> bringBack;
+};
+void setClearArea(ClearArea area);
 
 // Opens a window of type W modally over `owner`: created afresh, shown, and destroyed
 // once the learner has closed it. Whatever it produced is left in the state.

@@ -23,13 +23,15 @@ QString SystemPlatform::programDirectory() const
     return QCoreApplication::applicationDirPath();
 }
 
-void SystemPlatform::open(const QUrl &target)
+bool SystemPlatform::open(const QUrl &target)
 {
     // QDesktopServices hands the address on in Unicode, so a path outside the ANSI code
     // page opens as well.
-    if (!QDesktopServices::openUrl(target))
-        qWarning("Parsella: could not open %s",
-                 qUtf8Printable(target.isLocalFile() ? target.toLocalFile() : target.toString()));
+    if (QDesktopServices::openUrl(target))
+        return true;
+    qWarning("Parsella: could not open %s",
+             qUtf8Printable(target.isLocalFile() ? target.toLocalFile() : target.toString()));
+    return false;
 }
 
 void SystemPlatform::start(const QString &program, const QStringList &arguments)

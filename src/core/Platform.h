@@ -20,8 +20,9 @@ public:
     virtual qint16 platformId() const = 0;
     // The directory the program was started from.
     virtual QString programDirectory() const = 0;
-    // The shell's "open": a document or web address goes to its default application.
-    virtual void open(const QUrl &target) = 0;
+    // The shell's "open": a document or web address goes to its default application. False if
+    // the desktop could not open it (no browser, say), so the caller can offer another way.
+    virtual bool open(const QUrl &target) = 0;
     // Starts a program as a new process. Program and arguments are handed on one by one,
     // never through a shell, so blanks or shell syntax in a path stay part of that path.
     virtual void start(const QString &program, const QStringList &arguments) = 0;
@@ -32,13 +33,13 @@ constexpr qint16 ntFamily = 2;
 // The real system. On Windows the identifier is the real one; elsewhere there is neither a
 // help viewer nor a "start" command, so it reports the NT family, whose branch only needs
 // the desktop's default applications. A document or program that cannot be opened is
-// reported on standard error, never to the learner.
+// reported on standard error; what the learner is shown instead is the caller's concern.
 class SystemPlatform : public Platform
 {
 public:
     qint16 platformId() const override;
     QString programDirectory() const override;
-    void open(const QUrl &target) override;
+    bool open(const QUrl &target) override;
     void start(const QString &program, const QStringList &arguments) override;
 };
 

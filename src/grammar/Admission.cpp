@@ -270,4 +270,48 @@ QString sentenceIsComplete()
     return QStringLiteral("The sentence is complete.");
 }
 
+// The one thing the learner can do next, whatever is grey.
+static QString wayOn(const SentenceProgress &p)
+{
+    using By = SentenceProgress::SubjectBy;
+    if (p.subjectBy != By::Understood && !p.subjectDone) {
+        if (p.subjectBy == By::Words)
+            return QStringLiteral("choose \u201cWho\u201d, or \u201cWhich\u201d and a noun");
+        return p.subjectBegun ? QStringLiteral("press Noun, Noun Phrase or Nominative Personal Pronoun")
+                              : QStringLiteral("press Subject");
+    }
+    if (!p.predicateBegun)
+        return QStringLiteral("press Predicate");
+    if (!p.verbDone)
+        return QStringLiteral("press Verb, Verb Phrase");
+    if (!p.complementDone)
+        return QStringLiteral("press Complement, or Return if the sentence is complete");
+    return QStringLiteral("press Return");
+}
+
+QString greyStepTip(SentenceStep step, const SentenceProgress &p)
+{
+    const bool needsSubject = p.subjectBy != SentenceProgress::SubjectBy::Understood && !p.subjectDone;
+    QString why;
+    switch (step) {
+    case SentenceStep::Subject:
+        why = p.subjectDone ? QStringLiteral("The subject is chosen") : QStringLiteral("The subject has begun");
+        break;
+    case SentenceStep::Predicate:
+        why = needsSubject ? QStringLiteral("Choose a subject first") : QStringLiteral("The predicate has begun");
+        break;
+    case SentenceStep::Verb:
+        why = p.verbDone ? QStringLiteral("The verb is chosen")
+                         : needsSubject ? QStringLiteral("Choose a subject first")
+                                        : QStringLiteral("Begin the predicate first");
+        break;
+    case SentenceStep::Complement:
+        why = p.complementDone ? QStringLiteral("The complement is chosen")
+                               : needsSubject ? QStringLiteral("Choose a subject first")
+                                              : QStringLiteral("Choose a verb first");
+        break;
+    }
+    return QStringLiteral("%1: %2.").arg(why, wayOn(p));
+}
+
 } // namespace parsella::grammar

@@ -85,4 +85,24 @@ QString subjectNeedsVerb(const QString &subject);
 QString verbNeedsComplement(const QString &verbForm, const VerbComplements &takes);
 QString sentenceIsComplete();
 
+// The steps of a sentence window, and how far the learner has come through them. A grey step
+// button says why it is grey and what to do next, from the same rules as the words'
+// explanations.
+enum class SentenceStep { Subject, Predicate, Verb, Complement };
+
+struct SentenceProgress {
+    // How the subject is made: by the Subject button and its pickers, from words chosen in the
+    // window itself (a question's "Who" or "Which" and a noun), or not at all (a command).
+    enum class SubjectBy { Pickers, Words, Understood };
+    SubjectBy subjectBy = SubjectBy::Pickers;
+    bool subjectBegun = false;
+    bool subjectDone = false;
+    bool predicateBegun = false;
+    bool verbDone = false;
+    bool complementDone = false;
+};
+
+// What a grey `step` tells the learner ("Choose a subject first: press Subject.").
+QString greyStepTip(SentenceStep step, const SentenceProgress &progress);
+
 } // namespace parsella::grammar

@@ -143,7 +143,7 @@ static QString describe(const Node &node)
 QString Sentence::description() const
 {
     const Node s = tree();
-    const QString said = text();
+    const QString said = written();
     QString d = sentenceTypeName(type)
                 + (isComplete() ? QStringLiteral(", complete") : QStringLiteral(", not complete yet"))
                 + (said.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + said);

@@ -1,6 +1,7 @@
 #include "grammar/TreeLayout.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace parsella::grammar {
 
@@ -115,6 +116,19 @@ TreeLayout layOutTree(const Node &root, const TextWidth &width, const TreeSpacin
     layout.boxes = std::move(placed.boxes);
     layout.size = QSizeF(placed.right + 2 * spacing.margin, bottom + spacing.margin);
     return layout;
+}
+
+qreal TreeZoom::fitted(QSizeF natural, QSizeF room)
+{
+    if (natural.isEmpty() || room.isEmpty())
+        return 1.0;
+    const qreal fit = std::min(room.width() / natural.width(), room.height() / natural.height());
+    return std::clamp(fit, minimum, 1.0);
+}
+
+qreal TreeZoom::scale(QSizeF natural, QSizeF room, int zoomSteps)
+{
+    return std::clamp(fitted(natural, room) * std::pow(step, zoomSteps), minimum, maximum);
 }
 
 } // namespace parsella::grammar

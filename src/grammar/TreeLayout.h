@@ -51,4 +51,17 @@ struct TreeLayout {
 // below its label. No two boxes overlap, and every box lies inside `size`.
 TreeLayout layOutTree(const Node &root, const TextWidth &width, const TreeSpacing &spacing = {});
 
+// The scale a tree of `natural` size is drawn at in a view of `room`. Fitted (zoomSteps 0), it
+// fills the room but is never enlarged past its natural size, nor shrunk below `minimum`,
+// where reading would suffer; below that the view scrolls. Each zoom step multiplies the
+// fitted scale by a fixed factor, in or out, within the same bounds as a zoom may go.
+struct TreeZoom {
+    static constexpr qreal minimum = 0.7;
+    static constexpr qreal maximum = 4.0;
+    static constexpr qreal step = 1.25;
+
+    static qreal fitted(QSizeF natural, QSizeF room);
+    static qreal scale(QSizeF natural, QSizeF room, int zoomSteps);
+};
+
 } // namespace parsella::grammar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Form.h"
+#include "grammar/Admission.h"
 
 class QLabel;
 class QPushButton;
@@ -37,11 +38,28 @@ protected:
     // an unfinished subject still lacks; a finished one needs its verb.
     void showSubject(const QString &need = QString());
 
+    // The window's steps in the order the learner takes them, Return aside: each a set of
+    // alternatives (the subject pickers, a word group). The subject's steps come first.
+    virtual QList<QList<QWidget *>> steps() const;
+    // After a step: every grey step button says why it is grey, and the keyboard focus goes
+    // on to the next step the learner can take. A step button left enabled (its picker was
+    // cancelled) keeps the focus, so the learner may try again; Return gets it only when no
+    // later step is open. Qt would otherwise move the focus of a button that greys itself to
+    // Return, where a second Space would close the window on an unfinished sentence.
+    void stepTaken(QWidget *from);
+    void explainGreySteps();
+    // How far the learner has come; the subclass knows how its subject is made.
+    virtual grammar::SentenceProgress progress() const;
+
     QLabel *lblDecl;
     QPushButton *cmdPred;
     QPushButton *cmdVP;
     QPushButton *cmdComp;
     QPushButton *cmdExit;
+
+    bool predicateBegun = false;
+    bool verbDone = false;
+    bool complementDone = false;
 
 private:
     QString lead() const;

@@ -32,6 +32,21 @@ frmDec::frmDec(SentenceState &state, QWidget *parent)
     connect(cmdNP, &QPushButton::clicked, this, &frmDec::cmdNP_Click);
     connect(cmdNPP, &QPushButton::clicked, this, &frmDec::cmdNPP_Click);
     Form_Load();
+    explainGreySteps();
+}
+
+QList<QList<QWidget *>> frmDec::steps() const
+{
+    return QList<QList<QWidget *>>{{cmdSubj}, {cmdNP, cmdNPP}} + SentenceForm::steps();
+}
+
+grammar::SentenceProgress frmDec::progress() const
+{
+    grammar::SentenceProgress p = SentenceForm::progress();
+    p.subjectBy = grammar::SentenceProgress::SubjectBy::Pickers;
+    p.subjectBegun = !cmdSubj->isEnabled();
+    p.subjectDone = subjectDone;
+    return p;
 }
 
 void frmDec::Form_Load()
@@ -46,33 +61,37 @@ void frmDec::cmdSubj_Click()
     cmdSubj->setEnabled(false);
     cmdNP->show();
     cmdNPP->show();
+    stepTaken(cmdSubj);
 }
 
 void frmDec::cmdNP_Click()
 {
     showModal<frmNP>(this, st);
-    takeSubject();
+    takeSubject(cmdNP);
 }
 
 void frmDec::cmdNPP_Click()
 {
     showModal<frmNPP>(this, st);
-    takeSubject();
+    takeSubject(cmdNPP);
 }
 
 // Both subject pickers report success the same way: a subject with a number.
-void frmDec::takeSubject()
+void frmDec::takeSubject(QPushButton *picker)
 {
     if (st.xnumb <= 0) {
         st.record.dropDraft();
+        stepTaken(picker);
         return;
     }
+    subjectDone = true;
     st.record.acceptDraft();
     showSubject();
     cmdNP->hide();
     cmdNPP->hide();
     cmdPred->setEnabled(true);
     cmdSubj->setEnabled(false);
+    stepTaken(picker);
 }
 
 } // namespace parsella

@@ -17,10 +17,15 @@ public:
     void cmdNP_Click();
     void cmdNPP_Click();
 
+protected:
+    QList<QList<QWidget *>> steps() const override;
+    grammar::SentenceProgress progress() const override;
+
 private:
-    void takeSubject();
+    void takeSubject(QPushButton *picker);
 
     QPushButton *cmdSubj;
+    bool subjectDone = false;
     QPushButton *cmdNP;
     QPushButton *cmdNPP;
 };

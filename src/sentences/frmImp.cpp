@@ -17,6 +17,7 @@ frmImp::frmImp(SentenceState &state, QWidget *parent)
     : SentenceForm(state, design, parent, QLatin1Char('!'), Subject::None)
 {
     Form_Load();
+    explainGreySteps();
 }
 
 void frmImp::Form_Load()

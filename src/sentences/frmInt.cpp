@@ -57,6 +57,20 @@ frmInt::frmInt(SentenceState &state, QWidget *parent)
     connect(group("optAdj"), &QButtonGroup::idClicked, this, &frmInt::optAdj_Click);
     connect(group("optNoun"), &QButtonGroup::idClicked, this, &frmInt::optNoun_Click);
     Form_Load();
+    explainGreySteps();
+}
+
+QList<QList<QWidget *>> frmInt::steps() const
+{
+    QList<QList<QWidget *>> order;
+    for (const char *name : {"optWh", "optAdv", "optAdj", "optNoun"}) {
+        QList<QWidget *> words;
+        const auto buttons = group(name)->buttons();
+        for (QAbstractButton *b : buttons)
+            words << b;
+        order << words;
+    }
+    return order + SentenceForm::steps();
 }
 
 void frmInt::Form_Load()
@@ -127,6 +141,7 @@ void frmInt::optWh_Click(int Index)
         st.xpers = 3;
     }
     BuildSubject();
+    stepTaken(option("optWh", qint16(Index)));
 }
 
 // An adverb modifies an adjective, so no noun may follow until an adjective has; a new
@@ -140,8 +155,8 @@ void frmInt::optAdv_Click(int Index)
     clearSelection(group("optNoun"));
     inoun = none;
     offer();
-    cmdExit->setFocus();
     BuildSubject();
+    stepTaken(option("optAdv", qint16(Index)));
 }
 
 void frmInt::optAdj_Click(int Index)
@@ -151,8 +166,8 @@ void frmInt::optAdj_Click(int Index)
     clearSelection(group("optNoun"));
     inoun = none;
     offer();
-    cmdExit->setFocus();
     BuildSubject();
+    stepTaken(option("optAdj", qint16(Index)));
 }
 
 // The noun completes the subject; the word groups go away so it can no longer change.
@@ -162,12 +177,12 @@ void frmInt::optNoun_Click(int Index)
     offer();
     st.xnumb = qint16(Index % 2 + 1);
     st.xpers = 3;
-    cmdExit->setFocus();
     BuildSubject();
     fraAdj->hide();
     fraNoun->hide();
     cmdPred->show();
     cmdPred->setEnabled(true);
+    stepTaken(option("optNoun", qint16(Index)));
 }
 
 // The subject is rebuilt from the four choices after every click, never patched, and shown

@@ -24,6 +24,9 @@ public:
     void optAdj_Click(int Index);
     void optNoun_Click(int Index);
 
+protected:
+    QList<QList<QWidget *>> steps() const override;
+
 private:
     // Enables the words the grammar admits after what is chosen; a refused word tells why.
     void offer();
