@@ -17,4 +17,4 @@ mkdir -p "$build/corpus"
 cd "$build"
 # The seeds are read, never written: new inputs go to the build's own corpus.
 exec ./tests/fuzz/parsella_fuzz_document -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-    -print_final_stats=1 corpus "$root/tests/fuzz-corpus"
+    -print_final_stats=1 -dict="$root/tests/fuzz/parsella.dict" corpus "$root/tests/fuzz-corpus"

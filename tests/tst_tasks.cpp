@@ -320,7 +320,8 @@ private slots:
         QTest::addColumn<QString>("problem");
         QTest::newRow("empty ask") << R"({"ask":{}})" << "task 3: it asks for nothing";
         QTest::newRow("no ask") << R"({"prompt":"Write!"})" << "task 3: it has no “ask” object";
-        QTest::newRow("unknown key") << R"({"ask":{"mood":"subjunctive"}})" << "“mood”";
+        QTest::newRow("unknown key") << R"({"ask":{"mood":"subjunctive"}})" << "asks for \"mood\"";
+        QTest::newRow("unknown key that would not show") << "{\"ask\":{\"m\\u200bood\\u0007\":1}}" << "\"mU+200Bood\\u0007\"";
         QTest::newRow("unknown value") << R"({"ask":{"tense":"pluperfect"}})" << "\"pluperfect\" is no value of “tense”";
         QTest::newRow("person out of range") << R"({"ask":{"person":4}})" << "4 is no value of “person”";
         QTest::newRow("command in a tense") << R"({"ask":{"type":"command","tense":"past"}})" << "a command has no tense";
@@ -340,6 +341,7 @@ private slots:
         const QJsonValue value = QJsonDocument::fromJson(task.toUtf8()).object();
         QVERIFY(!readTask(value, 3, readSentence, &why));
         QVERIFY2(why.startsWith("task 3: ") && why.contains(problem), qPrintable(why));
+        QVERIFY2(std::all_of(why.begin(), why.end(), [](QChar c) { return c.isPrint(); }), qPrintable(why));
     }
 
     // The task keeps what it does not know, and what the learner did, through a save.

@@ -24,7 +24,7 @@ class SaveTo : public WorksheetDialogs
 public:
     QString fileName;
     QStringList failures;
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return fileName; }
     void tellFailure(QWidget *, const QString &, const QString &message) override { failures << message; }
 };
 

@@ -7,11 +7,6 @@ namespace parsella::grammar {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("BracketReader", text);
-}
-
 std::optional<Label> labelFromName(QStringView name)
 {
     for (int i = 0; i <= int(Label::Poss); ++i) {
@@ -32,9 +27,9 @@ QString named(QChar c)
 {
     const QString code = QStringLiteral("U+%1").arg(QString::number(c.unicode(), 16).toUpper(), 4, QLatin1Char('0'));
     if (c.category() == QChar::Other_Control)
-        return tr("the control character %1").arg(code);
-    if (!c.isPrint() || c.isSurrogate())
-        return tr("the invisible character %1").arg(code);
+        return QCoreApplication::translate("BracketReader", "the control character %1").arg(code);
+    if (!showsAsItself(c.unicode()))
+        return QCoreApplication::translate("BracketReader", "the invisible character %1").arg(code);
     return QStringLiteral("“%1”").arg(c);
 }
 
@@ -44,7 +39,10 @@ QString named(QChar c)
 class Reader
 {
 public:
-    explicit Reader(const QString &text) : s(text) {}
+    explicit Reader(const QString &text)
+        : s(text)
+    {
+    }
 
     std::optional<Node> read(BracketError *error)
     {
@@ -52,13 +50,14 @@ public:
         if (!firstBadCharacter()) {
             skipBlanks();
             if (at >= s.size())
-                fail(tr("There are no brackets."));
+                fail(QCoreApplication::translate("BracketReader", "There are no brackets."));
             else
                 root = node(1);
             if (root) {
                 skipBlanks();
                 if (at < s.size()) {
-                    fail(tr("Something follows the closing bracket of the sentence."));
+                    fail(QCoreApplication::translate(
+                        "BracketReader", "Something follows the closing bracket of the sentence."));
                     root.reset();
                 }
             }
@@ -81,7 +80,8 @@ private:
     {
         if (s.size() > maxBracketsLength) {
             at = maxBracketsLength;
-            fail(tr("The brackets are longer than %1 characters.").arg(maxBracketsLength));
+            fail(QCoreApplication::translate("BracketReader", "The brackets are longer than %1 characters.")
+                     .arg(maxBracketsLength));
             return true;
         }
         for (at = 0; at < s.size(); ++at) {
@@ -89,7 +89,9 @@ private:
             if (isWordChar(c) || c == QLatin1Char('[') || c == QLatin1Char(']') || c == QLatin1Char('(')
                 || c == QLatin1Char(')') || c == QLatin1Char(' '))
                 continue;
-            fail(tr("The brackets hold %1, which bracket notation does not use.").arg(named(c)));
+            fail(QCoreApplication::translate(
+                "BracketReader", "The brackets hold %1, which bracket notation does not use.")
+                     .arg(named(c)));
             return true;
         }
         at = 0;
@@ -111,7 +113,7 @@ private:
             ++at;
         if (at - start > maxWordLength) {
             at = start;
-            fail(tr("A word is longer than %1 letters.").arg(maxWordLength));
+            fail(QCoreApplication::translate("BracketReader", "A word is longer than %1 letters.").arg(maxWordLength));
             return {};
         }
         return s.mid(start, at - start);
@@ -121,11 +123,12 @@ private:
     std::optional<Node> node(int depth)
     {
         if (depth > maxBracketDepth) {
-            fail(tr("The brackets nest deeper than %1 levels.").arg(maxBracketDepth));
+            fail(QCoreApplication::translate("BracketReader", "The brackets nest deeper than %1 levels.")
+                     .arg(maxBracketDepth));
             return std::nullopt;
         }
         if (!peek('[')) {
-            fail(tr("A bracket “[” was expected here."));
+            fail(QCoreApplication::translate("BracketReader", "A bracket “[” was expected here."));
             return std::nullopt;
         }
         ++at;
@@ -134,13 +137,14 @@ private:
         if (problem.isError())
             return std::nullopt;
         if (name.isEmpty()) {
-            fail(tr("A bracket opens without its label, such as NP."));
+            fail(QCoreApplication::translate("BracketReader", "A bracket opens without its label, such as NP."));
             return std::nullopt;
         }
         const std::optional<Label> label = labelFromName(name);
         if (!label) {
             at = labelAt;
-            fail(tr("“%1” is not a label of the tree, such as NP or VP.").arg(name));
+            fail(QCoreApplication::translate("BracketReader", "“%1” is not a label of the tree, such as NP or VP.")
+                     .arg(name));
             return std::nullopt;
         }
 
@@ -153,11 +157,11 @@ private:
             if (peek(']'))
                 break;
             if (at >= s.size()) {
-                fail(tr("A bracket is not closed."));
+                fail(QCoreApplication::translate("BracketReader", "A bracket is not closed."));
                 return std::nullopt;
             }
             if (at == before) {
-                fail(tr("A blank must separate the parts of a bracket."));
+                fail(QCoreApplication::translate("BracketReader", "A blank must separate the parts of a bracket."));
                 return std::nullopt;
             }
             const qsizetype partAt = at;
@@ -168,13 +172,14 @@ private:
                 n.children.push_back(std::move(*child));
             } else if (peek('(')) {
                 if (QStringView(s).mid(at, 5) != QLatin1String("(you)")) {
-                    fail(tr("Only the understood subject is written in parentheses: “(you)”."));
+                    fail(QCoreApplication::translate(
+                        "BracketReader", "Only the understood subject is written in parentheses: “(you)”."));
                     return std::nullopt;
                 }
                 at += 5;
                 understood = true;
             } else if (peek(')')) {
-                fail(tr("A “)” closes nothing."));
+                fail(QCoreApplication::translate("BracketReader", "A “)” closes nothing."));
                 return std::nullopt;
             } else {
                 const QString w = word();
@@ -182,7 +187,9 @@ private:
                     return std::nullopt;
                 if (!leaf.isEmpty()) {
                     at = partAt;
-                    fail(tr("A bracket holds one word: “%1” needs a bracket of its own.").arg(w));
+                    fail(QCoreApplication::translate(
+                        "BracketReader", "A bracket holds one word: “%1” needs a bracket of its own.")
+                             .arg(w));
                     return std::nullopt;
                 }
                 leaf = w;
@@ -190,14 +197,16 @@ private:
             const int parts = int(n.children.size()) + (leaf.isEmpty() ? 0 : 1) + (understood ? 1 : 0);
             if (parts > 1 && (!leaf.isEmpty() || understood)) {
                 at = partAt;
-                fail(tr("A bracket holds either one word or phrases, not both."));
+                fail(QCoreApplication::translate(
+                    "BracketReader", "A bracket holds either one word or phrases, not both."));
                 return std::nullopt;
             }
         }
         ++at; // ']'
         if (understood) {
             if (*label != Label::NP) {
-                fail(tr("The understood subject “(you)” is a noun phrase: write [NP (you)]."));
+                fail(QCoreApplication::translate(
+                    "BracketReader", "The understood subject “(you)” is a noun phrase: write [NP (you)]."));
                 return std::nullopt;
             }
             return understoodYou();
@@ -213,6 +222,22 @@ private:
 };
 
 } // namespace
+
+bool showsAsItself(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return false;
+    default:
+        return true;
+    }
+}
 
 std::optional<Node> readBrackets(const QString &text, BracketError *error)
 {

@@ -26,6 +26,10 @@ struct BracketError {
     bool isError() const { return !message.isEmpty(); }
 };
 
+// Whether a character from a file may show as itself in a message: not a control or
+// formatting character (one that turns text around), a line break, nor half a surrogate pair.
+bool showsAsItself(char32_t c);
+
 // The tree the notation writes, or none with `error` (if given) saying why. Words come back as
 // Chosen word nodes, phrases as phrase nodes, "(you)" as the understood subject.
 std::optional<Node> readBrackets(const QString &text, BracketError *error = nullptr);

@@ -1,7 +1,7 @@
 #include "grammar/Document.h"
 
+#include "grammar/BracketReader.h"
 #include "grammar/Task.h"
-
 #include "grammar/SentenceReader.h"
 
 #include <QCoreApplication>
@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <algorithm>
 #include <cmath>
 
 namespace parsella::grammar {
@@ -28,36 +29,30 @@ const QLatin1String textKey("text");
 // A learner's name is a line of a line edit, not a page.
 constexpr qsizetype maxLearnerLength = 200;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Document", text);
-}
-
 // Text from the file made fit for a message: invisible and control characters shown by
 // their code, and cut short, so that a hostile file cannot garble the message box.
 QString shown(const QString &text)
 {
     constexpr qsizetype limit = 60;
+    const QList<uint> points = text.toUcs4();
     QString out;
-    for (qsizetype i = 0; i < text.size() && i < limit; ++i) {
-        const QChar c = text.at(i);
-        if (c.isPrint() && !c.isSurrogate())
-            out += c;
+    for (qsizetype i = 0; i < points.size() && i < limit; ++i) {
+        const char32_t c = points.at(i);
+        if (showsAsItself(c))
+            out += QString::fromUcs4(&c, 1);
         else
-            out += QStringLiteral("\\u%1").arg(QString::number(c.unicode(), 16), 4, QLatin1Char('0'));
+            out += QStringLiteral("\\u%1").arg(QString::number(c, 16), 4, QLatin1Char('0'));
     }
-    if (text.size() > limit)
+    if (points.size() > limit)
         out += QStringLiteral("…");
     return out;
 }
 
+// A name with a pair of surrogates (an emoji) is a name; one with a control character is not.
 bool hasControlCharacter(const QString &text)
 {
-    for (QChar c : text) {
-        if (!c.isPrint() && c != QLatin1Char(' '))
-            return true;
-    }
-    return false;
+    const QList<uint> points = text.toUcs4();
+    return std::any_of(points.begin(), points.end(), [](uint c) { return !showsAsItself(c); });
 }
 
 DocumentReading refused(const QString &problem)
@@ -76,21 +71,24 @@ QJsonObject without(QJsonObject object, std::initializer_list<QLatin1String> key
 std::optional<DocumentSentence> readSentenceObject(const QJsonValue &value, qsizetype number, QString *problem)
 {
     const auto fail = [&](const QString &message) {
-        *problem = tr("sentence %1: %2").arg(number).arg(message);
+        *problem = QCoreApplication::translate("Document", "sentence %1: %2").arg(number).arg(message);
         return std::nullopt;
     };
     if (!value.isObject())
-        return fail(tr("it is not an object with a “type” and “brackets”."));
+        return fail(QCoreApplication::translate("Document", "it is not an object with a “type” and “brackets”."));
     const QJsonObject object = value.toObject();
     const QJsonValue type = object.value(typeKey);
     if (!type.isString())
-        return fail(tr("its “type” is missing or not text; it is “statement”, “question” or “command”."));
+        return fail(QCoreApplication::translate(
+            "Document", "its “type” is missing or not text; it is “statement”, “question” or “command”."));
     const std::optional<SentenceType> sentenceType = sentenceTypeFromKey(type.toString());
     if (!sentenceType)
-        return fail(tr("its type “%1” is none of “statement”, “question” or “command”.").arg(shown(type.toString())));
+        return fail(
+            QCoreApplication::translate("Document", "its type “%1” is none of “statement”, “question” or “command”.")
+                .arg(shown(type.toString())));
     const QJsonValue brackets = object.value(bracketsKey);
     if (!brackets.isString())
-        return fail(tr("its “brackets” are missing or not text."));
+        return fail(QCoreApplication::translate("Document", "its “brackets” are missing or not text."));
     QString why;
     std::optional<Sentence> sentence = readSentence(*sentenceType, brackets.toString(), &why);
     if (!sentence)
@@ -104,9 +102,12 @@ std::optional<DocumentSentence> readSentenceObject(const QJsonValue &value, qsiz
 QString sentenceTypeKey(SentenceType type)
 {
     switch (type) {
-    case SentenceType::Statement: return QStringLiteral("statement");
-    case SentenceType::Question: return QStringLiteral("question");
-    case SentenceType::Command: return QStringLiteral("command");
+    case SentenceType::Statement:
+        return QStringLiteral("statement");
+    case SentenceType::Question:
+        return QStringLiteral("question");
+    case SentenceType::Command:
+        return QStringLiteral("command");
     }
     return {};
 }
@@ -123,46 +124,56 @@ std::optional<SentenceType> sentenceTypeFromKey(const QString &key)
 DocumentReading readDocument(const QByteArray &json)
 {
     if (json.size() > maxDocumentBytes)
-        return refused(tr("The file is larger than %1 MiB, far more than any worksheet.").arg(maxDocumentBytes / (1024 * 1024)));
+        return refused(
+            QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
+                .arg(maxDocumentBytes / (1024 * 1024)));
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return refused(tr("The file is not a worksheet: its JSON does not read (%1 at byte %2).")
+        return refused(QCoreApplication::translate(
+            "Document", "The file is not a worksheet: its JSON does not read (%1 at byte %2).")
                            .arg(error.errorString())
                            .arg(error.offset));
     if (!parsed.isObject())
-        return refused(tr("The file is not a worksheet: it holds no JSON object."));
+        return refused(
+            QCoreApplication::translate("Document", "The file is not a worksheet: it holds no JSON object."));
     const QJsonObject top = parsed.object();
 
     const QJsonValue format = top.value(formatKey);
     if (!format.isString())
-        return refused(tr("The file is not a Parsella worksheet: it has no “format”."));
+        return refused(
+            QCoreApplication::translate("Document", "The file is not a Parsella worksheet: it has no “format”."));
     if (format.toString() != formatName)
-        return refused(tr("The file is not a Parsella worksheet: its format is “%1”.").arg(shown(format.toString())));
+        return refused(
+            QCoreApplication::translate("Document", "The file is not a Parsella worksheet: its format is “%1”.")
+                .arg(shown(format.toString())));
 
     // The version is read before anything else: a newer file may be shaped otherwise.
     const QJsonValue version = top.value(versionKey);
     const double v = version.toDouble(0);
     if (!version.isDouble() || v < 1 || v != std::floor(v))
-        return refused(tr("The file's “version” is missing or not a whole number."));
+        return refused(
+            QCoreApplication::translate("Document", "The file's “version” is missing or not a whole number."));
     if (v > documentVersion)
-        return refused(tr("The file was written by a newer Parsella (its format version is %1); this one reads version %2.")
+        return refused(QCoreApplication::translate("Document",
+            "The file was written by a newer Parsella (its format version is %1); this one reads version %2.")
                            .arg(QString::number(v, 'g', 17))
                            .arg(documentVersion));
 
     Document document;
     const QJsonValue learner = top.value(learnerKey);
     if (!learner.isUndefined() && !learner.isString())
-        return refused(tr("The learner's name is not text."));
+        return refused(QCoreApplication::translate("Document", "The learner's name is not text."));
     document.learner = learner.toString();
     if (document.learner.size() > maxLearnerLength)
-        return refused(tr("The learner's name is longer than %1 characters.").arg(maxLearnerLength));
+        return refused(QCoreApplication::translate("Document", "The learner's name is longer than %1 characters.")
+                           .arg(maxLearnerLength));
     if (hasControlCharacter(document.learner))
-        return refused(tr("The learner's name holds a control character."));
+        return refused(QCoreApplication::translate("Document", "The learner's name holds a control character."));
 
     const QJsonValue sentences = top.value(sentencesKey);
     if (!sentences.isArray())
-        return refused(tr("The file has no list of “sentences”."));
+        return refused(QCoreApplication::translate("Document", "The file has no list of “sentences”."));
     const QJsonArray list = sentences.toArray();
     document.sentences.reserve(list.size());
     for (qsizetype i = 0; i < list.size(); ++i) {
@@ -175,11 +186,11 @@ DocumentReading readDocument(const QByteArray &json)
 
     const QJsonValue tasks = top.value(tasksKey);
     if (!tasks.isUndefined() && !tasks.isArray())
-        return refused(tr("The file's “tasks” are not a list."));
+        return refused(QCoreApplication::translate("Document", "The file's “tasks” are not a list."));
     document.tasks = tasks.toArray();
     for (qsizetype i = 0; i < document.tasks.size(); ++i) {
         if (!document.tasks.at(i).isObject())
-            return refused(tr("task %1: it is not an object.").arg(i + 1));
+            return refused(QCoreApplication::translate("Document", "task %1: it is not an object.").arg(i + 1));
     }
 
     // The tasks are checked as the sentences are: a worksheet with one it cannot set is refused.
@@ -194,8 +205,13 @@ DocumentReading readDocumentFile(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return refused(tr("It is a folder, not a file."));
-    const QString tooLarge = tr("The file is larger than %1 MiB, far more than any worksheet.").arg(maxDocumentBytes / (1024 * 1024));
+        return refused(QCoreApplication::translate("Document", "It is a folder, not a file."));
+    // A pipe or a device would block the reading or never end: a worksheet is an ordinary file.
+    if (info.exists() && !info.isFile())
+        return refused(QCoreApplication::translate("Document", "It is not an ordinary file."));
+    const QString tooLarge
+        = QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
+              .arg(maxDocumentBytes / (1024 * 1024));
     if (info.size() > maxDocumentBytes)
         return refused(tooLarge);
     QFile file(path);

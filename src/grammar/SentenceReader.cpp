@@ -11,11 +11,6 @@ namespace parsella::grammar {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SentenceReader", text);
-}
-
 QString quoted(const QString &words)
 {
     return QStringLiteral("“%1”").arg(words);
@@ -31,7 +26,9 @@ QString withArticle(Label label)
 {
     const QString meaning = labelMeaning(label);
     const bool vowel = QStringLiteral("aeiou").contains(meaning.at(0));
-    return (vowel ? tr("an %1") : tr("a %1")).arg(meaning);
+    return (vowel ? QCoreApplication::translate("SentenceReader", "an %1")
+                  : QCoreApplication::translate("SentenceReader", "a %1"))
+        .arg(meaning);
 }
 
 // Every word said must be one the windows offer, under the label its caption gives it.
@@ -40,9 +37,11 @@ QString wordProblem(const Node &node)
     if (node.isSaidWord()) {
         const std::optional<Label> known = partOfSpeech(node.word);
         if (!known)
-            return tr("%1 is not a word the pickers offer.").arg(quoted(node.word));
+            return QCoreApplication::translate("SentenceReader", "%1 is not a word the pickers offer.")
+                .arg(quoted(node.word));
         if (*known != node.label)
-            return tr("%1 is %2, not %3.").arg(quoted(node.word), withArticle(*known), withArticle(node.label));
+            return QCoreApplication::translate("SentenceReader", "%1 is %2, not %3.")
+                .arg(quoted(node.word), withArticle(*known), withArticle(node.label));
         return {};
     }
     for (const Node &child : node.children) {
@@ -85,11 +84,16 @@ std::optional<Role> roleOf(const QString &caption)
 int position(NounPhraseSlot slot)
 {
     switch (slot) {
-    case NounPhraseSlot::CommonPossessive: return 1;
-    case NounPhraseSlot::Adverb: return 2;
-    case NounPhraseSlot::Adjective: return 3;
-    case NounPhraseSlot::Noun: return 4;
-    default: return 0; // the determiners and the proper noun begin the phrase
+    case NounPhraseSlot::CommonPossessive:
+        return 1;
+    case NounPhraseSlot::Adverb:
+        return 2;
+    case NounPhraseSlot::Adjective:
+        return 3;
+    case NounPhraseSlot::Noun:
+        return 4;
+    default:
+        return 0; // the determiners and the proper noun begin the phrase
     }
 }
 
@@ -98,21 +102,29 @@ int position(NounPhraseSlot slot)
 std::optional<NounPhraseSlot> slotOf(const QString &caption)
 {
     switch (roleOf(caption).value_or(Role::Complement)) {
-    case Role::Article: return NounPhraseSlot::Article;
+    case Role::Article:
+        return NounPhraseSlot::Article;
     case Role::PossessiveNoun:
         return caption.at(0).isUpper() ? NounPhraseSlot::ProperPossessive : NounPhraseSlot::CommonPossessive;
-    case Role::PossessiveAdjective: return NounPhraseSlot::PersonalPossessive;
-    case Role::Adverb: return NounPhraseSlot::Adverb;
-    case Role::Adjective: return NounPhraseSlot::Adjective;
-    case Role::Noun: return NounPhraseSlot::Noun;
-    case Role::ProperNoun: return NounPhraseSlot::ProperNoun;
-    default: return std::nullopt;
+    case Role::PossessiveAdjective:
+        return NounPhraseSlot::PersonalPossessive;
+    case Role::Adverb:
+        return NounPhraseSlot::Adverb;
+    case Role::Adjective:
+        return NounPhraseSlot::Adjective;
+    case Role::Noun:
+        return NounPhraseSlot::Noun;
+    case Role::ProperNoun:
+        return NounPhraseSlot::ProperNoun;
+    default:
+        return std::nullopt;
     }
 }
 
 QString outOfOrder(const QString &earlier, const QString &later)
 {
-    return tr("%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.")
+    return QCoreApplication::translate("SentenceReader",
+        "%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.")
         .arg(quoted(later), quoted(earlier));
 }
 
@@ -126,7 +138,8 @@ QString generatorProblem(const QStringList &captions)
     for (const QString &caption : captions) {
         const std::optional<NounPhraseSlot> slot = slotOf(caption);
         if (!slot)
-            return tr("%1 is not offered by the noun phrase generator.").arg(quoted(caption));
+            return QCoreApplication::translate("SentenceReader", "%1 is not offered by the noun phrase generator.")
+                .arg(quoted(caption));
         const QString refusal = choices.refusal(*slot, caption);
         if (!refusal.isEmpty())
             return refusal;
@@ -137,7 +150,8 @@ QString generatorProblem(const QStringList &captions)
         previous = caption;
     }
     if (choices.number() == 0)
-        return tr("%1 needs a noun to be a whole subject.").arg(quoted(captions.join(QLatin1Char(' '))));
+        return QCoreApplication::translate("SentenceReader", "%1 needs a noun to be a whole subject.")
+            .arg(quoted(captions.join(QLatin1Char(' '))));
     return {};
 }
 
@@ -146,27 +160,35 @@ QString questionSubjectProblem(const QStringList &captions)
     const QString first = captions.value(0);
     const bool who = first == QLatin1String("Who");
     if (!who && roleOf(first) != Role::QuestionDeterminer)
-        return tr("A question's subject begins with “Who” or “Which”, not %1.").arg(quoted(first));
+        return QCoreApplication::translate(
+            "SentenceReader", "A question's subject begins with “Who” or “Which”, not %1.")
+            .arg(quoted(first));
     QuestionSubject subject;
     subject.questionWord = first;
     int last = 0;
     for (qsizetype i = 1; i < captions.size(); ++i) {
         const QString &caption = captions.at(i);
         if (who)
-            return tr("“Who” is a whole subject on its own: %1 cannot follow it.").arg(quoted(caption));
+            return QCoreApplication::translate(
+                "SentenceReader", "“Who” is a whole subject on its own: %1 cannot follow it.")
+                .arg(quoted(caption));
         const std::optional<Role> role = roleOf(caption);
         const QuestionSlot slot = role == Role::Adverb ? QuestionSlot::Adverb
-                                  : role == Role::Adjective ? QuestionSlot::Adjective
-                                                            : QuestionSlot::Noun;
+            : role == Role::Adjective                  ? QuestionSlot::Adjective
+                                                       : QuestionSlot::Noun;
         if (role != Role::Adverb && role != Role::Adjective && role != Role::Noun)
-            return tr("%1 is not offered after %2 in a question.").arg(quoted(caption), quoted(first));
+            return QCoreApplication::translate("SentenceReader", "%1 is not offered after %2 in a question.")
+                .arg(quoted(caption), quoted(first));
         const QString refusal = subject.refusal(slot, caption);
         if (!refusal.isEmpty())
             return refusal;
         if (int(slot) <= last)
             return outOfOrder(captions.at(i - 1), caption);
         last = int(slot);
-        (slot == QuestionSlot::Adverb ? subject.adverb : slot == QuestionSlot::Adjective ? subject.adjective : subject.noun) = caption;
+        (slot == QuestionSlot::Adverb             ? subject.adverb
+                : slot == QuestionSlot::Adjective ? subject.adjective
+                                                  : subject.noun)
+            = caption;
     }
     return subject.need();
 }
@@ -179,10 +201,13 @@ QString subjectProblem(SentenceType type, const QStringList &captions)
         return questionSubjectProblem(captions);
     const QString first = captions.value(0);
     if (first == QLatin1String("Who") || roleOf(first) == Role::QuestionDeterminer)
-        return tr("%1 begins the subject of a question, not of a statement.").arg(quoted(first));
+        return QCoreApplication::translate("SentenceReader", "%1 begins the subject of a question, not of a statement.")
+            .arg(quoted(first));
     if (roleOf(first) == Role::Pronoun) {
         if (captions.size() > 1)
-            return tr("The pronoun %1 is a whole subject on its own: %2 cannot follow it.").arg(quoted(first), quoted(captions.at(1)));
+            return QCoreApplication::translate(
+                "SentenceReader", "The pronoun %1 is a whole subject on its own: %2 cannot follow it.")
+                .arg(quoted(first), quoted(captions.at(1)));
         return {};
     }
     return generatorProblem(captions);
@@ -191,11 +216,16 @@ QString subjectProblem(SentenceType type, const QStringList &captions)
 ComplementKind kindOf(const Node &complement)
 {
     switch (complement.label) {
-    case Label::PP: return ComplementKind::Prepositional;
-    case Label::AdvP: return ComplementKind::Adverb;
-    case Label::NP: return ComplementKind::Object;
-    case Label::VP: return ComplementKind::Participle;
-    default: return ComplementKind::Adjective;
+    case Label::PP:
+        return ComplementKind::Prepositional;
+    case Label::AdvP:
+        return ComplementKind::Adverb;
+    case Label::NP:
+        return ComplementKind::Object;
+    case Label::VP:
+        return ComplementKind::Participle;
+    default:
+        return ComplementKind::Adjective;
     }
 }
 
@@ -205,11 +235,13 @@ QString predicateProblem(const Sentence &s)
 {
     const QString form = said(phraseNode(Label::VP, s.verb->words));
     if (roleOf(form) != Role::VerbForm)
-        return tr("%1 is not a form the verb picker shows.").arg(quoted(form));
+        return QCoreApplication::translate("SentenceReader", "%1 is not a form the verb picker shows.")
+            .arg(quoted(form));
     const QString base = baseOf(form);
     if (s.type == SentenceType::Command) {
         if (form != base)
-            return tr("A command takes the verb's base form: %1, not %2.").arg(quoted(base), quoted(form));
+            return QCoreApplication::translate("SentenceReader", "A command takes the verb's base form: %1, not %2.")
+                .arg(quoted(base), quoted(form));
     } else {
         const QList<Agreement> agreements = agreementsOf(*s.subject);
         bool agrees = false;
@@ -217,9 +249,10 @@ QString predicateProblem(const Sentence &s)
             agrees = agrees || tenseOf(form, a).has_value();
         if (!agrees) {
             const Agreement a = agreements.value(0);
-            return tr("%1 does not agree with %2: the verb picker shows %3, %4 or %5.")
+            return QCoreApplication::translate(
+                "SentenceReader", "%1 does not agree with %2: the verb picker shows %3, %4 or %5.")
                 .arg(quoted(form), quoted(said(*s.subject)), quoted(conjugate(base, Tense::Present, a)),
-                     quoted(conjugate(base, Tense::Past, a)), quoted(conjugate(base, Tense::Future, a)));
+                    quoted(conjugate(base, Tense::Past, a)), quoted(conjugate(base, Tense::Future, a)));
         }
     }
     const VerbComplements takes = complementsOf(base);
@@ -227,7 +260,8 @@ QString predicateProblem(const Sentence &s)
         return endsSentence(base) ? QString() : verbNeedsComplement(form, takes);
     const QString phrase = said(*s.complement);
     if (roleOf(phrase) != Role::Complement)
-        return tr("%1 is not a complement the complement picker offers.").arg(quoted(phrase));
+        return QCoreApplication::translate("SentenceReader", "%1 is not a complement the complement picker offers.")
+            .arg(quoted(phrase));
     return complementRefusal(base, takes, kindOf(*s.complement));
 }
 
@@ -255,7 +289,7 @@ std::optional<Sentence> partsOf(SentenceType type, const Node &tree, QString *pr
         return std::nullopt;
     };
     if (tree.label != Label::S || tree.isSaidWord())
-        return fail(tr("A sentence's brackets begin with [S."));
+        return fail(QCoreApplication::translate("SentenceReader", "A sentence's brackets begin with [S."));
     Sentence s;
     s.type = type;
     qsizetype next = 0;
@@ -263,37 +297,47 @@ std::optional<Sentence> partsOf(SentenceType type, const Node &tree, QString *pr
     if (next < qsizetype(parts.size()) && parts.at(next).label == Label::NP) {
         const Node &subject = parts.at(next++);
         if (subject.isUnderstood() != (type == SentenceType::Command))
-            return fail(type == SentenceType::Command ? tr("A command's subject is the understood “you”: write [NP (you)].")
-                                                      : tr("Only a command has the understood subject (you)."));
+            return fail(type == SentenceType::Command ? QCoreApplication::translate(
+                            "SentenceReader", "A command's subject is the understood “you”: write [NP (you)].")
+                                                      : QCoreApplication::translate("SentenceReader",
+                                                          "Only a command has the understood subject (you)."));
         if (type != SentenceType::Command) {
             if (subject.isSaidWord() || subject.children.empty())
-                return fail(tr("The subject's brackets [NP] hold its words, each in a bracket of its own."));
+                return fail(QCoreApplication::translate(
+                    "SentenceReader", "The subject's brackets [NP] hold its words, each in a bracket of its own."));
             s.subject = subject;
         }
     } else if (type == SentenceType::Command) {
-        return fail(tr("A command's subject is the understood “you”: write [NP (you)]."));
+        return fail(QCoreApplication::translate(
+            "SentenceReader", "A command's subject is the understood “you”: write [NP (you)]."));
     }
     if (next < qsizetype(parts.size()) && parts.at(next).label == Label::VP && !parts.at(next).isSaidWord()) {
         const Node &vp = parts.at(next++);
         VerbGroup verb;
         qsizetype i = 0;
         while (i < qsizetype(vp.children.size()) && vp.children.at(i).isSaidWord()
-               && (vp.children.at(i).label == Label::V || vp.children.at(i).label == Label::Aux))
+            && (vp.children.at(i).label == Label::V || vp.children.at(i).label == Label::Aux))
             verb.words.push_back(vp.children.at(i++));
         if (verb.words.empty())
-            return fail(tr("A verb phrase begins with its verb: [VP [V …]]."));
+            return fail(
+                QCoreApplication::translate("SentenceReader", "A verb phrase begins with its verb: [VP [V …]]."));
         if (const Entry *entry = lookUp(said(phraseNode(Label::VP, verb.words))))
             verb.needsComplement = entry->needsComplement;
         s.verb = verb;
         if (i < qsizetype(vp.children.size()))
             s.complement = vp.children.at(i++);
         if (i < qsizetype(vp.children.size()))
-            return fail(tr("A verb takes one complement: %1 is one too many.").arg(quoted(said(vp.children.at(i)))));
+            return fail(
+                QCoreApplication::translate("SentenceReader", "A verb takes one complement: %1 is one too many.")
+                    .arg(quoted(said(vp.children.at(i)))));
         if (s.complement && s.complement->isSaidWord())
-            return fail(tr("A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].").arg(quoted(s.complement->word)));
+            return fail(QCoreApplication::translate(
+                "SentenceReader", "A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].")
+                            .arg(quoted(s.complement->word)));
     }
     if (next < qsizetype(parts.size()))
-        return fail(tr("A sentence is its subject and its verb phrase: [S [NP …] [VP …]]."));
+        return fail(QCoreApplication::translate(
+            "SentenceReader", "A sentence is its subject and its verb phrase: [S [NP …] [VP …]]."));
     return s;
 }
 
@@ -306,22 +350,25 @@ QString sentenceProblem(const Sentence &sentence)
         return problem;
     if (sentence.type != SentenceType::Command) {
         if (!sentence.subject || sentence.subject->saidWords().isEmpty())
-            return tr("The sentence has no subject yet: press Subject.");
+            return QCoreApplication::translate("SentenceReader", "The sentence has no subject yet: press Subject.");
         if (QString problem = subjectProblem(sentence.type, captionsOf(*sentence.subject)); !problem.isEmpty())
             return problem;
     }
     if (!sentence.verb || sentence.verb->words.empty())
-        return sentence.type == SentenceType::Command ? tr("A command needs its verb: press Predicate.")
-                                                      : subjectNeedsVerb(said(*sentence.subject));
+        return sentence.type == SentenceType::Command
+            ? QCoreApplication::translate("SentenceReader", "A command needs its verb: press Predicate.")
+            : subjectNeedsVerb(said(*sentence.subject));
     if (QString problem = predicateProblem(sentence); !problem.isEmpty())
         return problem;
     // Every word is one a window offers and every rule admits it; what is left is the shape
     // of the tree, which must be the one the windows draw.
     const Sentence r = rebuilt(sentence);
     if (r.tree() != tree)
-        return tr("The brackets do not have the structure the windows build; they write this sentence as %1.").arg(r.brackets());
+        return QCoreApplication::translate("SentenceReader",
+            "The brackets do not have the structure the windows build; they write this sentence as %1.")
+            .arg(r.brackets());
     if (!r.isComplete())
-        return tr("The sentence is not complete.");
+        return QCoreApplication::translate("SentenceReader", "The sentence is not complete.");
     return {};
 }
 
@@ -348,7 +395,9 @@ std::optional<Sentence> readSentence(SentenceType type, const QString &brackets,
             QString message = error.message;
             if (message.endsWith(QLatin1Char('.')))
                 message.chop(1);
-            *problem = tr("%1 (at character %2 of the brackets).").arg(message).arg(error.position + 1);
+            *problem = QCoreApplication::translate("SentenceReader", "%1 (at character %2 of the brackets).")
+                           .arg(message)
+                           .arg(error.position + 1);
         }
         return std::nullopt;
     }

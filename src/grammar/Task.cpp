@@ -1,5 +1,6 @@
 #include "grammar/Task.h"
 
+#include "grammar/BracketReader.h"
 #include "grammar/Document.h"
 #include "grammar/SentenceReader.h"
 
@@ -60,7 +61,13 @@ QString shown(const QJsonValue &value)
 {
     QString json = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
     json = json.mid(1, json.size() - 2);
-    return json.size() > 40 ? json.left(39) + QChar(0x2026) : json;
+    if (json.size() > 40)
+        json = json.left(39) + QChar(0x2026);
+    // JSON escapes the control characters; what else would not show is named by its code.
+    QString safe;
+    for (char32_t c : json.toUcs4())
+        safe += showsAsItself(c) ? QString::fromUcs4(&c, 1) : QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    return safe;
 }
 QString said(const Node &node) { return node.saidWords().join(QLatin1Char(' ')); }
 QString said(const VerbGroup &verb)
@@ -254,7 +261,7 @@ std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &read
                 return unknownValue();
             ask.brackets = text;
         } else {
-            return refuse(tr("it asks for “%1”, which this Parsella does not know").arg(key.left(40)));
+            return refuse(tr("it asks for %1, which this Parsella does not know").arg(shown(key)));
         }
     }
 
