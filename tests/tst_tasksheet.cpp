@@ -165,6 +165,26 @@ private slots:
         QVERIFY(!tasks->isVisible());
         sheet->findChild<QAction *>("redo")->trigger();
         QCOMPARE(tasks->count(), 1);
+
+        // A second task, made current, then moved and removed: the current task follows it,
+        // and Undo brings each back.
+        onNextModal([](QWidget *dialog) {
+            dialog->findChild<QCheckBox *>("exact")->click();
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        sheet->findChild<QAction *>("newTask")->trigger();
+        tasks->setCurrentRow(1);
+        QCOMPARE(main.document().currentTask(), 1);
+        sheet->findChild<QAction *>("moveTaskUp")->trigger();
+        QCOMPARE(rows(tasks).first(), "1. Build this sentence: “They walk.” — to do");
+        QCOMPARE(main.document().currentTask(), 0);
+        sheet->findChild<QAction *>("removeTask")->trigger();
+        QCOMPARE(tasks->count(), 1);
+        QCOMPARE(main.document().currentTask(), -1);
+        sheet->findChild<QAction *>("undo")->trigger();
+        sheet->findChild<QAction *>("undo")->trigger();
+        QCOMPARE(rows(tasks).at(1), "2. Build this sentence: “They walk.” — to do");
+        QCOMPARE(main.document().currentTask(), 1);
         main.document().reset({}, {}); // leave without the question about unsaved work
         sheet->close();
     }
