@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 #include <QToolTip>
 
@@ -154,6 +155,49 @@ private slots:
             QCOMPARE(shown, (QStringList{option(&w, "optCPN", 0)->toolTip(), option(&w, "optAdv", 0)->toolTip()}));
             QCOMPARE(shown.first(), QString("“an” goes before a vowel sound (an image); say “a lady's”."));
         }));
+    }
+
+    // A round of Shift+F1 says each explanation once, however many grey words share it; Esc
+    // hides the one shown and leaves the window open, a second Esc closes it.
+    void shiftF1SaysEachReasonOnceAndEscHidesIt()
+    {
+        SentenceState st;
+        bool closedBySecondEsc = false;
+        QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
+            clickOption(&w, "optVerb", 0); // a verb that takes only some kinds of complement
+            button(&w, "cmdExit")->click();
+        }));
+        QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {
+            w.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), &w);
+            QStringList round;
+            for (int i = 0; i < 40; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
+                QTRY_VERIFY(QToolTip::isVisible());
+                if (round.contains(QToolTip::text()))
+                    break;
+                round << QToolTip::text();
+            }
+            QVERIFY(round.size() > 1);
+            QCOMPARE(QSet<QString>(round.begin(), round.end()).size(), round.size());
+            // Every grey word's explanation is in the round.
+            const auto words = w.findChildren<QAbstractButton *>();
+            int grey = 0;
+            for (const QAbstractButton *b : words) {
+                if (b->isVisible() && !b->isEnabled() && !b->toolTip().isEmpty()) {
+                    ++grey;
+                    QVERIFY2(round.contains(b->toolTip()), qPrintable(b->toolTip()));
+                }
+            }
+            QVERIFY(grey > round.size()); // some explanations are shared
+
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(!QToolTip::isVisible());
+            QVERIFY(w.isVisible());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            closedBySecondEsc = !w.isVisible();
+        }));
+        QVERIFY(closedBySecondEsc);
     }
 };
 

@@ -212,6 +212,35 @@ private slots:
         }
     }
 
+    // Fitted, a tree fills its view without ever growing past its natural size, and only a
+    // view too small for the readable minimum leaves it larger than the view (to scroll).
+    // Zooming in and out moves away from the fit and back, within the bounds.
+    void treeFitsAndZooms()
+    {
+        int checked = 0;
+        for (const QSizeF natural : {QSizeF(900, 220), QSizeF(300, 400), QSizeF(40, 30)}) {
+            for (const QSizeF room : {QSizeF(340, 500), QSizeF(700, 460), QSizeF(1600, 1200), QSizeF(200, 90)}) {
+                const qreal fit = TreeZoom::scale(natural, room, 0);
+                const QSizeF drawn = natural * fit;
+                QVERIFY(fit <= 1 && fit >= TreeZoom::minimum);
+                QVERIFY(fit == TreeZoom::minimum || (drawn.width() <= room.width() + 1e-9 && drawn.height() <= room.height() + 1e-9));
+                // Touching the view on one side, unless the natural size stopped it first.
+                QVERIFY(fit == 1 || fit == TreeZoom::minimum || qFuzzyCompare(drawn.width(), room.width())
+                        || qFuzzyCompare(drawn.height(), room.height()));
+                qreal before = fit;
+                for (int step = 1; step < 12; ++step) {
+                    const qreal zoomed = TreeZoom::scale(natural, room, step);
+                    QVERIFY(zoomed >= before && zoomed <= TreeZoom::maximum);
+                    before = zoomed;
+                }
+                QCOMPARE(before, TreeZoom::maximum);
+                QCOMPARE(TreeZoom::scale(natural, room, -12), TreeZoom::minimum);
+                ++checked;
+            }
+        }
+        QCOMPARE(checked, 12);
+    }
+
     // The worksheet follows a picker's part as it grows, forgets it if the picker closes
     // without a result, and keeps only sentences whose window closed complete.
     void recordFollowsTheWindows()

@@ -2,6 +2,7 @@
 #include "app/frmCopyright.h"
 #include "app/frmGram1.h"
 #include "app/HelpDocuments.h"
+#include "app/HelpWindow.h"
 #include "GuiTest.h"
 #include "Driver.h"
 #include "RecordingPlatform.h"
@@ -12,6 +13,9 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTextBrowser>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -383,6 +387,48 @@ private slots:
         clock.start();
         SystemPlatform().start(QStringLiteral("winhelp"), {awkwardDirectory() + QStringLiteral("/parhlp.hlp")});
         QVERIFY(clock.elapsed() < 5000);
+    }
+
+    // With no browser, Help shows the program's own pages in its own window, whose links are
+    // followed there; a web address that cannot be opened is given to the learner to copy.
+    void withoutABrowserHelpStillAnswers()
+    {
+        // The pages as built beside the program.
+        RecordingPlatform system(ntFamily, QCoreApplication::applicationDirPath() + QStringLiteral("/../src"));
+        system.opens = false;
+        frmGram1 main;
+        main.setPlatform(system);
+        main.setWebHost(QString());
+        main.show();
+        menu(main, "help")->trigger();
+        QCOMPARE(system.calls.size(), 1); // the desktop was asked first
+        HelpWindow *reader = main.helpWindow();
+        QVERIFY(reader && reader->isVisible());
+        QCOMPARE(reader->windowTitle(), QString("Parsella help"));
+
+        // The link to the grammar notes, reached by Tab and followed by Enter as in a browser.
+        QTextBrowser *page = reader->browser();
+        page->setFocus();
+        for (int i = 0; i < 60 && page->textCursor().charFormat().anchorHref() != QLatin1String("grammar.html"); ++i)
+            QTest::keyClick(page, Qt::Key_Tab);
+        QCOMPARE(page->textCursor().charFormat().anchorHref(), QString("grammar.html"));
+        QTest::keyClick(page, Qt::Key_Return);
+        QCOMPARE(reader->windowTitle(), QString("Parsella grammar notes"));
+        QCOMPARE(system.calls.size(), 1); // a page of the program's own never leaves it
+
+        main.setWebHost(QStringLiteral("grammar.example"));
+        QString told;
+        Qt::TextInteractionFlags selectable;
+        auto ran = onNextModal([&](QWidget *box) {
+            told = static_cast<QMessageBox *>(box)->text();
+            selectable = static_cast<QMessageBox *>(box)->textInteractionFlags();
+        });
+        menu(main, "Grammar")->trigger();
+        QVERIFY(*ran);
+        QVERIFY2(told.contains("http://grammar.example/grammar/parsel1.html"), qPrintable(told));
+        QVERIFY(selectable & Qt::TextSelectableByMouse);
+        main.close();
+        reader->close();
     }
 };
 

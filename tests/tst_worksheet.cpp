@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QListWidget>
 #include <QPrinter>
 #include <QSvgRenderer>
@@ -32,15 +33,19 @@ public:
     QString fileName;     // empty: the learner cancels the file dialog
     QString pdf;          // empty: the learner cancels the print dialog
     QStringList failures;
+    QMarginsF marginsOffered; // in millimetres, as the print dialog showed them
+    QString folderOffered;    // where the file dialog opened
 
     QString filter;       // the filter the learner chose, if any
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *selected) override
+    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &, QString *selected) override
     {
+        folderOffered = QFileInfo(suggested).absolutePath();
         *selected = filter;
         return fileName;
     }
     bool choosePrinter(QWidget *, QPrinter &printer) override
     {
+        marginsOffered = printer.pageLayout().margins(QPageLayout::Millimeter);
         if (pdf.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -258,6 +263,34 @@ private slots:
 
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plain"});
         QCOMPARE(w.findChild<QListWidget *>("sentences")->count(), 1);
+    }
+
+    // A name typed without an extension takes the chosen filter's; the next dialog opens in
+    // the folder used last; printed pages keep margins a printer does not clip.
+    void exportsAsATeacherNeeds()
+    {
+        SentenceRecord r;
+        statement(r);
+        Worksheet w(r);
+        ScriptedDialogs d;
+        w.setDialogs(d);
+        QTemporaryDir dir;
+        d.filter = QStringLiteral("PNG picture (*.png)");
+        d.fileName = dir.filePath("tree");
+        w.savePicture();
+        QCOMPARE(d.failures, QStringList());
+        QCOMPARE(QImageReader(dir.filePath("tree.png")).format(), QByteArray("png"));
+        d.filter = QStringLiteral("Text (*.txt)");
+        d.fileName = dir.filePath("sheet");
+        w.saveWorksheet();
+        QVERIFY(QFile::exists(dir.filePath("sheet.txt")));
+        QCOMPARE(QFileInfo(d.folderOffered), QFileInfo(dir.path()));
+
+        d.pdf = dir.filePath("sheet.pdf");
+        w.print();
+        for (qreal side : {d.marginsOffered.left(), d.marginsOffered.top(), d.marginsOffered.right(), d.marginsOffered.bottom()})
+            QVERIFY2(side >= 15, qPrintable(QString::number(side)));
+        QVERIFY(contents(d.pdf).startsWith("%PDF"));
     }
 
     // Through the real windows: the worksheet is made when first opened; the tree grows word by

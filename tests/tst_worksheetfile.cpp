@@ -137,12 +137,17 @@ private slots:
             QCOMPARE(list->count(), 2);
             QVERIFY(sheet->isWindowModified());
 
+            // New asks the same question; Cancel keeps the list.
+            sheet->findChild<QAction *>("newDocument")->trigger();
+            QCOMPARE(d.asked.size(), 2);
+            QCOMPARE(list->count(), 2);
+
             d.saveAnswers = {QMessageBox::Discard};
             QTimer::singleShot(0, &main, [&main] { button(&main, "cmdExit")->click(); });
             QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
             QCOMPARE(QCoreApplication::exec(), 0);
             QVERIFY(!main.isVisible());
-            QCOMPARE(d.asked.size(), 2);
+            QCOMPARE(d.asked.size(), 3);
             QCOMPARE(d.failures, QStringList());
         }
 

@@ -13,12 +13,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QDir>
 #include <QUrl>
 #include <cstdio>
 
@@ -139,9 +138,8 @@ bool frmGram1::offerRecovery()
     // A recovery file that cannot be read (a newer Parsella's, say) would be offered at every
     // start; it is set aside, not thrown away.
     if (!reading.document) {
-        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored, and is kept as %s.unreadable: %s\n",
-                     qPrintable(QDir::toNativeSeparators(left->path())), qPrintable(QDir::toNativeSeparators(left->path())),
-                     qPrintable(reading.problem));
+        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored (%s); it is kept beside as .unreadable\n",
+                     qPrintable(QDir::toNativeSeparators(left->path())), qPrintable(reading.problem));
         left->setAside();
         return false;
     }
@@ -223,10 +221,6 @@ void frmGram1::worksheet_Click()
     sheet->raise();
     sheet->activateWindow();
 }
-
-} // namespace parsella
-
-namespace parsella {
 
 Worksheet *frmGram1::ensureSheet()
 {

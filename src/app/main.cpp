@@ -34,9 +34,9 @@ bool windowless(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
-    // Options that need no window are to be decided before any application object is made, so
-    // the parser is set up apart from the application and reads the arguments again once there
-    // is one (which on Windows knows them in full).
+    // The options are described before any application object is made, so that one that needs
+    // no window can choose a plain QCoreApplication; the arguments are read from the
+    // application, which on Windows knows them in full.
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Build English sentences word by word."));
     parser.addHelpOption();

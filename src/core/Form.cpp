@@ -1,13 +1,13 @@
 #include "core/Form.h"
 
+#include "grammar/Placement.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QToolTip>
-
-#include "grammar/Placement.h"
 
 namespace parsella {
 
@@ -59,7 +59,10 @@ void Form::explainNext()
 // Esc first hides an explanation the learner asked for; only then does it close the window.
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && QToolTip::isVisible()) {
+    // The tip hides itself at any key before the window sees it, but is gone only later: its
+    // text still tells that this Esc was meant for it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier
+        && (QToolTip::isVisible() || !QToolTip::text().isEmpty())) {
         QToolTip::hideText();
         event->accept();
         return;

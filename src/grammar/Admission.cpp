@@ -298,7 +298,8 @@ QString greyStepTip(SentenceStep step, const SentenceProgress &p)
         why = p.subjectDone ? QStringLiteral("The subject is chosen") : QStringLiteral("The subject has begun");
         break;
     case SentenceStep::Predicate:
-        why = needsSubject ? QStringLiteral("Choose a subject first") : QStringLiteral("The predicate has begun");
+        why = needsSubject ? QStringLiteral("Choose a subject first")
+                           : p.verbDone ? QStringLiteral("The predicate has its verb") : QStringLiteral("The predicate has begun");
         break;
     case SentenceStep::Verb:
         why = p.verbDone ? QStringLiteral("The verb is chosen")
