@@ -146,8 +146,10 @@ void TaskPanel::refill()
         if (doc.currentTask() >= 0 && doc.currentTask() < list->count())
             list->setCurrentRow(doc.currentTask());
     }
-    // Four entries in view; more scroll.
-    list->setMaximumHeight(list->sizeHintForRow(0) * 4 + 2 * list->frameWidth() + 4);
+    // Room for two lines an entry, as a prompt wraps in a narrow window, up to six lines; a
+    // longer sheet scrolls. The entries' own sizes are not known before the window is shown.
+    const int lines = std::clamp(int(list->count()) * 2, 2, 6);
+    list->setFixedHeight(list->fontMetrics().lineSpacing() * lines + 2 * list->frameWidth() + 4);
     setVisible(!tasks.isEmpty());
     showCurrent(doc.currentTask());
 }
