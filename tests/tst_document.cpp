@@ -267,7 +267,7 @@ private slots:
                  "text": "whatever a script wrote", "answers": 2, "mark": [1, "ok"]},
                 {"type": "command", "brackets": "[S [NP (you)] [VP [V go] [VP [V dancing]]]]"}
             ],
-            "tasks": [{"ask": {"type": "command"}, "tries": 3}, {"future": null}]
+            "tasks": [{"ask": {"type": "command"}, "tries": 3}, {"ask": {"tense": "past"}, "future": null}]
         })";
         const DocumentReading first = readDocument(file);
         QVERIFY2(first.document, qPrintable(first.problem));

@@ -1,5 +1,6 @@
 #include "app/Worksheet.h"
 
+#include "app/TaskPanel.h"
 #include "app/TreeView.h"
 #include "app/WorksheetDocument.h"
 #include "core/FormTable.h"
@@ -208,10 +209,15 @@ void Worksheet::build()
     listCaption->setBuddy(list);
     bottomLayout->addWidget(listCaption);
     bottomLayout->addWidget(list, 1);
+    // A sheet's tasks stand between the tree and the sentences, in view while the learner works.
+    taskPanel = new TaskPanel(doc, [this] { return target(); }, splitter);
+    splitter->insertWidget(1, taskPanel);
     // The tree gets most of the height; a few lines of the list are enough to pick from.
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({3000, 1000});
+    splitter->setStretchFactor(2, 1);
+    splitter->setSizes({3000, 1200, 1000});
 
     auto addAction = [this](QMenu *menu, const char *name, const QString &text, const QKeySequence &keys,
                             void (Worksheet::*handler)()) {
@@ -269,6 +275,8 @@ void Worksheet::build()
     moveDownAction->setObjectName(QStringLiteral("moveDown"));
     moveDownAction->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
     connect(moveDownAction, &QAction::triggered, this, [this] { moveSelected(1); });
+
+    taskPanel->addMenu(menuBar());
 
     connect(&doc, &WorksheetDocument::changed, this, &Worksheet::documentChanged);
     connect(&doc, &WorksheetDocument::fileChanged, this, &Worksheet::fileChanged);

@@ -21,6 +21,7 @@ class QScrollArea;
 
 namespace parsella {
 
+class TaskPanel;
 class TreeView;
 class WorksheetDocument;
 
@@ -121,6 +122,7 @@ private:
     QScrollArea *scroll;
     TreeView *tree;
     QListWidget *list;
+    TaskPanel *taskPanel;
     QLineEdit *learner;
     QMenu *recentMenu;
     QAction *removeAction;

@@ -98,6 +98,8 @@ void WorksheetDocument::push(const QString &text, std::function<int(Document &)>
 {
     stack.push(new DocumentCommand(text, std::move(apply), std::move(revert), [this](DocumentCommand::Step &step) {
         const int select = step(doc);
+        if (current >= doc.tasks.size())
+            setCurrentTask(-1); // its task was undone or replaced
         Q_EMIT changed(select);
     }));
 }
@@ -107,6 +109,10 @@ void WorksheetDocument::takeFinished()
 {
     const QList<grammar::Sentence> &done = rec.finished();
     for (; taken < done.size(); ++taken) {
+        if (current >= 0 && current < doc.tasks.size()) {
+            answer(done.at(taken));
+            continue;
+        }
         const DocumentSentence added{done.at(taken), {}};
         push(tr("Finished Sentence"),
              [added](Document &d) {
@@ -118,6 +124,96 @@ void WorksheetDocument::takeFinished()
                  return -1;
              });
     }
+}
+
+// A sentence finished while a task is current is checked, and the task counts the try. Undo
+// takes both back.
+void WorksheetDocument::answer(const grammar::Sentence &sentence)
+{
+    const int task = current;
+    const QJsonArray tasksBefore = doc.tasks;
+    const QStringList feedback = grammar::feedbackOn(sentence, tasks().at(task).ask);
+    push(tr("Answer Task"),
+         [task, sentence](Document &d) {
+             grammar::answerTask(d, task, sentence);
+             return -1;
+         },
+         [tasksBefore](Document &d) {
+             d.sentences.removeLast();
+             d.tasks = tasksBefore;
+             return -1;
+         });
+    Q_EMIT answered(task, feedback);
+}
+
+void WorksheetDocument::setCurrentTask(int index)
+{
+    if (index < -1 || index >= doc.tasks.size())
+        index = -1;
+    if (index == current)
+        return;
+    current = index;
+    Q_EMIT currentTaskChanged(current);
+}
+
+void WorksheetDocument::addTask(const grammar::Task &task)
+{
+    const Document before = doc;
+    push(tr("New Task"),
+         [task](Document &d) {
+             grammar::addTask(d, task);
+             return -1;
+         },
+         [before](Document &d) {
+             d = before;
+             return -1;
+         });
+}
+
+void WorksheetDocument::removeTask(int index)
+{
+    if (index < 0 || index >= doc.tasks.size())
+        return;
+    const Document before = doc;
+    const int wasCurrent = current;
+    push(tr("Remove Task"),
+         [this, index](Document &d) {
+             grammar::removeTask(d, index);
+             setCurrentTask(current == index ? -1 : current > index ? current - 1 : current);
+             return -1;
+         },
+         [this, before, wasCurrent](Document &d) {
+             d = before;
+             setCurrentTask(wasCurrent);
+             return -1;
+         });
+}
+
+void WorksheetDocument::moveTask(int index, int to)
+{
+    if (index < 0 || index >= doc.tasks.size() || to < 0 || to >= doc.tasks.size() || index == to)
+        return;
+    // The current task moves with its place in the list, as the sentences' records do.
+    const auto follow = [this](int from, int onto) {
+        if (current == from)
+            return onto;
+        if (from < onto && current > from && current <= onto)
+            return current - 1;
+        if (onto < from && current >= onto && current < from)
+            return current + 1;
+        return current;
+    };
+    push(to < index ? tr("Move Task Up") : tr("Move Task Down"),
+         [this, index, to, follow](Document &d) {
+             grammar::moveTask(d, index, to);
+             setCurrentTask(follow(index, to));
+             return -1;
+         },
+         [this, index, to, follow](Document &d) {
+             grammar::moveTask(d, to, index);
+             setCurrentTask(follow(to, index));
+             return -1;
+         });
 }
 
 void WorksheetDocument::removeSentence(int row)
@@ -181,6 +277,7 @@ void WorksheetDocument::reset(const Document &opened, const QString &file)
 {
     stack.clear();
     doc = opened;
+    setCurrentTask(-1);
     path = file;
     Q_EMIT learnerChanged(doc.learner);
     Q_EMIT changed(-1);

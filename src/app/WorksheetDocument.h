@@ -2,6 +2,7 @@
 
 #include "grammar/Document.h"
 #include "grammar/SentenceRecord.h"
+#include "grammar/Task.h"
 
 #include <QLockFile>
 #include <QObject>
@@ -53,6 +54,17 @@ public:
     void push(const QString &text, std::function<int(grammar::Document &)> apply,
               std::function<int(grammar::Document &)> revert);
 
+    // The tasks set by a teacher. The current task is the one the learner chose to work on:
+    // a sentence finished while it is current is checked against it. -1 for none; it is
+    // not part of the document and does not survive New or Open.
+    QList<grammar::Task> tasks() const { return grammar::tasksOf(doc); }
+    int currentTask() const { return current; }
+    void setCurrentTask(int index);
+    // The edits of the task list, each one command; indexes out of range are ignored.
+    void addTask(const grammar::Task &task);
+    void removeTask(int index);
+    void moveTask(int index, int to);
+
     // After New or Open: the document is `opened`, saved as it is, with no history.
     void reset(const grammar::Document &opened, const QString &file);
     // After a save to `file`: this state is the saved one.
@@ -75,11 +87,16 @@ Q_SIGNALS:
     // the change, -1 for none.
     void changed(int selectRow);
     void learnerChanged(const QString &name);
+    // A sentence was finished while task `index` was current: `feedback` is empty if it met
+    // the task, and otherwise names what it lacks.
+    void answered(int index, const QStringList &feedback);
+    void currentTaskChanged(int index);
     // The file's path, or whether it is saved.
     void fileChanged();
 
 private:
     void takeFinished();
+    void answer(const grammar::Sentence &sentence);
     void afterChange();
     bool claimRecoveryFile();
 
@@ -92,6 +109,7 @@ private:
     QString recoveryFile;
     // How many of the record's finished sentences have been taken in.
     qsizetype taken = 0;
+    int current = -1;
 };
 
 // The recovery file of a run that did not end cleanly, held while it is offered so that no

@@ -1,8 +1,36 @@
 #include "app/frmGram1.h"
 #include "core/Application.h"
+#include "grammar/Summary.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTextStream>
+#include <cstdio>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+// Whether the command line asks only for text: a summary, the help or the version. Those run
+// without a window and so without a display, which is decided before any application object
+// exists.
+bool windowless(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--")
+            return false;
+        for (const char *option : {"--summary", "-summary", "--help", "-help", "-h", "-?", "--help-all", "--version", "-v"}) {
+            if (arg == option)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -13,8 +41,30 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Build English sentences word by word."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A worksheet (.parsella) to open."),
-                                 QStringLiteral("[file]"));
+    const QCommandLineOption summary(QStringLiteral("summary"),
+        QStringLiteral("Print each worksheet's tasks as CSV (file,learner,task,prompt,tries,done) and open no window."));
+    parser.addOption(summary);
+    parser.addPositionalArgument(QStringLiteral("file"),
+        QStringLiteral("A worksheet (.parsella) to open; with --summary, the worksheets to summarise."),
+        QStringLiteral("[file...]"));
+
+    if (windowless(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Parsella"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(PARSELLA_VERSION));
+        parser.process(app);
+        if (parser.positionalArguments().isEmpty()) {
+            std::fputs("parsella: --summary needs at least one worksheet file\n", stderr);
+            return 1;
+        }
+#ifdef Q_OS_WIN
+        // CSV ends its lines with CR LF itself; a text-mode stream would double the CR.
+        _setmode(_fileno(stdout), _O_BINARY);
+#endif
+        QTextStream out(stdout);
+        QTextStream errors(stderr);
+        return parsella::grammar::summarize(parser.positionalArguments(), out, errors);
+    }
 
     QApplication app(argc, argv);
     parsella::configureApplication(app);

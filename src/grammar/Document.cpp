@@ -1,6 +1,7 @@
 #include "grammar/Document.h"
 
 #include "grammar/BracketReader.h"
+#include "grammar/Task.h"
 #include "grammar/SentenceReader.h"
 
 #include <QCoreApplication>
@@ -191,6 +192,10 @@ DocumentReading readDocument(const QByteArray &json)
         if (!document.tasks.at(i).isObject())
             return refused(QCoreApplication::translate("Document", "task %1: it is not an object.").arg(i + 1));
     }
+
+    // The tasks are checked as the sentences are: a worksheet with one it cannot set is refused.
+    if (QString problem = tasksProblem(document); !problem.isEmpty())
+        return refused(problem.endsWith(QLatin1Char('.')) ? problem : problem + QLatin1Char('.'));
 
     document.extra = without(top, {formatKey, versionKey, learnerKey, sentencesKey, tasksKey});
     return {std::move(document), QString()};

@@ -1,0 +1,110 @@
+#include "app/NewTaskDialog.h"
+
+#include "grammar/SentenceReader.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace parsella {
+
+NewTaskDialog::NewTaskDialog(const grammar::Sentence &built, QWidget *parent)
+    : QDialog(parent), sentence(built), features(grammar::writeAsk(grammar::askOf(built)))
+{
+    setObjectName(QStringLiteral("NewTaskDialog"));
+    setWindowTitle(tr("New Task from Sentence"));
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel(tr("Ask for a sentence like “%1”, with the features ticked:").arg(sentence.written()), this);
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+
+    // The keys in the order a learner reads a sentence's description, each with this
+    // sentence's value as the file writes it.
+    const std::pair<const char *, const char *> keys[] = {{"type", QT_TR_NOOP("&Type: %1")},
+        {"tense", QT_TR_NOOP("T&ense: %1")}, {"number", QT_TR_NOOP("&Number: %1")}, {"person", QT_TR_NOOP("&Person: %1")},
+        {"subject", QT_TR_NOOP("&Subject: %1")}, {"complement", QT_TR_NOOP("&Complement: %1")}};
+    for (const auto &[key, caption] : keys) {
+        const QJsonValue value = features.value(QLatin1String(key));
+        if (value.isUndefined())
+            continue;
+        auto *box = new QCheckBox(tr(caption).arg(value.isString() ? value.toString() : QString::number(value.toInt())), this);
+        box->setObjectName(QLatin1String(key));
+        box->setProperty("key", QLatin1String(key));
+        box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, &NewTaskDialog::update);
+        layout->addWidget(box);
+        boxes << box;
+    }
+    exact = new QCheckBox(tr("This e&xact sentence"), this);
+    exact->setObjectName(QStringLiteral("exact"));
+    connect(exact, &QCheckBox::toggled, this, &NewTaskDialog::update);
+    layout->addWidget(exact);
+
+    auto *previewCaption = new QLabel(tr("The learner reads:"), this);
+    layout->addWidget(previewCaption);
+    preview = new QLabel(this);
+    preview->setObjectName(QStringLiteral("promptPreview"));
+    preview->setWordWrap(true);
+    preview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    preview->setFrameShape(QFrame::StyledPanel);
+    preview->setMargin(4);
+    layout->addWidget(preview);
+    auto *ownCaption = new QLabel(tr("Your &own prompt (optional):"), this);
+    ownPrompt = new QLineEdit(this);
+    ownPrompt->setObjectName(QStringLiteral("ownPrompt"));
+    ownPrompt->setMaxLength(2000);
+    ownCaption->setBuddy(ownPrompt);
+    connect(ownPrompt, &QLineEdit::textChanged, this, &NewTaskDialog::update);
+    layout->addWidget(ownCaption);
+    layout->addWidget(ownPrompt);
+
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    update();
+    setMinimumWidth(420);
+}
+
+std::optional<grammar::Ask> NewTaskDialog::ask() const
+{
+    QJsonObject ticked;
+    if (exact->isChecked()) {
+        ticked.insert(QStringLiteral("brackets"), sentence.brackets());
+        ticked.insert(QStringLiteral("type"), features.value(QStringLiteral("type")));
+    } else {
+        for (const QCheckBox *box : boxes) {
+            const QString key = box->property("key").toString();
+            if (box->isChecked())
+                ticked.insert(key, features.value(key));
+        }
+    }
+    // Read as a file's task is, so that a task made here is one the file would accept.
+    return grammar::readAsk(ticked, grammar::SentenceReader(grammar::readSentence), nullptr);
+}
+
+grammar::Task NewTaskDialog::task() const
+{
+    grammar::Task made;
+    made.ask = ask().value_or(grammar::Ask{});
+    made.prompt = ownPrompt->text().simplified();
+    return made;
+}
+
+void NewTaskDialog::update()
+{
+    // The exact sentence has every feature already.
+    for (QCheckBox *box : boxes)
+        box->setEnabled(!exact->isChecked());
+    const std::optional<grammar::Ask> made = ask();
+    const QString own = ownPrompt->text().simplified();
+    preview->setText(!made ? tr("Tick at least one feature.") : own.isEmpty() ? grammar::promptOf(*made) : own);
+    preview->setAccessibleName(tr("Prompt"));
+    preview->setAccessibleDescription(preview->text());
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(made.has_value());
+}
+
+} // namespace parsella

@@ -1,0 +1,188 @@
+#include "app/TaskPanel.h"
+
+#include "app/NewTaskDialog.h"
+#include "app/WorksheetDocument.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace parsella {
+
+namespace {
+
+// A prompt is one line in the list; a teacher's line breaks become blanks.
+QString oneLine(const QString &text) { return QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')); }
+
+QString entryText(int index, const grammar::Task &task)
+{
+    QString state = grammar::taskState(task);
+    if (!task.done && task.tries > 0)
+        state = TaskPanel::tr("%1, tries: %2").arg(state).arg(task.tries);
+    return TaskPanel::tr("%1. %2 — %3").arg(index + 1).arg(oneLine(task.shownPrompt()), state);
+}
+
+// A screen reader is told when a label it may be reading says something new.
+void announce(QLabel *label)
+{
+    label->setAccessibleDescription(label->text());
+    QAccessibleEvent event(label, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
+
+TaskPanel::TaskPanel(WorksheetDocument &document, std::function<std::optional<grammar::Sentence>()> chosenSentence,
+                     QWidget *parent)
+    : QWidget(parent), doc(document), chosen(std::move(chosenSentence))
+{
+    setObjectName(QStringLiteral("taskPanel"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *caption = new QLabel(tr("&Tasks — choose one to work on"), this);
+    list = new QListWidget(this);
+    list->setObjectName(QStringLiteral("tasks"));
+    list->setAccessibleName(tr("Tasks"));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setWordWrap(true);
+    caption->setBuddy(list);
+    current = new QLabel(this);
+    current->setObjectName(QStringLiteral("currentTask"));
+    current->setAccessibleName(tr("Current task"));
+    current->setWordWrap(true);
+    current->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QFont bold = current->font();
+    bold.setBold(true);
+    current->setFont(bold);
+    feedback = new QLabel(this);
+    feedback->setObjectName(QStringLiteral("taskFeedback"));
+    feedback->setAccessibleName(tr("Task feedback"));
+    feedback->setWordWrap(true);
+    feedback->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(caption);
+    layout->addWidget(list, 1);
+    layout->addWidget(current);
+    layout->addWidget(feedback);
+
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] { doc.setCurrentTask(selected().value_or(-1)); });
+    connect(&doc, &WorksheetDocument::changed, this, &TaskPanel::refill);
+    connect(&doc, &WorksheetDocument::currentTaskChanged, this, &TaskPanel::showCurrent);
+    connect(&doc, &WorksheetDocument::answered, this, &TaskPanel::showAnswer);
+    refill();
+}
+
+void TaskPanel::addMenu(QMenuBar *bar)
+{
+    QMenu *menu = bar->addMenu(tr("Tas&ks"));
+    menu->setObjectName(QStringLiteral("tasksMenu"));
+    newAction = menu->addAction(tr("&New Task from Sentence…"));
+    newAction->setObjectName(QStringLiteral("newTask"));
+    connect(newAction, &QAction::triggered, this, &TaskPanel::newTaskFromSentence);
+    menu->addSeparator();
+    removeAction = menu->addAction(tr("&Remove Task"));
+    removeAction->setObjectName(QStringLiteral("removeTask"));
+    connect(removeAction, &QAction::triggered, this, [this] {
+        if (const std::optional<int> row = selected())
+            doc.removeTask(*row);
+    });
+    upAction = menu->addAction(tr("Move Task &Up"));
+    upAction->setObjectName(QStringLiteral("moveTaskUp"));
+    connect(upAction, &QAction::triggered, this, [this] {
+        if (const std::optional<int> row = selected())
+            doc.moveTask(*row, *row - 1);
+    });
+    downAction = menu->addAction(tr("Move Task &Down"));
+    downAction->setObjectName(QStringLiteral("moveTaskDown"));
+    connect(downAction, &QAction::triggered, this, [this] {
+        if (const std::optional<int> row = selected())
+            doc.moveTask(*row, *row + 1);
+    });
+    menu->addSeparator();
+    noneAction = menu->addAction(tr("&Work Without a Task"));
+    noneAction->setObjectName(QStringLiteral("noTask"));
+    connect(noneAction, &QAction::triggered, this, [this] { list->clearSelection(); });
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+        const std::optional<int> row = selected();
+        newAction->setEnabled(chosen().has_value());
+        removeAction->setEnabled(row.has_value());
+        upAction->setEnabled(row && *row > 0);
+        downAction->setEnabled(row && *row + 1 < list->count());
+        noneAction->setEnabled(row.has_value());
+    });
+}
+
+bool TaskPanel::newTaskFromSentence()
+{
+    const std::optional<grammar::Sentence> sentence = chosen();
+    if (!sentence)
+        return false;
+    NewTaskDialog dialog(*sentence, window());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    doc.addTask(dialog.task());
+    return true;
+}
+
+std::optional<int> TaskPanel::selected() const
+{
+    const QList<QListWidgetItem *> items = list->selectedItems();
+    if (items.isEmpty())
+        return std::nullopt;
+    return list->row(items.first());
+}
+
+// The list is written afresh after every change: a try, a removal or a move changes entries.
+void TaskPanel::refill()
+{
+    const QList<grammar::Task> tasks = doc.tasks();
+    {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        for (int i = 0; i < tasks.size(); ++i)
+            list->addItem(entryText(i, tasks.at(i)));
+        if (doc.currentTask() >= 0 && doc.currentTask() < list->count())
+            list->setCurrentRow(doc.currentTask());
+    }
+    // Room for two lines an entry, as a prompt wraps in a narrow window, up to six lines; a
+    // longer sheet scrolls. The entries' own sizes are not known before the window is shown.
+    const int lines = std::clamp(int(list->count()) * 2, 2, 6);
+    list->setFixedHeight(list->fontMetrics().lineSpacing() * lines + 2 * list->frameWidth() + 4);
+    setVisible(!tasks.isEmpty());
+    showCurrent(doc.currentTask());
+}
+
+void TaskPanel::showCurrent(int index)
+{
+    const QList<grammar::Task> tasks = doc.tasks();
+    if (index >= 0 && index < tasks.size()) {
+        current->setText(tr("Task %1: %2").arg(index + 1).arg(tasks.at(index).shownPrompt()));
+        if (selected() != index) {
+            const QSignalBlocker quiet(list);
+            list->setCurrentRow(index);
+        }
+    } else {
+        current->setText(tr("No task chosen: sentences are only listed."));
+        const QSignalBlocker quiet(list);
+        list->clearSelection();
+    }
+    announce(current);
+}
+
+void TaskPanel::showAnswer(int index, const QStringList &lines)
+{
+    QPalette colours = feedback->palette();
+    if (lines.isEmpty()) {
+        feedback->setText(tr("Task %1 is done.").arg(index + 1));
+        colours.setColor(QPalette::WindowText, QColor(0x00, 0x64, 0x00));
+    } else {
+        feedback->setText(tr("Task %1, not yet: %2").arg(index + 1).arg(lines.join(QLatin1Char(' '))));
+        colours.setColor(QPalette::WindowText, QColor(0x9c, 0x00, 0x00));
+    }
+    feedback->setPalette(colours);
+    announce(feedback);
+}
+
+} // namespace parsella

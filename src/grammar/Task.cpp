@@ -1,0 +1,601 @@
+#include "grammar/Task.h"
+
+#include "grammar/BracketReader.h"
+#include "grammar/Document.h"
+#include "grammar/SentenceReader.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <array>
+
+namespace parsella::grammar {
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("Task", text); }
+
+// The values of the ask's keys as a teacher writes them in the file.
+template <typename T>
+struct Named {
+    T value;
+    const char *key;
+};
+
+constexpr std::array<Named<SentenceType>, 3> typeKeys{{
+    {SentenceType::Statement, "statement"}, {SentenceType::Question, "question"}, {SentenceType::Command, "command"}}};
+constexpr std::array<Named<Tense>, 3> tenseKeys{{{Tense::Present, "present"}, {Tense::Past, "past"}, {Tense::Future, "future"}}};
+constexpr std::array<Named<int>, 2> numberKeys{{{1, "singular"}, {2, "plural"}}};
+constexpr std::array<Named<SubjectKind>, 4> subjectKeys{{{SubjectKind::Pronoun, "pronoun"},
+    {SubjectKind::NounPhrase, "noun phrase"}, {SubjectKind::Who, "who"}, {SubjectKind::Which, "which"}}};
+constexpr std::array<Named<ComplementGroup>, 6> complementKeys{{{ComplementGroup::None, "none"},
+    {ComplementGroup::Prepositional, "prepositional phrase"}, {ComplementGroup::Adverb, "adverb"},
+    {ComplementGroup::NounPhrase, "noun phrase"}, {ComplementGroup::Participle, "present participle"},
+    {ComplementGroup::Adjective, "adjective"}}};
+
+template <typename T, size_t N>
+QString keyOf(const std::array<Named<T>, N> &names, T value)
+{
+    for (const auto &name : names) {
+        if (name.value == value)
+            return QString::fromLatin1(name.key);
+    }
+    return {};
+}
+
+template <typename T, size_t N>
+std::optional<T> valueOf(const std::array<Named<T>, N> &names, const QString &key)
+{
+    for (const auto &name : names) {
+        if (key == QLatin1String(name.key))
+            return name.value;
+    }
+    return std::nullopt;
+}
+
+QString quoted(const QString &words) { return QStringLiteral("“%1”").arg(words); }
+
+// A value from the file as a message may show it: JSON, and short, since the file may be anyone's.
+QString shown(const QJsonValue &value)
+{
+    QString json = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+    json = json.mid(1, json.size() - 2);
+    if (json.size() > 40)
+        json = json.left(39) + QChar(0x2026);
+    // JSON escapes the control characters; what else would not show is named by its code.
+    QString safe;
+    for (char32_t c : json.toUcs4())
+        safe += showsAsItself(c) ? QString::fromUcs4(&c, 1) : QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    return safe;
+}
+QString said(const Node &node) { return node.saidWords().join(QLatin1Char(' ')); }
+QString said(const VerbGroup &verb)
+{
+    QStringList words;
+    for (const Node &word : verb.words)
+        words << said(word);
+    return words.join(QLatin1Char(' '));
+}
+
+QString typeNoun(SentenceType type)
+{
+    switch (type) {
+    case SentenceType::Statement: return tr("a statement");
+    case SentenceType::Question: return tr("a question");
+    case SentenceType::Command: return tr("a command");
+    }
+    return {};
+}
+
+QString tenseName(Tense tense)
+{
+    switch (tense) {
+    case Tense::Present: return tr("present");
+    case Tense::Past: return tr("past");
+    case Tense::Future: return tr("future");
+    }
+    return {};
+}
+
+QString numberName(int number) { return number == 2 ? tr("plural") : tr("singular"); }
+
+QString personName(int person)
+{
+    switch (person) {
+    case 1: return tr("first");
+    case 2: return tr("second");
+    default: return tr("third");
+    }
+}
+
+// How the prompt names a subject kind: "whose subject is a pronoun".
+QString subjectNoun(SubjectKind kind)
+{
+    switch (kind) {
+    case SubjectKind::Pronoun: return tr("a pronoun");
+    case SubjectKind::NounPhrase: return tr("a noun phrase");
+    case SubjectKind::Who: return tr("“Who”");
+    case SubjectKind::Which: return tr("a phrase with “Which”");
+    }
+    return {};
+}
+
+QString complementNoun(ComplementGroup group)
+{
+    switch (group) {
+    case ComplementGroup::None: return tr("no complement");
+    case ComplementGroup::Prepositional: return tr("a prepositional phrase");
+    case ComplementGroup::Adverb: return tr("an adverb");
+    case ComplementGroup::NounPhrase: return tr("a noun phrase");
+    case ComplementGroup::Participle: return tr("a present participle");
+    case ComplementGroup::Adjective: return tr("an adjective");
+    }
+    return {};
+}
+
+ComplementGroup groupOf(const std::optional<Node> &complement)
+{
+    if (!complement)
+        return ComplementGroup::None;
+    switch (complement->label) {
+    case Label::PP: return ComplementGroup::Prepositional;
+    case Label::AdvP: return ComplementGroup::Adverb;
+    case Label::NP: return ComplementGroup::NounPhrase;
+    case Label::VP: return ComplementGroup::Participle;
+    default: return ComplementGroup::Adjective;
+    }
+}
+
+// "A, B and C", as a sentence lists things.
+QString listed(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.value(0);
+    return tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+}
+
+// Why the asked features cannot all be had in one sentence; empty if they can. Only the
+// features are weighed here: the brackets are checked against them by the sentence they make.
+QString contradiction(const Ask &ask)
+{
+    const bool command = ask.type == SentenceType::Command;
+    if (command && ask.tense)
+        return tr("a command has no tense");
+    if (command && (ask.number || ask.person || ask.subject))
+        return tr("a command has no subject of its own, so it has no number, person or subject kind");
+    const bool questionSubject = ask.subject == SubjectKind::Who || ask.subject == SubjectKind::Which;
+    if (ask.type == SentenceType::Question && ask.subject && !questionSubject)
+        return tr("a question's subject is made with “Who” or “Which”");
+    if (ask.type == SentenceType::Statement && questionSubject)
+        return tr("“Who” and “Which” make the subject of a question, not of a statement");
+    // Only a pronoun may be in the first or second person; "Who" is singular.
+    const bool thirdOnly = ask.type == SentenceType::Question || (ask.subject && ask.subject != SubjectKind::Pronoun);
+    if (thirdOnly && ask.person && ask.person != 3)
+        return tr("only a pronoun subject can be in the first or second person");
+    if (ask.subject == SubjectKind::Who && ask.number == 2)
+        return tr("“Who” as a subject is singular");
+    return {};
+}
+
+} // namespace
+
+std::optional<Features> featuresOf(const Sentence &sentence)
+{
+    if (!sentence.isComplete() || !sentence.verb)
+        return std::nullopt;
+    Features f;
+    f.type = sentence.type;
+    f.complement = groupOf(sentence.complement);
+    if (sentence.type == SentenceType::Command)
+        return f;
+
+    const QList<Agreement> agreements = agreementsOf(*sentence.subject);
+    if (agreements.isEmpty())
+        return std::nullopt;
+    f.tense = tenseOf(said(*sentence.verb), agreements.first());
+    if (!f.tense)
+        return std::nullopt;
+    f.person = agreements.first().person;
+    if (agreements.size() == 1)
+        f.number = agreements.first().number;
+
+    const QStringList words = sentence.subject->saidWords();
+    const auto &children = sentence.subject->children;
+    if (words.first() == QLatin1String("Who"))
+        f.subject = SubjectKind::Who;
+    else if (words.first() == QLatin1String("Which"))
+        f.subject = SubjectKind::Which;
+    else if (children.size() == 1 && children.front().label == Label::Pron)
+        f.subject = SubjectKind::Pronoun;
+    else
+        f.subject = SubjectKind::NounPhrase;
+    return f;
+}
+
+bool Ask::isEmpty() const
+{
+    return !type && !tense && !number && !person && !subject && !complement && brackets.isEmpty();
+}
+
+std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &readSentence, QString *problem)
+{
+    const auto refuse = [problem](const QString &why) {
+        if (problem)
+            *problem = why;
+        return std::nullopt;
+    };
+    if (object.isEmpty())
+        return refuse(tr("it asks for nothing"));
+
+    Ask ask;
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QString key = it.key();
+        const QJsonValue value = it.value();
+        const QString text = value.toString();
+        const auto unknownValue = [&] {
+            return refuse(tr("%1 is no value of “%2”").arg(shown(value), key));
+        };
+        if (key == QLatin1String("type")) {
+            if (!(ask.type = valueOf(typeKeys, text)))
+                return unknownValue();
+        } else if (key == QLatin1String("tense")) {
+            if (!(ask.tense = valueOf(tenseKeys, text)))
+                return unknownValue();
+        } else if (key == QLatin1String("number")) {
+            if (!(ask.number = valueOf(numberKeys, text)))
+                return unknownValue();
+        } else if (key == QLatin1String("person")) {
+            const double person = value.toDouble(0);
+            if (!value.isDouble() || (person != 1 && person != 2 && person != 3))
+                return unknownValue();
+            ask.person = int(person);
+        } else if (key == QLatin1String("subject")) {
+            if (!(ask.subject = valueOf(subjectKeys, text)))
+                return unknownValue();
+        } else if (key == QLatin1String("complement")) {
+            if (!(ask.complement = valueOf(complementKeys, text)))
+                return unknownValue();
+        } else if (key == QLatin1String("brackets")) {
+            if (!value.isString() || text.isEmpty())
+                return unknownValue();
+            ask.brackets = text;
+        } else {
+            return refuse(tr("it asks for %1, which this Parsella does not know").arg(shown(key)));
+        }
+    }
+
+    if (const QString why = contradiction(ask); !why.isEmpty())
+        return refuse(why);
+
+    if (!ask.brackets.isEmpty()) {
+        // Without a type, the brackets are read as whichever kind of sentence they make.
+        QString first;
+        for (const auto &[type, key] : typeKeys) {
+            if (ask.type && ask.type != type)
+                continue;
+            QString why;
+            if (std::optional<Sentence> sentence = readSentence(type, ask.brackets, &why)) {
+                ask.exact = sentence;
+                break;
+            }
+            if (first.isEmpty())
+                first = why;
+        }
+        if (!ask.exact)
+            return refuse(tr("its brackets are no sentence: %1").arg(first));
+        Ask features = ask;
+        features.brackets.clear();
+        features.exact.reset();
+        const QStringList differ = feedbackOn(*ask.exact, features);
+        if (!differ.isEmpty())
+            return refuse(tr("its brackets do not fit its other keys: %1").arg(differ.first()));
+    }
+    return ask;
+}
+
+QJsonObject writeAsk(const Ask &ask)
+{
+    QJsonObject object;
+    if (ask.type)
+        object.insert(QStringLiteral("type"), keyOf(typeKeys, *ask.type));
+    if (ask.tense)
+        object.insert(QStringLiteral("tense"), keyOf(tenseKeys, *ask.tense));
+    if (ask.number)
+        object.insert(QStringLiteral("number"), keyOf(numberKeys, *ask.number));
+    if (ask.person)
+        object.insert(QStringLiteral("person"), *ask.person);
+    if (ask.subject)
+        object.insert(QStringLiteral("subject"), keyOf(subjectKeys, *ask.subject));
+    if (ask.complement)
+        object.insert(QStringLiteral("complement"), keyOf(complementKeys, *ask.complement));
+    if (!ask.brackets.isEmpty())
+        object.insert(QStringLiteral("brackets"), ask.brackets);
+    return object;
+}
+
+Ask askOf(const Sentence &sentence, bool exactSentence)
+{
+    Ask ask;
+    if (const std::optional<Features> f = featuresOf(sentence)) {
+        ask.type = f->type;
+        ask.tense = f->tense;
+        ask.number = f->number;
+        ask.person = f->person;
+        ask.subject = f->subject;
+        ask.complement = f->complement;
+    }
+    if (exactSentence) {
+        ask.brackets = sentence.brackets();
+        ask.exact = sentence;
+    }
+    return ask;
+}
+
+QString promptOf(const Ask &ask)
+{
+    if (ask.exact)
+        return tr("Build this sentence: %1").arg(quoted(ask.exact->written()));
+
+    QString prompt = tr("Build %1").arg(ask.type ? typeNoun(*ask.type) : tr("a sentence"));
+    if (ask.tense)
+        prompt += tr(" in the %1 tense").arg(tenseName(*ask.tense));
+    QStringList subject;
+    if (ask.subject)
+        subject << subjectNoun(*ask.subject);
+    if (ask.number)
+        subject << numberName(*ask.number);
+    if (ask.person)
+        subject << tr("in the %1 person").arg(personName(*ask.person));
+    if (!subject.isEmpty())
+        prompt += tr(" whose subject is %1").arg(listed(subject));
+    if (ask.complement) {
+        if (!subject.isEmpty())
+            prompt += QLatin1Char(',');
+        prompt += *ask.complement == ComplementGroup::None
+            ? tr(" with no complement")
+            : tr(" with %1 as its complement").arg(complementNoun(*ask.complement));
+    }
+    return prompt + QLatin1Char('.');
+}
+
+QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
+{
+    const QString whole = quoted(sentence.written());
+    if (ask.exact) {
+        if (sentence.brackets() == ask.exact->brackets())
+            return {};
+        return {tr("The task asks for the sentence %1; yours is %2.").arg(quoted(ask.exact->written()), whole)};
+    }
+    const std::optional<Features> f = featuresOf(sentence);
+    if (!f)
+        return {tr("%1 is not a complete sentence.").arg(whole)};
+
+    QStringList lines;
+    const bool command = f->type == SentenceType::Command;
+    const QString noSubject = tr("a command has no subject of its own.");
+    const QString subject = sentence.subject ? quoted(said(*sentence.subject)) : QString();
+    if (ask.type && ask.type != f->type)
+        lines << tr("The task asks for %1; %2 is %3.").arg(typeNoun(*ask.type), whole, typeNoun(f->type));
+    if (ask.tense && ask.tense != f->tense) {
+        const QString want = tr("The task asks for the %1 tense; ").arg(tenseName(*ask.tense));
+        lines << want + (command ? tr("a command has no tense.")
+                                 : tr("%1 is in the %2.").arg(quoted(said(*sentence.verb)), tenseName(*f->tense)));
+    }
+    // "you" has no number of its own, so it is never wrong in number.
+    if (ask.number && f->number != ask.number && (command || f->number)) {
+        const QString want = tr("The task asks for a %1 subject; ").arg(numberName(*ask.number));
+        lines << want + (command ? noSubject : tr("%1 is %2.").arg(subject, numberName(*f->number)));
+    }
+    if (ask.person && ask.person != f->person) {
+        const QString want = tr("The task asks for a subject in the %1 person; ").arg(personName(*ask.person));
+        lines << want + (command ? noSubject : tr("%1 is in the %2.").arg(subject, personName(*f->person)));
+    }
+    if (ask.subject && ask.subject != f->subject) {
+        const QString want = tr("The task asks for %1 as the subject; ").arg(subjectNoun(*ask.subject));
+        QString is;
+        if (!command) {
+            switch (*f->subject) {
+            case SubjectKind::Pronoun: is = tr("%1 is a pronoun."); break;
+            case SubjectKind::NounPhrase: is = tr("%1 is a noun phrase."); break;
+            case SubjectKind::Who: is = tr("%1 is the question word alone."); break;
+            case SubjectKind::Which: is = tr("%1 is a phrase with “Which”."); break;
+            }
+        }
+        lines << want + (command ? noSubject : is.arg(subject));
+    }
+    if (ask.complement && ask.complement != f->complement) {
+        QString line;
+        if (*ask.complement == ComplementGroup::None)
+            line = tr("The task asks for no complement; %1 has %2, %3.")
+                       .arg(whole, quoted(said(*sentence.complement)), complementNoun(f->complement));
+        else if (f->complement == ComplementGroup::None)
+            line = tr("The task asks for %1 as the complement; %2 has no complement.")
+                       .arg(complementNoun(*ask.complement), whole);
+        else
+            line = tr("The task asks for %1 as the complement; %2 is %3.")
+                       .arg(complementNoun(*ask.complement), quoted(said(*sentence.complement)),
+                            complementNoun(f->complement));
+        lines << line;
+    }
+    return lines;
+}
+
+std::optional<Task> readTask(const QJsonValue &value, int number, const SentenceReader &readSentence, QString *problem)
+{
+    const auto refuse = [&](const QString &why) {
+        if (problem)
+            *problem = tr("task %1: %2").arg(number).arg(why);
+        return std::nullopt;
+    };
+    if (!value.isObject())
+        return refuse(tr("it is not an object"));
+    QJsonObject object = value.toObject();
+    Task task;
+    const QJsonValue ask = object.take(QStringLiteral("ask"));
+    if (!ask.isObject())
+        return refuse(tr("it has no “ask” object"));
+    QString why;
+    std::optional<Ask> read = readAsk(ask.toObject(), readSentence, &why);
+    if (!read)
+        return refuse(why);
+    task.ask = *read;
+
+    const QJsonValue prompt = object.take(QStringLiteral("prompt"));
+    if (!prompt.isUndefined() && !prompt.isString())
+        return refuse(tr("its “prompt” is not text"));
+    // The prompt is shown in the worksheet and written into a teacher's CSV: plain text, its
+    // lines at most.
+    const QString text = prompt.toString();
+    if (text.size() > 2000)
+        return refuse(tr("its “prompt” is longer than 2000 characters"));
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control && c != QLatin1Char('\n'); }))
+        return refuse(tr("its “prompt” holds a control character"));
+    task.prompt = prompt.toString();
+    const QJsonValue tries = object.take(QStringLiteral("tries"));
+    const double count = tries.toDouble(-1);
+    if (!tries.isUndefined() && (!tries.isDouble() || count < 0 || count > 1e9 || count != double(qint64(count))))
+        return refuse(tr("its “tries” is not a count"));
+    task.tries = tries.isUndefined() ? 0 : int(count);
+    const QJsonValue done = object.take(QStringLiteral("done"));
+    if (!done.isUndefined() && !done.isBool())
+        return refuse(tr("its “done” is neither true nor false"));
+    task.done = done.toBool(false);
+    task.extra = object;
+    return task;
+}
+
+QJsonObject writeTask(const Task &task)
+{
+    QJsonObject object = task.extra;
+    object.insert(QStringLiteral("ask"), writeAsk(task.ask));
+    if (!task.prompt.isEmpty())
+        object.insert(QStringLiteral("prompt"), task.prompt);
+    object.insert(QStringLiteral("tries"), task.tries);
+    object.insert(QStringLiteral("done"), task.done);
+    return object;
+}
+
+QString taskState(const Task &task)
+{
+    if (task.done)
+        return tr("done");
+    return task.tries > 0 ? tr("not yet") : tr("to do");
+}
+
+} // namespace parsella::grammar
+
+namespace parsella::grammar {
+
+namespace {
+
+const QString taskKey = QStringLiteral("task");
+
+// Every sentence's record of a task passed through `renumber` (index in, index or -1 out).
+void renumberAnswers(Document &document, const std::function<int(int)> &renumber)
+{
+    for (DocumentSentence &s : document.sentences) {
+        const std::optional<int> answered = answeredTask(s);
+        if (!answered)
+            continue;
+        const int now = renumber(*answered);
+        if (now < 0)
+            s.extra.remove(taskKey);
+        else
+            s.extra.insert(taskKey, now + 1);
+    }
+}
+
+} // namespace
+
+QString tasksProblem(const Document &document)
+{
+    QString problem;
+    for (int i = 0; i < document.tasks.size(); ++i) {
+        if (!readTask(document.tasks.at(i), i + 1, readSentence, &problem))
+            return problem;
+    }
+    for (int i = 0; i < document.sentences.size(); ++i) {
+        const QJsonValue task = document.sentences.at(i).extra.value(taskKey);
+        if (task.isUndefined())
+            continue;
+        const double n = task.toDouble(0);
+        if (!task.isDouble() || n != double(qint64(n)) || n < 1 || n > document.tasks.size())
+            return tr("sentence %1: it answers a task the worksheet does not have").arg(i + 1);
+    }
+    return {};
+}
+
+QList<Task> tasksOf(const Document &document)
+{
+    QList<Task> tasks;
+    for (int i = 0; i < document.tasks.size(); ++i) {
+        if (std::optional<Task> task = readTask(document.tasks.at(i), i + 1, readSentence, nullptr))
+            tasks << *task;
+    }
+    return tasks;
+}
+
+void setTask(Document &document, int index, const Task &task)
+{
+    if (index >= 0 && index < document.tasks.size())
+        document.tasks.replace(index, writeTask(task));
+}
+
+std::optional<int> answeredTask(const DocumentSentence &sentence)
+{
+    const QJsonValue task = sentence.extra.value(taskKey);
+    if (!task.isDouble() || task.toInt(0) < 1)
+        return std::nullopt;
+    return task.toInt() - 1;
+}
+
+QStringList answerTask(Document &document, int index, const Sentence &sentence)
+{
+    DocumentSentence answer{sentence, {}};
+    QStringList lines;
+    const QList<Task> tasks = tasksOf(document);
+    if (index >= 0 && index < tasks.size()) {
+        Task task = tasks.at(index);
+        lines = feedbackOn(sentence, task.ask);
+        ++task.tries;
+        task.done = task.done || lines.isEmpty();
+        setTask(document, index, task);
+        answer.extra.insert(taskKey, index + 1);
+    }
+    document.sentences.append(answer);
+    return lines;
+}
+
+void addTask(Document &document, const Task &task)
+{
+    document.tasks.append(writeTask(task));
+}
+
+void removeTask(Document &document, int index)
+{
+    if (index < 0 || index >= document.tasks.size())
+        return;
+    document.tasks.removeAt(index);
+    renumberAnswers(document, [index](int i) { return i == index ? -1 : i > index ? i - 1 : i; });
+}
+
+void moveTask(Document &document, int index, int to)
+{
+    const qsizetype n = document.tasks.size();
+    if (index < 0 || index >= n || to < 0 || to >= n || index == to)
+        return;
+    const QJsonValue moved = document.tasks.takeAt(index);
+    document.tasks.insert(to, moved);
+    renumberAnswers(document, [index, to](int i) {
+        if (i == index)
+            return to;
+        if (index < to && i > index && i <= to)
+            return i - 1;
+        if (to < index && i >= to && i < index)
+            return i + 1;
+        return i;
+    });
+}
+
+} // namespace parsella::grammar

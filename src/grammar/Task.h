@@ -1,0 +1,128 @@
+#pragma once
+
+#include "grammar/Conjugation.h"
+#include "grammar/Sentence.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace parsella::grammar {
+
+// How a subject is made: a statement's by the pronoun picker or the noun phrase generator, a
+// question's by "Who" or by "Which" and its noun.
+enum class SubjectKind { Pronoun, NounPhrase, Who, Which };
+
+// The complement's group in the complement picker, or none.
+enum class ComplementGroup { None, Prepositional, Adverb, NounPhrase, Participle, Adjective };
+
+// What a finished sentence is, in the terms a task asks for. A command has no subject of its
+// own, so it has no tense, number, person or subject kind. "you" may be one person or several
+// and its verb is the same either way, so a sentence with "you" has no number: neither the
+// sentence nor its bracket notation can tell, and it meets a task asking for either.
+struct Features {
+    SentenceType type = SentenceType::Statement;
+    std::optional<Tense> tense;
+    std::optional<int> number; // 1 singular, 2 plural
+    std::optional<int> person; // 1 to 3
+    std::optional<SubjectKind> subject;
+    ComplementGroup complement = ComplementGroup::None;
+
+    bool operator==(const Features &) const = default;
+};
+
+// None for a sentence that is not complete or whose verb does not agree with its subject.
+std::optional<Features> featuresOf(const Sentence &sentence);
+
+// What a task asks for: any non-empty choice of features, or one exact sentence.
+struct Ask {
+    std::optional<SentenceType> type;
+    std::optional<Tense> tense;
+    std::optional<int> number;
+    std::optional<int> person;
+    std::optional<SubjectKind> subject;
+    std::optional<ComplementGroup> complement;
+    QString brackets;              // as the teacher wrote it, empty if no exact sentence is asked
+    std::optional<Sentence> exact; // the sentence those brackets make
+
+    bool isEmpty() const;
+    bool operator==(const Ask &) const = default;
+};
+
+// Reads bracket notation as a sentence of the given type; a problem in words if it is not
+// one the windows could build. The document's reader provides it, so that a task's sentence
+// is checked by the same rules as the worksheet's sentences.
+using SentenceReader = std::function<std::optional<Sentence>(SentenceType, const QString &, QString *)>;
+
+// The ask object of a task. A problem in words if it is empty, has a key or value this
+// program does not know, or asks for what no sentence can be (a command in the past tense,
+// a pronoun subject in a question, brackets that are no sentence or say otherwise than
+// another key).
+std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &readSentence, QString *problem);
+QJsonObject writeAsk(const Ask &ask);
+
+// An ask of every feature of a sentence (and, if `exactSentence`, the sentence itself).
+Ask askOf(const Sentence &sentence, bool exactSentence = false);
+
+// The ask in plain English, as the learner reads it when the teacher wrote no prompt:
+// "Build a question in the past tense whose subject is plural, with a noun phrase as its
+// complement."
+QString promptOf(const Ask &ask);
+
+// One line for each asked feature the sentence lacks, in the sentence's own words: "The task
+// asks for the past tense; “walks” is in the present." Empty when the sentence meets the ask.
+QStringList feedbackOn(const Sentence &sentence, const Ask &ask);
+inline bool meets(const Sentence &sentence, const Ask &ask) { return feedbackOn(sentence, ask).isEmpty(); }
+
+// A task set by a teacher, as a worksheet keeps it: what it asks, the teacher's own prompt
+// if any, how often the learner tried and whether it is done. Keys this program does not
+// know are kept for the next save.
+struct Task {
+    Ask ask;
+    QString prompt;
+    int tries = 0;
+    bool done = false;
+    QJsonObject extra;
+
+    // The teacher's prompt, or the one written from the ask.
+    QString shownPrompt() const { return prompt.isEmpty() ? promptOf(ask) : prompt; }
+    bool operator==(const Task &) const = default;
+};
+
+// Task `number` (counted from 1) of a document; a problem that names it if it is refused.
+std::optional<Task> readTask(const QJsonValue &value, int number, const SentenceReader &readSentence, QString *problem);
+QJsonObject writeTask(const Task &task);
+
+// The task's state as the worksheet shows it: "to do", "done" or "not yet".
+QString taskState(const Task &task);
+
+
+// Tasks in a worksheet document. The document keeps each task as the object it was read
+// from, so that keys a newer Parsella wrote survive; these read and write them as tasks. A
+// sentence that answered a task records it under "task", the task's number counted from 1.
+struct Document;
+struct DocumentSentence;
+
+// Empty if every task of `document` reads and every sentence's "task" names one of them;
+// otherwise the first problem, naming the task or the sentence by its number.
+QString tasksProblem(const Document &document);
+// The document's tasks; call it on a document whose tasksProblem() is empty.
+QList<Task> tasksOf(const Document &document);
+void setTask(Document &document, int index, const Task &task);
+// The index of the task a sentence answered, if it answered one.
+std::optional<int> answeredTask(const DocumentSentence &sentence);
+
+// A sentence finished while task `index` is current: it joins the document with its record
+// of the task, which counts one more try and is done once it is met (and stays done). Gives
+// the feedback lines, empty when it met the task.
+QStringList answerTask(Document &document, int index, const Sentence &sentence);
+
+// The edits of the task list. The sentences' records follow their tasks; a sentence that
+// answered a removed task no longer records one.
+void addTask(Document &document, const Task &task);
+void removeTask(Document &document, int index);
+void moveTask(Document &document, int index, int to);
+
+} // namespace parsella::grammar

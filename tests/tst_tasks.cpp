@@ -1,0 +1,484 @@
+#include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QJsonDocument>
+#include <QTest>
+
+#include "grammar/Admission.h"
+#include "grammar/Document.h"
+#include "grammar/Lexicon.h"
+#include "grammar/Phrases.h"
+#include "grammar/SentenceReader.h"
+#include "grammar/Task.h"
+
+using namespace parsella::grammar;
+
+namespace {
+
+QList<Node> statementSubjects()
+{
+    QList<Node> subjects;
+    for (const char *pronoun : {"I", "you", "he", "she", "it", "we", "they"})
+        subjects << *nounPhrase({QString::fromLatin1(pronoun)});
+    subjects << *nounPhrase({QStringLiteral("John")});
+    // Every phrase the generator lets a learner finish, choosing in the phrase's order and
+    // only what its rules admit at that moment.
+    using S = NounPhraseSlot;
+    const QStringList adverbs = QStringList{QString()} + captions(Role::Adverb);
+    const QStringList adjectives = QStringList{QString()} + captions(Role::Adjective);
+    const auto tryPhrase = [&](NounPhraseChoices choices, QStringList said) {
+        const auto take = [&](S slot, const QString &word) {
+            if (word.isEmpty())
+                return true;
+            if (!choices.refusal(slot, word).isEmpty())
+                return false;
+            choices.choose(slot, word);
+            said << word;
+            return true;
+        };
+        for (const QString &adverb : adverbs) {
+            for (const QString &adjective : adjectives) {
+                for (const QString &noun : captions(Role::Noun)) {
+                    NounPhraseChoices before = choices;
+                    const QStringList saidBefore = said;
+                    if (take(S::Adverb, adverb) && take(S::Adjective, adjective) && take(S::Noun, noun)) {
+                        if (const std::optional<Node> np = nounPhrase(said); np && np->isComplete())
+                            subjects << *np;
+                    }
+                    choices = before;
+                    said = saidBefore;
+                }
+            }
+        }
+    };
+    for (const QString &article : captions(Role::Article)) {
+        NounPhraseChoices choices;
+        if (!choices.refusal(S::Article, article).isEmpty())
+            continue;
+        choices.choose(S::Article, article);
+        tryPhrase(choices, {article});
+        for (const QString &owner : {QStringLiteral("lady's"), QStringLiteral("engineer's")}) {
+            NounPhraseChoices owned = choices;
+            if (owned.refusal(S::CommonPossessive, owner).isEmpty()) {
+                owned.choose(S::CommonPossessive, owner);
+                tryPhrase(owned, {article, owner});
+            }
+        }
+    }
+    for (const QString &owner : {QStringLiteral("King John's"), QStringLiteral("Mary's")}) {
+        NounPhraseChoices choices;
+        choices.choose(S::ProperPossessive, owner);
+        tryPhrase(choices, {owner});
+    }
+    for (const QString &det : captions(Role::PossessiveAdjective)) {
+        NounPhraseChoices choices;
+        choices.choose(S::PersonalPossessive, det);
+        tryPhrase(choices, {det});
+    }
+    return subjects;
+}
+
+QList<Node> questionSubjects()
+{
+    QList<Node> subjects{*nounPhrase({QStringLiteral("Who")})};
+    const QStringList adverbs = QStringList{QString()} + captions(Role::Adverb);
+    const QStringList adjectives = QStringList{QString()} + captions(Role::Adjective);
+    for (const QString &adverb : adverbs) {
+        for (const QString &adjective : adjectives) {
+            for (const QString &noun : captions(Role::Noun)) {
+                QuestionSubject q;
+                q.questionWord = QStringLiteral("Which");
+                QStringList said{q.questionWord};
+                bool admitted = true;
+                for (auto [slot, word, field] : {std::tuple{QuestionSlot::Adverb, adverb, &q.adverb},
+                         std::tuple{QuestionSlot::Adjective, adjective, &q.adjective}, std::tuple{QuestionSlot::Noun, noun, &q.noun}}) {
+                    if (word.isEmpty())
+                        continue;
+                    admitted = admitted && q.refusal(slot, word).isEmpty();
+                    *field = word;
+                    said << word;
+                }
+                if (admitted && q.need().isEmpty())
+                    subjects << *nounPhrase(said);
+            }
+        }
+    }
+    return subjects;
+}
+
+// A verb in a tense (none in a command) and the complement after it, or none.
+struct Predicate {
+    QString verb;
+    Tense tense;
+    QString complement;
+};
+
+QList<Predicate> everyPredicate(bool command)
+{
+    QList<Predicate> all;
+    for (const QString &base : verbs()) {
+        for (Tense tense : {Tense::Present, Tense::Past, Tense::Future}) {
+            if (endsSentence(base))
+                all << Predicate{base, tense, {}};
+            for (const QString &phrase : captions(Role::Complement)) {
+                const Label label = complement(phrase)->label;
+                const std::array kinds{std::pair{Label::PP, ComplementKind::Prepositional},
+                    std::pair{Label::AdvP, ComplementKind::Adverb}, std::pair{Label::NP, ComplementKind::Object},
+                    std::pair{Label::VP, ComplementKind::Participle}, std::pair{Label::AdjP, ComplementKind::Adjective}};
+                for (auto [l, kind] : kinds)
+                    if (l == label && complementsOf(base).takes(kind))
+                        all << Predicate{base, tense, phrase};
+            }
+            if (command)
+                break;
+        }
+    }
+    return all;
+}
+
+Sentence sentence(SentenceType type, const std::optional<Node> &subject, const Predicate &p)
+{
+    const QString form = subject ? conjugate(p.verb, p.tense, agreementsOf(*subject).first()) : p.verb;
+    Sentence s{type, subject, verbGroup(form), std::nullopt};
+    if (!p.complement.isEmpty())
+        s.complement = complement(p.complement);
+    return s;
+}
+
+// Every sentence the windows can build, as the every-sentence walk of the windows covers
+// them: every predicate after every pronoun, "Who", and a singular and a plural noun phrase;
+// every other subject with some predicate; every command.
+QList<Sentence> everySentence()
+{
+    QList<Sentence> all;
+    const QList<Predicate> predicates = everyPredicate(false);
+    const auto withSubjects = [&](SentenceType type, const QList<Node> &subjects, const QStringList &withAll) {
+        for (int i = 0; i < subjects.size(); ++i) {
+            if (withAll.contains(subjects.at(i).saidWords().join(' ')))
+                for (const Predicate &p : predicates)
+                    all << sentence(type, subjects.at(i), p);
+            else
+                all << sentence(type, subjects.at(i), predicates.at((i * 31) % predicates.size()));
+        }
+    };
+    withSubjects(SentenceType::Statement, statementSubjects(),
+                 {"I", "you", "he", "she", "it", "we", "they", "the dog", "my strong tools"});
+    withSubjects(SentenceType::Question, questionSubjects(), {"Who", "Which dog", "Which small images"});
+    for (const Predicate &p : everyPredicate(true))
+        all << sentence(SentenceType::Command, std::nullopt, p);
+    return all;
+}
+
+Sentence built(SentenceType type, const QStringList &subject, const QString &verb, const QString &comp = {})
+{
+    Sentence s{type, subject.isEmpty() ? std::nullopt : nounPhrase(subject), verbGroup(verb), std::nullopt};
+    if (!comp.isEmpty())
+        s.complement = complement(comp);
+    return s;
+}
+
+QJsonObject json(const char *text) { return QJsonDocument::fromJson(text).object(); }
+
+} // namespace
+
+// Tasks checked without any window: what a sentence is, what a task asks, and what the
+// learner is told when a sentence misses it.
+class TestTasks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A task made from all of a sentence's own features is met by it; change any one and it
+    // is not, and the one feedback line names what was changed.
+    void everySentenceMeetsItsOwnTaskAndNoOther()
+    {
+        const QList<Sentence> all = everySentence();
+        QVERIFY2(all.size() > 4000, qPrintable(QString::number(all.size())));
+        qInfo("%d sentences", int(all.size()));
+        int changed = 0;
+        for (const Sentence &sentence : all) {
+            QVERIFY2(sentenceProblem(sentence).isEmpty(), qPrintable(sentence.text()));
+            const Ask own = askOf(sentence);
+            QVERIFY2(!own.isEmpty() && meets(sentence, own), qPrintable(sentence.text()));
+            QString problem;
+            QVERIFY2(readAsk(writeAsk(own), readSentence, &problem) == own, qPrintable(problem));
+
+            const QJsonObject ownJson = writeAsk(own);
+            const QJsonObject others{{"type", QJsonArray{"statement", "question", "command"}},
+                {"tense", QJsonArray{"present", "past", "future"}}, {"number", QJsonArray{"singular", "plural"}},
+                {"person", QJsonArray{1, 2, 3}}, {"subject", QJsonArray{"pronoun", "noun phrase", "who", "which"}},
+                {"complement", QJsonArray{"none", "prepositional phrase", "adverb", "noun phrase", "present participle", "adjective"}}};
+            for (auto key = ownJson.begin(); key != ownJson.end(); ++key) {
+                for (const QJsonValue value : others.value(key.key()).toArray()) {
+                    if (value == key.value())
+                        continue;
+                    // The changed value on its own must be a sound task; together with the
+                    // sentence's other features it may ask the impossible, and is still told.
+                    Ask ask = own;
+                    const QJsonObject one{{key.key(), value}};
+                    const std::optional<Ask> single = readAsk(one, readSentence, &problem);
+                    if (!single)
+                        continue; // no sentence could meet it: nothing to tell
+                    if (key.key() == "type") ask.type = single->type;
+                    if (key.key() == "tense") ask.tense = single->tense;
+                    if (key.key() == "number") ask.number = single->number;
+                    if (key.key() == "person") ask.person = single->person;
+                    if (key.key() == "subject") ask.subject = single->subject;
+                    if (key.key() == "complement") ask.complement = single->complement;
+                    const QStringList lines = feedbackOn(sentence, ask);
+                    const QString k = key.key(), v = value.toVariant().toString();
+                    const QString named = k == "type" ? "asks for a " + v : k == "subject" ? "as the subject"
+                        : k == "number" ? v + " subject" : k == "tense" ? v + " tense" : k;
+                    QVERIFY2(lines.size() == 1 && lines.first().contains(named),
+                             qPrintable(sentence.text() + " / " + key.key() + ": " + lines.join(" | ")));
+                    ++changed;
+                }
+            }
+        }
+        QVERIFY(changed > 10 * all.size());
+    }
+
+    // The reader refuses exactly the tasks no sentence can meet: every choice of features it
+    // accepts is met by some sentence, and none it refuses is.
+    void readerRefusesExactlyTheImpossible()
+    {
+        QList<Features> kinds;
+        QList<Sentence> examples;
+        for (const Sentence &sentence : everySentence()) {
+            const Features f = *featuresOf(sentence);
+            if (!kinds.contains(f)) {
+                kinds << f;
+                examples << sentence;
+            }
+        }
+        const QJsonArray types{QJsonValue(), "statement", "question", "command"};
+        const QJsonArray tenses{QJsonValue(), "present", "past", "future"};
+        const QJsonArray numbers{QJsonValue(), "singular", "plural"};
+        const QJsonArray persons{QJsonValue(), 1, 2, 3};
+        const QJsonArray subjectKinds{QJsonValue(), "pronoun", "noun phrase", "who", "which"};
+        const QJsonArray complements{QJsonValue(), "none", "prepositional phrase", "adverb", "noun phrase",
+            "present participle", "adjective"};
+        int accepted = 0, refused = 0;
+        for (auto type : types) for (auto tense : tenses) for (auto number : numbers) for (auto person : persons)
+        for (auto subject : subjectKinds) for (auto comp : complements) {
+            QJsonObject object;
+            for (auto [key, value] : {std::pair{"type", type}, {"tense", tense}, {"number", number},
+                     {"person", person}, {"subject", subject}, {"complement", comp}})
+                if (!value.isNull())
+                    object.insert(key, value);
+            if (object.isEmpty())
+                continue;
+            QString problem;
+            const std::optional<Ask> ask = readAsk(object, readSentence, &problem);
+            const auto met = std::find_if(examples.begin(), examples.end(), [&](const Sentence &s) {
+                return ask ? meets(s, *ask) : false;
+            });
+            const QString what = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+            if (ask) {
+                QVERIFY2(met != examples.end(), qPrintable(what + " is accepted, and no sentence meets it"));
+                ++accepted;
+            } else {
+                QVERIFY2(!problem.isEmpty(), qPrintable(what));
+                ++refused;
+            }
+        }
+        QVERIFY(accepted > 100 && refused > 100);
+        // A refused choice is not met either: rebuild one by hand.
+        Ask pastCommand;
+        pastCommand.type = SentenceType::Command;
+        pastCommand.tense = Tense::Past;
+        QVERIFY(std::none_of(examples.begin(), examples.end(), [&](const Sentence &s) { return meets(s, pastCommand); }));
+    }
+
+    void prompts_data()
+    {
+        QTest::addColumn<QString>("ask");
+        QTest::addColumn<QString>("prompt");
+        QTest::newRow("several features") << R"({"type":"question","tense":"past","number":"plural","complement":"noun phrase"})"
+            << "Build a question in the past tense whose subject is plural, with a noun phrase as its complement.";
+        QTest::newRow("only a type") << R"({"type":"command"})" << "Build a command.";
+        QTest::newRow("subject made and counted") << R"({"subject":"pronoun","person":1,"number":"singular"})"
+            << "Build a sentence whose subject is a pronoun, singular and in the first person.";
+        QTest::newRow("no complement, no subject clause") << R"({"type":"statement","complement":"none"})"
+            << "Build a statement with no complement.";
+        QTest::newRow("one exact sentence") << R"({"brackets":"[S [NP [Pron Who]] [VP [V walks] [AdvP [Adv here]]]]"})"
+            << "Build this sentence: “Who walks here?”";
+    }
+    void prompts()
+    {
+        QFETCH(QString, ask);
+        QFETCH(QString, prompt);
+        QString problem;
+        const std::optional<Ask> read = readAsk(QJsonDocument::fromJson(ask.toUtf8()).object(), readSentence, &problem);
+        QVERIFY2(read, qPrintable(problem));
+        QCOMPARE(promptOf(*read), prompt);
+    }
+
+    void refusedTasks_data()
+    {
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("empty ask") << R"({"ask":{}})" << "task 3: it asks for nothing";
+        QTest::newRow("no ask") << R"({"prompt":"Write!"})" << "task 3: it has no “ask” object";
+        QTest::newRow("unknown key") << R"({"ask":{"mood":"subjunctive"}})" << "asks for \"mood\"";
+        QTest::newRow("unknown key that would not show") << "{\"ask\":{\"m\\u200bood\\u0007\":1}}" << "\"mU+200Bood\\u0007\"";
+        QTest::newRow("unknown value") << R"({"ask":{"tense":"pluperfect"}})" << "\"pluperfect\" is no value of “tense”";
+        QTest::newRow("person out of range") << R"({"ask":{"person":4}})" << "4 is no value of “person”";
+        QTest::newRow("command in a tense") << R"({"ask":{"type":"command","tense":"past"}})" << "a command has no tense";
+        QTest::newRow("pronoun in a question") << R"({"ask":{"type":"question","subject":"pronoun"}})" << "“Who” or “Which”";
+        QTest::newRow("which in a statement") << R"({"ask":{"type":"statement","subject":"which"}})" << "not of a statement";
+        QTest::newRow("brackets no sentence") << R"({"ask":{"brackets":"[S [NP [Det a] [N dogs]] [VP [V walk]]]"}})"
+            << "task 3: its brackets are no sentence";
+        QTest::newRow("brackets against tense") << R"({"ask":{"tense":"past","brackets":"[S [NP [Pron she]] [VP [V walks]]]"}})"
+            << "“walks” is in the present";
+        QTest::newRow("tries not a count") << R"({"ask":{"type":"command"},"tries":-1})" << "“tries”";
+    }
+    void refusedTasks()
+    {
+        QFETCH(QString, task);
+        QFETCH(QString, problem);
+        QString why;
+        const QJsonValue value = QJsonDocument::fromJson(task.toUtf8()).object();
+        QVERIFY(!readTask(value, 3, readSentence, &why));
+        QVERIFY2(why.startsWith("task 3: ") && why.contains(problem), qPrintable(why));
+        QVERIFY2(std::all_of(why.begin(), why.end(), [](QChar c) { return c.isPrint(); }), qPrintable(why));
+    }
+
+    // The task keeps what it does not know, and what the learner did, through a save.
+    void taskRoundTrip()
+    {
+        const QJsonObject object = json(R"({"ask":{"type":"statement","person":3},"prompt":"Tell me about a dog.",)"
+                                        R"("tries":2,"done":true,"colour":"green"})");
+        QString problem;
+        const std::optional<Task> task = readTask(object, 1, readSentence, &problem);
+        QVERIFY2(task, qPrintable(problem));
+        QCOMPARE(task->shownPrompt(), "Tell me about a dog.");
+        QCOMPARE(taskState(*task), "done");
+        QCOMPARE(writeTask(*task), object);
+    }
+
+    // The learner is told in the words of the sentence they built.
+    void feedbackInTheLearnersWords()
+    {
+        const Sentence dog = built(SentenceType::Statement, {"the", "small", "dog"}, "walks");
+        Ask ask;
+        ask.type = SentenceType::Statement;
+        ask.tense = Tense::Past;
+        ask.number = 2;
+        QCOMPARE(feedbackOn(dog, ask), (QStringList{"The task asks for the past tense; “walks” is in the present.",
+                                                    "The task asks for a plural subject; “the small dog” is singular."}));
+        // "you" may be one person or several: it meets a task asking for either.
+        const Sentence you = built(SentenceType::Statement, {"you"}, "walk", "here");
+        Ask one, several, future;
+        one.number = 1;
+        several.number = 2;
+        QVERIFY(meets(you, one) && meets(you, several));
+        future.tense = Tense::Future;
+        const Sentence go = built(SentenceType::Command, {}, "go", "dancing");
+        QCOMPARE(feedbackOn(go, future), QStringList{"The task asks for the future tense; a command has no tense."});
+    }
+
+    // A sheet of three tasks done in part: each sentence records the task it answered, and
+    // the records follow their tasks through a move and a removal, and through the file.
+    void tasksInTheDocument()
+    {
+        const DocumentReading sheet = readDocument(R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[
+            {"ask":{"type":"command"}},
+            {"ask":{"tense":"past","number":"plural"},"prompt":"Tell me what they did."},
+            {"ask":{"subject":"who"},"note":"kept"}]})");
+        QVERIFY2(sheet.document, qPrintable(sheet.problem));
+        Document d = *sheet.document;
+        const Sentence dog = built(SentenceType::Statement, {"the", "small", "dog"}, "walks");
+        const Sentence dogs = built(SentenceType::Statement, {"the", "small", "dogs"}, "walked");
+        QCOMPARE(answerTask(d, 1, dog).size(), 2);
+        QVERIFY(answerTask(d, 1, dogs).isEmpty());
+        QVERIFY(answerTask(d, 0, built(SentenceType::Command, {}, "go")).isEmpty());
+        answerTask(d, -1, dog); // no current task: only listed
+        const auto states = [](const Document &doc) {
+            QStringList all;
+            for (const Task &t : tasksOf(doc))
+                all << QStringLiteral("%1 %2").arg(taskState(t)).arg(t.tries);
+            return all.join(", ");
+        };
+        const auto answers = [](const Document &doc) {
+            QStringList all;
+            for (const DocumentSentence &s : doc.sentences)
+                all << (answeredTask(s) ? QString::number(*answeredTask(s) + 1) : "-");
+            return all.join(' ');
+        };
+        QCOMPARE(states(d), "done 1, done 2, to do 0");
+        QCOMPARE(answers(d), "2 2 1 -");
+
+        moveTask(d, 0, 2);
+        QCOMPARE(answers(d), "1 1 3 -");
+        QCOMPARE(tasksOf(d).at(0).shownPrompt(), "Tell me what they did.");
+        removeTask(d, 0);
+        QCOMPARE(answers(d), "- - 2 -");
+        QCOMPARE(states(d), "to do 0, done 1");
+
+        const DocumentReading back = readDocument(writeDocument(d));
+        QVERIFY2(back.document, qPrintable(back.problem));
+        QCOMPARE(*back.document, d);
+        QCOMPARE(tasksOf(*back.document).at(0).extra.value("note"), QJsonValue("kept"));
+
+        // A sentence may only answer a task the sheet has.
+        QJsonObject top = QJsonDocument::fromJson(writeDocument(d)).object();
+        QJsonArray sentences = top.value("sentences").toArray();
+        QJsonObject first = sentences.at(0).toObject();
+        first.insert("task", 3);
+        sentences.replace(0, first);
+        top.insert("sentences", sentences);
+        const DocumentReading wrong = readDocument(QJsonDocument(top).toJson());
+        // The sample sheet handed to teachers opens.
+        const DocumentReading sample = readDocumentFile(PARSELLA_SOURCE_DIR "/docs/sample-sheet.parsella");
+        QVERIFY2(sample.document && tasksOf(*sample.document).size() == 4, qPrintable(sample.problem));
+        QVERIFY(!wrong.document);
+        QVERIFY2(wrong.problem.startsWith("sentence 1:"), qPrintable(wrong.problem));
+    }
+
+    // The real program summarises two sheets and reports a broken one, without a display.
+    void summaryOfTheRealProgram()
+    {
+        QTemporaryDir dir;
+        const auto write = [&](const QString &name, const QByteArray &json) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
+        };
+        write("ann.parsella", "{\"format\":\"parsella-worksheet\",\"version\":1,\"learner\":\"Ann, \\\"Nan\\\"\","
+                              "\"sentences\":[],\"tasks\":[{\"ask\":{\"type\":\"command\"},\"tries\":2,\"done\":true},"
+                              "{\"ask\":{\"person\":1},\"prompt\":\"Say it\\nyourself.\"}]}");
+        write("bob.parsella", R"({"format":"parsella-worksheet","version":1,"learner":"Bob","sentences":[],
+            "tasks":[{"ask":{"type":"command"},"tries":1}]})");
+        write("broken.parsella", R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[{"ask":{"type":"command","tense":"past"}}]})");
+        QProcess run;
+        run.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        run.setProcessEnvironment(env);
+        run.start(PARSELLA_PROGRAM, {"--summary", "ann.parsella", "broken.parsella", "bob.parsella"});
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()),
+                 "file,learner,task,prompt,tries,done\r\n"
+                 "ann.parsella,\"Ann, \"\"Nan\"\"\",1,Build a command.,2,yes\r\n"
+                 "ann.parsella,\"Ann, \"\"Nan\"\"\",2,\"Say it\nyourself.\",0,no\r\n"
+                 "bob.parsella,Bob,1,Build a command.,1,no\r\n");
+        const QStringList errors = QString::fromUtf8(run.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().contains("broken.parsella") && errors.first().contains("task 1: a command has no tense"),
+                 qPrintable(errors.first()));
+        QCOMPARE(run.exitCode(), 1);
+
+        run.start(PARSELLA_PROGRAM, {"--summary", "bob.parsella"});
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(run.exitCode(), 0);
+        run.start(PARSELLA_PROGRAM, {"--help"});
+        QVERIFY(run.waitForFinished(30000));
+        QVERIFY(run.readAllStandardOutput().contains("--summary"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTasks)
+#include "tst_tasks.moc"

@@ -1,0 +1,194 @@
+#include "app/frmGram1.h"
+#include "app/Worksheet.h"
+#include "app/WorksheetDocument.h"
+#include "GuiTest.h"
+#include "Sentences.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace parsella;
+using namespace drive;
+
+namespace {
+
+class SaveTo : public WorksheetDialogs
+{
+public:
+    QString fileName;
+    QStringList failures;
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return fileName; }
+    void tellFailure(QWidget *, const QString &, const QString &message) override { failures << message; }
+};
+
+QStringList rows(const QListWidget *list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
+}
+
+} // namespace
+
+class tst_TaskSheet : public testsupport::GuiTest
+{
+    Q_OBJECT
+
+    QTemporaryDir temp;
+
+    // A statement with a pronoun ("she" is 3, "they" 7) and "walk" in the present, built
+    // through the real windows; `whileOpen` looks at the worksheet with the window open.
+    static void buildStatement(frmGram1 &main, int pronoun, const std::function<void()> &whileOpen = {})
+    {
+        QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
+            button(dec, "cmdSubj")->click();
+            sentences::choosePronoun(dec, pronoun);
+            button(dec, "cmdPred")->click();
+            sentences::chooseVerb(dec, 3);
+            if (whileOpen)
+                whileOpen();
+            button(dec, "cmdExit")->click();
+        }));
+    }
+
+private slots:
+    // A learner opens a sheet of three tasks, does one right and one wrong, and saves; the
+    // tasks' states and the feedback come back with the file.
+    void doneNotYetAndToDoSurviveTheFile()
+    {
+        const QString path = temp.filePath("sheet.parsella");
+        {
+            QFile sheetFile(path);
+            QVERIFY(sheetFile.open(QIODevice::WriteOnly));
+            sheetFile.write(R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[
+                {"ask":{"type":"statement","number":"plural"}},
+                {"ask":{"tense":"past"}},
+                {"ask":{"type":"command"},"prompt":"Give an order."}]})");
+        }
+        const QStringList expected{"1. Build a statement whose subject is plural. — done",
+                                   "2. Build a sentence in the past tense. — not yet, tries: 1",
+                                   "3. Give an order. — to do"};
+        {
+            frmGram1 main;
+            SaveTo dialogs;
+            main.setWorksheetDialogs(dialogs);
+            main.show();
+            main.startUp({path});
+            auto *sheet = main.findChild<Worksheet *>();
+            QVERIFY(sheet && sheet->isVisible());
+            auto *tasks = sheet->findChild<QListWidget *>("tasks");
+            auto *current = sheet->findChild<QLabel *>("currentTask");
+            auto *feedback = sheet->findChild<QLabel *>("taskFeedback");
+            QVERIFY(tasks && tasks->isVisible() && current && feedback);
+            QCOMPARE(rows(tasks), QStringList({"1. Build a statement whose subject is plural. — to do",
+                                               "2. Build a sentence in the past tense. — to do",
+                                               "3. Give an order. — to do"}));
+
+            // No task chosen: a sentence is only listed.
+            buildStatement(main, 3);
+            QCOMPARE(rows(tasks).at(0), "1. Build a statement whose subject is plural. — to do");
+            QVERIFY(feedback->text().isEmpty());
+
+            tasks->setCurrentRow(0);
+            buildStatement(main, 7, [&] {
+                // The prompt stays in view while the sentence window is open.
+                QVERIFY(current->isVisible());
+                QCOMPARE(current->text(), "Task 1: Build a statement whose subject is plural.");
+            });
+            QCOMPARE(feedback->text(), "Task 1 is done.");
+
+            tasks->setCurrentRow(1);
+            buildStatement(main, 3);
+            QCOMPARE(feedback->text(), "Task 2, not yet: The task asks for the past tense; “walks” is in the present.");
+            QCOMPARE(feedback->accessibleDescription(), feedback->text());
+            QCOMPARE(rows(tasks), expected);
+            QCOMPARE(rows(sheet->findChild<QListWidget *>("sentences")).size(), 3);
+
+            dialogs.fileName = path;
+            sheet->findChild<QAction *>("saveAs")->trigger();
+            QCOMPARE(dialogs.failures, QStringList());
+            QVERIFY(!sheet->isWindowModified());
+        }
+
+        frmGram1 again;
+        again.show();
+        again.startUp({path});
+        auto *sheet = again.findChild<Worksheet *>();
+        QVERIFY(sheet);
+        QCOMPARE(rows(sheet->findChild<QListWidget *>("tasks")), expected);
+        QList<int> answered;
+        for (const grammar::DocumentSentence &s : again.document().content().sentences)
+            answered << grammar::answeredTask(s).value_or(-1);
+        QCOMPARE(answered, QList<int>({-1, 0, 1}));
+        again.close();
+        sheet->close();
+    }
+
+    // A teacher makes a task by doing: a finished sentence's features as ticks, the prompt
+    // they make shown as they change, and OK adds a task that Undo takes back.
+    void newTaskFromSentence()
+    {
+        frmGram1 main;
+        main.show();
+        buildStatement(main, 7); // "they walk."
+        main.findChild<QAction *>("worksheet")->trigger();
+        auto *sheet = main.findChild<Worksheet *>();
+        QVERIFY(sheet);
+        QString shown;
+        auto ran = onNextModal([&](QWidget *dialog) {
+            for (const char *untick : {"type", "person", "subject", "complement"})
+                dialog->findChild<QCheckBox *>(untick)->click();
+            shown = dialog->findChild<QLabel *>("promptPreview")->text();
+            dialog->findChild<QCheckBox *>("tense")->click();
+            dialog->findChild<QCheckBox *>("number")->click();
+            // Nothing ticked is no task.
+            QVERIFY(!dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+            dialog->findChild<QCheckBox *>("number")->click();
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        sheet->findChild<QAction *>("newTask")->trigger();
+        QVERIFY(*ran);
+        QCOMPARE(shown, "Build a sentence in the present tense whose subject is plural.");
+        auto *tasks = sheet->findChild<QListWidget *>("tasks");
+        QVERIFY(tasks->isVisible());
+        QCOMPARE(rows(tasks), QStringList{"1. Build a sentence whose subject is plural. — to do"});
+        sheet->findChild<QAction *>("undo")->trigger();
+        QCOMPARE(tasks->count(), 0);
+        QVERIFY(!tasks->isVisible());
+        sheet->findChild<QAction *>("redo")->trigger();
+        QCOMPARE(tasks->count(), 1);
+
+        // A second task, made current, then moved and removed: the current task follows it,
+        // and Undo brings each back.
+        onNextModal([](QWidget *dialog) {
+            dialog->findChild<QCheckBox *>("exact")->click();
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        sheet->findChild<QAction *>("newTask")->trigger();
+        tasks->setCurrentRow(1);
+        QCOMPARE(main.document().currentTask(), 1);
+        sheet->findChild<QAction *>("moveTaskUp")->trigger();
+        QCOMPARE(rows(tasks).first(), "1. Build this sentence: “They walk.” — to do");
+        QCOMPARE(main.document().currentTask(), 0);
+        sheet->findChild<QAction *>("removeTask")->trigger();
+        QCOMPARE(tasks->count(), 1);
+        QCOMPARE(main.document().currentTask(), -1);
+        sheet->findChild<QAction *>("undo")->trigger();
+        sheet->findChild<QAction *>("undo")->trigger();
+        QCOMPARE(rows(tasks).at(1), "2. Build this sentence: “They walk.” — to do");
+        QCOMPARE(main.document().currentTask(), 1);
+        main.document().reset({}, {}); // leave without the question about unsaved work
+        sheet->close();
+    }
+};
+
+PARSELLA_GUI_TEST_MAIN(tst_TaskSheet)
+#include "tst_tasksheet.moc"
