@@ -50,9 +50,9 @@ class tst_TaskSheet : public testsupport::GuiTest
     {
         QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
             button(dec, "cmdSubj")->click();
-            sentences::choosePronoun(dec, pronoun);
+            QVERIFY(sentences::choosePronoun(dec, pronoun));
             button(dec, "cmdPred")->click();
-            sentences::chooseVerb(dec, 3);
+            QVERIFY(sentences::chooseVerb(dec, 3));
             if (whileOpen)
                 whileOpen();
             button(dec, "cmdExit")->click();
