@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -57,14 +59,20 @@ void GuiTest::cleanup()
 
 int runGuiTest(int argc, char **argv, const std::function<std::unique_ptr<GuiTest>()> &makeTest)
 {
-    // Recovery files, recent worksheets and folders go to a test folder, never the user's.
+#ifdef Q_OS_UNIX
+    // Each test program keeps what the windows remember (recovery files, the Worksheet's place,
+    // the recent worksheets) under a home of its own: programs that ctest runs side by side
+    // never find each other's unsaved work, and nothing is left behind.
+    QTemporaryDir home;
+    if (home.isValid())
+        qputenv("HOME", QFile::encodeName(home.path()));
+#endif
+    // Recovery files, recent worksheets, folders and the Worksheet's place go to a test
+    // folder, never into the learner's own.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     parsella::configureApplication(app);
-    // What the windows remember (the Worksheet's place, the last folder) goes to a test
-    // folder, never into the learner's own settings.
-    QStandardPaths::setTestModeEnabled(true);
     QApplication::setOrganizationName(QStringLiteral("ParsellaTests"));
     const std::unique_ptr<GuiTest> test = makeTest();
     // A cleanup() of the test's own would hide the window check.

@@ -331,10 +331,15 @@ void Worksheet::placeBeside(QWidget *opener)
         resize(place.size().shrunkBy(frame));
         move(place.topLeft());
     }
-    // The main window steps aside too, where there is room.
+    // The main window steps aside too, where there is room. At start-up it may not be placed
+    // yet (no frame known, never moved): the window manager will centre it, so it steps aside
+    // from there.
+    QRect shown = outer;
+    if (outer == inner && !opener->testAttribute(Qt::WA_Moved))
+        shown.moveCenter(screen.center());
     const QRect clear(pos(), size().grownBy(frame));
-    const QRect main = grammar::placeClearOf(outer, clear, screen);
-    if (main != outer)
+    const QRect main = grammar::placeClearOf(shown, clear, screen);
+    if (main != shown)
         opener->move(main.topLeft());
 }
 
