@@ -14,7 +14,10 @@ namespace parsella::grammar {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("Task", text); }
+// The task's words, which translators find under "Task".
+struct TaskText {
+    Q_DECLARE_TR_FUNCTIONS(Task)
+};
 
 // The values of the ask's keys as a teacher writes them in the file.
 template <typename T>
@@ -81,9 +84,9 @@ QString said(const VerbGroup &verb)
 QString typeNoun(SentenceType type)
 {
     switch (type) {
-    case SentenceType::Statement: return tr("a statement");
-    case SentenceType::Question: return tr("a question");
-    case SentenceType::Command: return tr("a command");
+    case SentenceType::Statement: return TaskText::tr("a statement");
+    case SentenceType::Question: return TaskText::tr("a question");
+    case SentenceType::Command: return TaskText::tr("a command");
     }
     return {};
 }
@@ -91,21 +94,21 @@ QString typeNoun(SentenceType type)
 QString tenseName(Tense tense)
 {
     switch (tense) {
-    case Tense::Present: return tr("present");
-    case Tense::Past: return tr("past");
-    case Tense::Future: return tr("future");
+    case Tense::Present: return TaskText::tr("present");
+    case Tense::Past: return TaskText::tr("past");
+    case Tense::Future: return TaskText::tr("future");
     }
     return {};
 }
 
-QString numberName(int number) { return number == 2 ? tr("plural") : tr("singular"); }
+QString numberName(int number) { return number == 2 ? TaskText::tr("plural") : TaskText::tr("singular"); }
 
 QString personName(int person)
 {
     switch (person) {
-    case 1: return tr("first");
-    case 2: return tr("second");
-    default: return tr("third");
+    case 1: return TaskText::tr("first");
+    case 2: return TaskText::tr("second");
+    default: return TaskText::tr("third");
     }
 }
 
@@ -113,10 +116,10 @@ QString personName(int person)
 QString subjectNoun(SubjectKind kind)
 {
     switch (kind) {
-    case SubjectKind::Pronoun: return tr("a pronoun");
-    case SubjectKind::NounPhrase: return tr("a noun phrase");
-    case SubjectKind::Who: return tr("“Who”");
-    case SubjectKind::Which: return tr("a phrase with “Which”");
+    case SubjectKind::Pronoun: return TaskText::tr("a pronoun");
+    case SubjectKind::NounPhrase: return TaskText::tr("a noun phrase");
+    case SubjectKind::Who: return TaskText::tr("“Who”");
+    case SubjectKind::Which: return TaskText::tr("a phrase with “Which”");
     }
     return {};
 }
@@ -124,12 +127,12 @@ QString subjectNoun(SubjectKind kind)
 QString complementNoun(ComplementGroup group)
 {
     switch (group) {
-    case ComplementGroup::None: return tr("no complement");
-    case ComplementGroup::Prepositional: return tr("a prepositional phrase");
-    case ComplementGroup::Adverb: return tr("an adverb");
-    case ComplementGroup::NounPhrase: return tr("a noun phrase");
-    case ComplementGroup::Participle: return tr("a present participle");
-    case ComplementGroup::Adjective: return tr("an adjective");
+    case ComplementGroup::None: return TaskText::tr("no complement");
+    case ComplementGroup::Prepositional: return TaskText::tr("a prepositional phrase");
+    case ComplementGroup::Adverb: return TaskText::tr("an adverb");
+    case ComplementGroup::NounPhrase: return TaskText::tr("a noun phrase");
+    case ComplementGroup::Participle: return TaskText::tr("a present participle");
+    case ComplementGroup::Adjective: return TaskText::tr("an adjective");
     }
     return {};
 }
@@ -152,7 +155,7 @@ QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.value(0);
-    return tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+    return TaskText::tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
 }
 
 // Why the asked features cannot all be had in one sentence; empty if they can. Only the
@@ -161,20 +164,20 @@ QString contradiction(const Ask &ask)
 {
     const bool command = ask.type == SentenceType::Command;
     if (command && ask.tense)
-        return tr("a command has no tense");
+        return TaskText::tr("a command has no tense");
     if (command && (ask.number || ask.person || ask.subject))
-        return tr("a command has no subject of its own, so it has no number, person or subject kind");
+        return TaskText::tr("a command has no subject of its own, so it has no number, person or subject kind");
     const bool questionSubject = ask.subject == SubjectKind::Who || ask.subject == SubjectKind::Which;
     if (ask.type == SentenceType::Question && ask.subject && !questionSubject)
-        return tr("a question's subject is made with “Who” or “Which”");
+        return TaskText::tr("a question's subject is made with “Who” or “Which”");
     if (ask.type == SentenceType::Statement && questionSubject)
-        return tr("“Who” and “Which” make the subject of a question, not of a statement");
+        return TaskText::tr("“Who” and “Which” make the subject of a question, not of a statement");
     // Only a pronoun may be in the first or second person; "Who" is singular.
     const bool thirdOnly = ask.type == SentenceType::Question || (ask.subject && ask.subject != SubjectKind::Pronoun);
     if (thirdOnly && ask.person && ask.person != 3)
-        return tr("only a pronoun subject can be in the first or second person");
+        return TaskText::tr("only a pronoun subject can be in the first or second person");
     if (ask.subject == SubjectKind::Who && ask.number == 2)
-        return tr("“Who” as a subject is singular");
+        return TaskText::tr("“Who” as a subject is singular");
     return {};
 }
 
@@ -226,7 +229,7 @@ std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &read
         return std::nullopt;
     };
     if (object.isEmpty())
-        return refuse(tr("it asks for nothing"));
+        return refuse(TaskText::tr("it asks for nothing"));
 
     Ask ask;
     for (auto it = object.begin(); it != object.end(); ++it) {
@@ -234,7 +237,7 @@ std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &read
         const QJsonValue value = it.value();
         const QString text = value.toString();
         const auto unknownValue = [&] {
-            return refuse(tr("%1 is no value of “%2”").arg(shown(value), key));
+            return refuse(TaskText::tr("%1 is no value of “%2”").arg(shown(value), key));
         };
         if (key == QLatin1String("type")) {
             if (!(ask.type = valueOf(typeKeys, text)))
@@ -261,7 +264,7 @@ std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &read
                 return unknownValue();
             ask.brackets = text;
         } else {
-            return refuse(tr("it asks for %1, which this Parsella does not know").arg(shown(key)));
+            return refuse(TaskText::tr("it asks for %1, which this Parsella does not know").arg(shown(key)));
         }
     }
 
@@ -283,13 +286,13 @@ std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &read
                 first = why;
         }
         if (!ask.exact)
-            return refuse(tr("its brackets are no sentence: %1").arg(first));
+            return refuse(TaskText::tr("its brackets are no sentence: %1").arg(first));
         Ask features = ask;
         features.brackets.clear();
         features.exact.reset();
         const QStringList differ = feedbackOn(*ask.exact, features);
         if (!differ.isEmpty())
-            return refuse(tr("its brackets do not fit its other keys: %1").arg(differ.first()));
+            return refuse(TaskText::tr("its brackets do not fit its other keys: %1").arg(differ.first()));
     }
     return ask;
 }
@@ -335,26 +338,26 @@ Ask askOf(const Sentence &sentence, bool exactSentence)
 QString promptOf(const Ask &ask)
 {
     if (ask.exact)
-        return tr("Build this sentence: %1").arg(quoted(ask.exact->written()));
+        return TaskText::tr("Build this sentence: %1").arg(quoted(ask.exact->written()));
 
-    QString prompt = tr("Build %1").arg(ask.type ? typeNoun(*ask.type) : tr("a sentence"));
+    QString prompt = TaskText::tr("Build %1").arg(ask.type ? typeNoun(*ask.type) : TaskText::tr("a sentence"));
     if (ask.tense)
-        prompt += tr(" in the %1 tense").arg(tenseName(*ask.tense));
+        prompt += TaskText::tr(" in the %1 tense").arg(tenseName(*ask.tense));
     QStringList subject;
     if (ask.subject)
         subject << subjectNoun(*ask.subject);
     if (ask.number)
         subject << numberName(*ask.number);
     if (ask.person)
-        subject << tr("in the %1 person").arg(personName(*ask.person));
+        subject << TaskText::tr("in the %1 person").arg(personName(*ask.person));
     if (!subject.isEmpty())
-        prompt += tr(" whose subject is %1").arg(listed(subject));
+        prompt += TaskText::tr(" whose subject is %1").arg(listed(subject));
     if (ask.complement) {
         if (!subject.isEmpty())
             prompt += QLatin1Char(',');
         prompt += *ask.complement == ComplementGroup::None
-            ? tr(" with no complement")
-            : tr(" with %1 as its complement").arg(complementNoun(*ask.complement));
+            ? TaskText::tr(" with no complement")
+            : TaskText::tr(" with %1 as its complement").arg(complementNoun(*ask.complement));
     }
     return prompt + QLatin1Char('.');
 }
@@ -365,41 +368,41 @@ QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
     if (ask.exact) {
         if (sentence.brackets() == ask.exact->brackets())
             return {};
-        return {tr("The task asks for the sentence %1; yours is %2.").arg(quoted(ask.exact->written()), whole)};
+        return {TaskText::tr("The task asks for the sentence %1; yours is %2.").arg(quoted(ask.exact->written()), whole)};
     }
     const std::optional<Features> f = featuresOf(sentence);
     if (!f)
-        return {tr("%1 is not a complete sentence.").arg(whole)};
+        return {TaskText::tr("%1 is not a complete sentence.").arg(whole)};
 
     QStringList lines;
     const bool command = f->type == SentenceType::Command;
-    const QString noSubject = tr("a command has no subject of its own.");
+    const QString noSubject = TaskText::tr("a command has no subject of its own.");
     const QString subject = sentence.subject ? quoted(said(*sentence.subject)) : QString();
     if (ask.type && ask.type != f->type)
-        lines << tr("The task asks for %1; %2 is %3.").arg(typeNoun(*ask.type), whole, typeNoun(f->type));
+        lines << TaskText::tr("The task asks for %1; %2 is %3.").arg(typeNoun(*ask.type), whole, typeNoun(f->type));
     if (ask.tense && ask.tense != f->tense) {
-        const QString want = tr("The task asks for the %1 tense; ").arg(tenseName(*ask.tense));
-        lines << want + (command ? tr("a command has no tense.")
-                                 : tr("%1 is in the %2.").arg(quoted(said(*sentence.verb)), tenseName(*f->tense)));
+        const QString want = TaskText::tr("The task asks for the %1 tense; ").arg(tenseName(*ask.tense));
+        lines << want + (command ? TaskText::tr("a command has no tense.")
+                                 : TaskText::tr("%1 is in the %2.").arg(quoted(said(*sentence.verb)), tenseName(*f->tense)));
     }
     // "you" has no number of its own, so it is never wrong in number.
     if (ask.number && f->number != ask.number && (command || f->number)) {
-        const QString want = tr("The task asks for a %1 subject; ").arg(numberName(*ask.number));
-        lines << want + (command ? noSubject : tr("%1 is %2.").arg(subject, numberName(*f->number)));
+        const QString want = TaskText::tr("The task asks for a %1 subject; ").arg(numberName(*ask.number));
+        lines << want + (command ? noSubject : TaskText::tr("%1 is %2.").arg(subject, numberName(*f->number)));
     }
     if (ask.person && ask.person != f->person) {
-        const QString want = tr("The task asks for a subject in the %1 person; ").arg(personName(*ask.person));
-        lines << want + (command ? noSubject : tr("%1 is in the %2.").arg(subject, personName(*f->person)));
+        const QString want = TaskText::tr("The task asks for a subject in the %1 person; ").arg(personName(*ask.person));
+        lines << want + (command ? noSubject : TaskText::tr("%1 is in the %2.").arg(subject, personName(*f->person)));
     }
     if (ask.subject && ask.subject != f->subject) {
-        const QString want = tr("The task asks for %1 as the subject; ").arg(subjectNoun(*ask.subject));
+        const QString want = TaskText::tr("The task asks for %1 as the subject; ").arg(subjectNoun(*ask.subject));
         QString is;
         if (!command) {
             switch (*f->subject) {
-            case SubjectKind::Pronoun: is = tr("%1 is a pronoun."); break;
-            case SubjectKind::NounPhrase: is = tr("%1 is a noun phrase."); break;
-            case SubjectKind::Who: is = tr("%1 is the question word alone."); break;
-            case SubjectKind::Which: is = tr("%1 is a phrase with “Which”."); break;
+            case SubjectKind::Pronoun: is = TaskText::tr("%1 is a pronoun."); break;
+            case SubjectKind::NounPhrase: is = TaskText::tr("%1 is a noun phrase."); break;
+            case SubjectKind::Who: is = TaskText::tr("%1 is the question word alone."); break;
+            case SubjectKind::Which: is = TaskText::tr("%1 is a phrase with “Which”."); break;
             }
         }
         lines << want + (command ? noSubject : is.arg(subject));
@@ -407,13 +410,13 @@ QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
     if (ask.complement && ask.complement != f->complement) {
         QString line;
         if (*ask.complement == ComplementGroup::None)
-            line = tr("The task asks for no complement; %1 has %2, %3.")
+            line = TaskText::tr("The task asks for no complement; %1 has %2, %3.")
                        .arg(whole, quoted(said(*sentence.complement)), complementNoun(f->complement));
         else if (f->complement == ComplementGroup::None)
-            line = tr("The task asks for %1 as the complement; %2 has no complement.")
+            line = TaskText::tr("The task asks for %1 as the complement; %2 has no complement.")
                        .arg(complementNoun(*ask.complement), whole);
         else
-            line = tr("The task asks for %1 as the complement; %2 is %3.")
+            line = TaskText::tr("The task asks for %1 as the complement; %2 is %3.")
                        .arg(complementNoun(*ask.complement), quoted(said(*sentence.complement)),
                             complementNoun(f->complement));
         lines << line;
@@ -425,16 +428,16 @@ std::optional<Task> readTask(const QJsonValue &value, int number, const Sentence
 {
     const auto refuse = [&](const QString &why) {
         if (problem)
-            *problem = tr("task %1: %2").arg(number).arg(why);
+            *problem = TaskText::tr("task %1: %2").arg(number).arg(why);
         return std::nullopt;
     };
     if (!value.isObject())
-        return refuse(tr("it is not an object"));
+        return refuse(TaskText::tr("it is not an object"));
     QJsonObject object = value.toObject();
     Task task;
     const QJsonValue ask = object.take(QStringLiteral("ask"));
     if (!ask.isObject())
-        return refuse(tr("it has no “ask” object"));
+        return refuse(TaskText::tr("it has no “ask” object"));
     QString why;
     std::optional<Ask> read = readAsk(ask.toObject(), readSentence, &why);
     if (!read)
@@ -443,23 +446,23 @@ std::optional<Task> readTask(const QJsonValue &value, int number, const Sentence
 
     const QJsonValue prompt = object.take(QStringLiteral("prompt"));
     if (!prompt.isUndefined() && !prompt.isString())
-        return refuse(tr("its “prompt” is not text"));
+        return refuse(TaskText::tr("its “prompt” is not text"));
     // The prompt is shown in the worksheet and written into a teacher's CSV: plain text, its
     // lines at most.
     const QString text = prompt.toString();
     if (text.size() > 2000)
-        return refuse(tr("its “prompt” is longer than 2000 characters"));
+        return refuse(TaskText::tr("its “prompt” is longer than 2000 characters"));
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control && c != QLatin1Char('\n'); }))
-        return refuse(tr("its “prompt” holds a control character"));
+        return refuse(TaskText::tr("its “prompt” holds a control character"));
     task.prompt = prompt.toString();
     const QJsonValue tries = object.take(QStringLiteral("tries"));
     const double count = tries.toDouble(-1);
     if (!tries.isUndefined() && (!tries.isDouble() || count < 0 || count > 1e9 || count != double(qint64(count))))
-        return refuse(tr("its “tries” is not a count"));
+        return refuse(TaskText::tr("its “tries” is not a count"));
     task.tries = tries.isUndefined() ? 0 : int(count);
     const QJsonValue done = object.take(QStringLiteral("done"));
     if (!done.isUndefined() && !done.isBool())
-        return refuse(tr("its “done” is neither true nor false"));
+        return refuse(TaskText::tr("its “done” is neither true nor false"));
     task.done = done.toBool(false);
     task.extra = object;
     return task;
@@ -479,8 +482,8 @@ QJsonObject writeTask(const Task &task)
 QString taskState(const Task &task)
 {
     if (task.done)
-        return tr("done");
-    return task.tries > 0 ? tr("not yet") : tr("to do");
+        return TaskText::tr("done");
+    return task.tries > 0 ? TaskText::tr("not yet") : TaskText::tr("to do");
 }
 
 } // namespace parsella::grammar
@@ -521,7 +524,7 @@ QString tasksProblem(const Document &document)
             continue;
         const double n = task.toDouble(0);
         if (!task.isDouble() || n != double(qint64(n)) || n < 1 || n > document.tasks.size())
-            return tr("sentence %1: it answers a task the worksheet does not have").arg(i + 1);
+            return TaskText::tr("sentence %1: it answers a task the worksheet does not have").arg(i + 1);
     }
     return {};
 }
