@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QTest>
 
+#include "EverySentence.h"
 #include "grammar/Admission.h"
 #include "grammar/Document.h"
 #include "grammar/Lexicon.h"
@@ -15,158 +16,14 @@ using namespace parsella::grammar;
 
 namespace {
 
-QList<Node> statementSubjects()
-{
-    QList<Node> subjects;
-    for (const char *pronoun : {"I", "you", "he", "she", "it", "we", "they"})
-        subjects << *nounPhrase({QString::fromLatin1(pronoun)});
-    subjects << *nounPhrase({QStringLiteral("John")});
-    // Every phrase the generator lets a learner finish, choosing in the phrase's order and
-    // only what its rules admit at that moment.
-    using S = NounPhraseSlot;
-    const QStringList adverbs = QStringList{QString()} + captions(Role::Adverb);
-    const QStringList adjectives = QStringList{QString()} + captions(Role::Adjective);
-    const auto tryPhrase = [&](NounPhraseChoices choices, QStringList said) {
-        const auto take = [&](S slot, const QString &word) {
-            if (word.isEmpty())
-                return true;
-            if (!choices.refusal(slot, word).isEmpty())
-                return false;
-            choices.choose(slot, word);
-            said << word;
-            return true;
-        };
-        for (const QString &adverb : adverbs) {
-            for (const QString &adjective : adjectives) {
-                for (const QString &noun : captions(Role::Noun)) {
-                    NounPhraseChoices before = choices;
-                    const QStringList saidBefore = said;
-                    if (take(S::Adverb, adverb) && take(S::Adjective, adjective) && take(S::Noun, noun)) {
-                        if (const std::optional<Node> np = nounPhrase(said); np && np->isComplete())
-                            subjects << *np;
-                    }
-                    choices = before;
-                    said = saidBefore;
-                }
-            }
-        }
-    };
-    for (const QString &article : captions(Role::Article)) {
-        NounPhraseChoices choices;
-        if (!choices.refusal(S::Article, article).isEmpty())
-            continue;
-        choices.choose(S::Article, article);
-        tryPhrase(choices, {article});
-        for (const QString &owner : {QStringLiteral("lady's"), QStringLiteral("engineer's")}) {
-            NounPhraseChoices owned = choices;
-            if (owned.refusal(S::CommonPossessive, owner).isEmpty()) {
-                owned.choose(S::CommonPossessive, owner);
-                tryPhrase(owned, {article, owner});
-            }
-        }
-    }
-    for (const QString &owner : {QStringLiteral("King John's"), QStringLiteral("Mary's")}) {
-        NounPhraseChoices choices;
-        choices.choose(S::ProperPossessive, owner);
-        tryPhrase(choices, {owner});
-    }
-    for (const QString &det : captions(Role::PossessiveAdjective)) {
-        NounPhraseChoices choices;
-        choices.choose(S::PersonalPossessive, det);
-        tryPhrase(choices, {det});
-    }
-    return subjects;
-}
-
-QList<Node> questionSubjects()
-{
-    QList<Node> subjects{*nounPhrase({QStringLiteral("Who")})};
-    const QStringList adverbs = QStringList{QString()} + captions(Role::Adverb);
-    const QStringList adjectives = QStringList{QString()} + captions(Role::Adjective);
-    for (const QString &adverb : adverbs) {
-        for (const QString &adjective : adjectives) {
-            for (const QString &noun : captions(Role::Noun)) {
-                QuestionSubject q;
-                q.questionWord = QStringLiteral("Which");
-                QStringList said{q.questionWord};
-                bool admitted = true;
-                for (auto [slot, word, field] : {std::tuple{QuestionSlot::Adverb, adverb, &q.adverb},
-                         std::tuple{QuestionSlot::Adjective, adjective, &q.adjective}, std::tuple{QuestionSlot::Noun, noun, &q.noun}}) {
-                    if (word.isEmpty())
-                        continue;
-                    admitted = admitted && q.refusal(slot, word).isEmpty();
-                    *field = word;
-                    said << word;
-                }
-                if (admitted && q.need().isEmpty())
-                    subjects << *nounPhrase(said);
-            }
-        }
-    }
-    return subjects;
-}
-
-// A verb in a tense (none in a command) and the complement after it, or none.
-struct Predicate {
-    QString verb;
-    Tense tense;
-    QString complement;
-};
-
-QList<Predicate> everyPredicate(bool command)
-{
-    QList<Predicate> all;
-    for (const QString &base : verbs()) {
-        for (Tense tense : {Tense::Present, Tense::Past, Tense::Future}) {
-            if (endsSentence(base))
-                all << Predicate{base, tense, {}};
-            for (const QString &phrase : captions(Role::Complement)) {
-                const Label label = complement(phrase)->label;
-                const std::array kinds{std::pair{Label::PP, ComplementKind::Prepositional},
-                    std::pair{Label::AdvP, ComplementKind::Adverb}, std::pair{Label::NP, ComplementKind::Object},
-                    std::pair{Label::VP, ComplementKind::Participle}, std::pair{Label::AdjP, ComplementKind::Adjective}};
-                for (auto [l, kind] : kinds)
-                    if (l == label && complementsOf(base).takes(kind))
-                        all << Predicate{base, tense, phrase};
-            }
-            if (command)
-                break;
-        }
-    }
-    return all;
-}
-
-Sentence sentence(SentenceType type, const std::optional<Node> &subject, const Predicate &p)
-{
-    const QString form = subject ? conjugate(p.verb, p.tense, agreementsOf(*subject).first()) : p.verb;
-    Sentence s{type, subject, verbGroup(form), std::nullopt};
-    if (!p.complement.isEmpty())
-        s.complement = complement(p.complement);
-    return s;
-}
-
-// Every sentence the windows can build, as the every-sentence walk of the windows covers
-// them: every predicate after every pronoun, "Who", and a singular and a plural noun phrase;
-// every other subject with some predicate; every command.
+// The finished sentences of the every-sentence walk: those a learner can take to a task.
 QList<Sentence> everySentence()
 {
-    QList<Sentence> all;
-    const QList<Predicate> predicates = everyPredicate(false);
-    const auto withSubjects = [&](SentenceType type, const QList<Node> &subjects, const QStringList &withAll) {
-        for (int i = 0; i < subjects.size(); ++i) {
-            if (withAll.contains(subjects.at(i).saidWords().join(' ')))
-                for (const Predicate &p : predicates)
-                    all << sentence(type, subjects.at(i), p);
-            else
-                all << sentence(type, subjects.at(i), predicates.at((i * 31) % predicates.size()));
-        }
-    };
-    withSubjects(SentenceType::Statement, statementSubjects(),
-                 {"I", "you", "he", "she", "it", "we", "they", "the dog", "my strong tools"});
-    withSubjects(SentenceType::Question, questionSubjects(), {"Who", "Which dog", "Which small images"});
-    for (const Predicate &p : everyPredicate(true))
-        all << sentence(SentenceType::Command, std::nullopt, p);
-    return all;
+    QList<Sentence> finished;
+    for (const Sentence &sentence : everysentence::walk())
+        if (sentence.isComplete())
+            finished << sentence;
+    return finished;
 }
 
 Sentence built(SentenceType type, const QStringList &subject, const QString &verb, const QString &comp = {})
