@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Parsella and runs the whole test suite twice: once as
 # built for use, once under AddressSanitizer, UndefinedBehaviorSanitizer and leak checking.
+# The first build also compiles the benchmarks and developer tools, which no test runs, so
+# that a change that breaks them shows here and not when someone next measures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # The desktop entry and AppStream data are validated too.
 bash scripts/deps.sh desktop-file-utils appstream-util
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARSELLA_BUILD_BENCH=ON -DPARSELLA_BUILD_TOOLS=ON
 cmake --build build -j"$(nproc)"
 (cd build && ctest --output-on-failure -j"$(nproc)")
 
