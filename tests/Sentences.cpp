@@ -89,6 +89,80 @@ QString steps(const QWidget *window)
              drive::look(drive::button(window, "cmdComp")), drive::look(drive::button(window, "cmdExit")));
 }
 
+// A picker left without a choice, the way the learner closed it.
+static void (*closing(const QString &how))(QWidget *)
+{
+    if (how == QLatin1String("Esc"))
+        return drive::pressEscape;
+    if (how == QLatin1String("title bar"))
+        return drive::closeByTitleBar;
+    if (how == QLatin1String("Return"))
+        return [](QWidget *picker) { drive::button(picker, "cmdExit")->click(); };
+    return nullptr;
+}
+
+static bool complete(const QString &sentence)
+{
+    return sentence.endsWith(QLatin1Char('.')) || sentence.endsWith(QLatin1Char('?')) || sentence.endsWith(QLatin1Char('!'));
+}
+
+bool buildPredicate(QWidget *window, const Predicate &p)
+{
+    static const QString predicateOpen = QStringLiteral("Predicate disabled, Verb enabled, Complement disabled, Return enabled");
+    static const QString verbDone = QStringLiteral("Predicate disabled, Verb hidden, Complement enabled, Return enabled");
+    static const QString sentenceDone = QStringLiteral("Predicate disabled, Verb hidden, Complement hidden, Return enabled");
+    QLabel *lbl = drive::label(window, "lblDecl");
+    // Predicate and an empty picker change nothing the learner reads.
+    const QString subject = lbl->text();
+    const bool subjectRed = drive::isRed(lbl);
+    // A failed check returns from this lambda only; the caller looks at currentTestFailed().
+    const auto leftAlone = [&](const QString &text, bool red, const QString &stepsShown) {
+        QCOMPARE(lbl->text(), text);
+        QCOMPARE(drive::isRed(lbl), red);
+        QCOMPARE(steps(window), stepsShown);
+    };
+    [&] {
+        drive::button(window, "cmdPred")->click();
+        leftAlone(subject, subjectRed, predicateOpen);
+        if (QTest::currentTestFailed())
+            return;
+        if (!p.verbLeftBy.isEmpty()) {
+            QVERIFY2(closing(p.verbLeftBy), qPrintable(p.verbLeftBy));
+            QVERIFY(leaveEmpty(drive::button(window, "cmdVP"), closing(p.verbLeftBy)));
+            leftAlone(subject, subjectRed, predicateOpen);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        const QString shown = pickVerb(window, p.verb, p.tense);
+        if (p.form.isEmpty())
+            QVERIFY(!shown.isEmpty());
+        else
+            QCOMPARE(shown, p.form);
+        const bool done = complete(p.withVerb);
+        QCOMPARE(drive::isBlack(lbl), done);
+        leftAlone(p.withVerb, !done, verbDone);
+        if (QTest::currentTestFailed())
+            return;
+        for (const QString &how : p.complementLeftBy) {
+            QVERIFY2(closing(how), qPrintable(how));
+            QVERIFY(leaveEmpty(drive::button(window, "cmdComp"), closing(how)));
+            leftAlone(p.withVerb, !done, verbDone);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        if (!p.complement.isEmpty()) {
+            QVERIFY(pickComplement(window, p.complement));
+            QVERIFY(complete(p.sentence));
+            QVERIFY(drive::isBlack(lbl));
+            leftAlone(p.sentence, false, sentenceDone);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QCOMPARE(clippedCaptions(window), QStringList());
+    }();
+    return !QTest::currentTestFailed();
+}
+
 QStringList clippedCaptions(const QWidget *window)
 {
     QStringList clipped;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QMetaType>
 #include <QStringList>
 
 #include "Driver.h"
@@ -37,8 +38,26 @@ namespace sentences {
 // The sentence steps as a learner sees them: "Predicate enabled, Verb hidden, ...".
 QString steps(const QWidget *window);
 
+// A predicate as a learner picks it once the subject is there, and what each step shows.
+struct Predicate {
+    QString verb{}, tense{};      // captions in the verb picker; no tense for a command
+    QString form{};               // what the verb picker shows; empty: anything but nothing
+    QString withVerb{};           // the sentence then, complete once it has its closing mark
+    QString complement{};         // empty: the sentence ends with its verb
+    QString sentence{};           // the sentence with its complement
+    QString verbLeftBy{};         // how a verb picker is first left empty: "Esc", "title bar", "Return"
+    QStringList complementLeftBy{}; // likewise for complement pickers, in turn
+};
+
+// Presses Predicate in a sentence window whose subject is done (or that needs none) and
+// picks `p`, checking the sentence, its colour and the steps on offer after every step, and
+// that no caption is clipped at the end. False if a check failed, for the caller to stop on.
+[[nodiscard]] bool buildPredicate(QWidget *window, const Predicate &p);
+
 // The controls of a window, shown or not, whose caption does not fit inside them as drawn
 // in the window's style and fonts. Hidden frames count too: they appear later.
 QStringList clippedCaptions(const QWidget *window);
 
 } // namespace sentences
+
+Q_DECLARE_METATYPE(sentences::Predicate)

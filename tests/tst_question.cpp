@@ -31,9 +31,6 @@ static bool clickWords(QWidget *w, const QString &words)
 
 static const QString start = QStringLiteral("Predicate hidden, Verb hidden, Complement hidden, Return enabled");
 static const QString subjectDone = QStringLiteral("Predicate enabled, Verb hidden, Complement hidden, Return enabled");
-static const QString predicateOpen = QStringLiteral("Predicate disabled, Verb enabled, Complement disabled, Return enabled");
-static const QString verbDone = QStringLiteral("Predicate disabled, Verb hidden, Complement enabled, Return enabled");
-static const QString sentenceDone = QStringLiteral("Predicate disabled, Verb hidden, Complement hidden, Return enabled");
 
 // What a question window must look like when it has just opened.
 static void checkDesignState(frmInt &w)
@@ -73,83 +70,6 @@ private slots:
         QVERIFY(ran);
     }
 
-    void whoWalksEverywhere()
-    {
-        SentenceState st;
-        st.xpers = 1; // left by "I" in an earlier statement
-        st.xnumb = 2;
-        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
-            QLabel *lbl = label(&w, "lblDecl");
-            QVERIFY(clickCaption(&w, "Who"));
-            QCOMPARE(lbl->text(), QString("Who"));
-            QVERIFY(isRed(lbl));
-            QCOMPARE(st.xsubj, QString("Who"));
-            QCOMPARE(st.xnumb, qint16(1));
-            QCOMPARE(st.xpers, qint16(3));
-            QCOMPARE(steps(&w), subjectDone);
-            QCOMPARE(builder(&w), QString("Who/Which disabled, Adjective hidden, Noun hidden"));
-
-            button(&w, "cmdPred")->click();
-            QCOMPARE(steps(&w), predicateOpen);
-            QCOMPARE(lbl->text(), QString("Who"));
-            QVERIFY(isRed(lbl));
-
-            QCOMPARE(pickVerb(&w, "walk", "Present"), QString("walks"));
-            QCOMPARE(lbl->text(), QString("Who walks?"));
-            QVERIFY(isBlack(lbl));
-            QCOMPARE(steps(&w), verbDone);
-
-            QVERIFY(pickComplement(&w, "everywhere"));
-            QCOMPARE(lbl->text(), QString("Who walks everywhere?"));
-            QVERIFY(isBlack(lbl));
-            QCOMPARE(steps(&w), sentenceDone);
-            button(&w, "cmdExit")->click();
-        });
-        QVERIFY(ran);
-        QCOMPARE(st.xsentyp, QString("Int"));
-        QCOMPARE(st.xsubj, QString("Who"));
-    }
-
-    void whichSmallDogsWillGoDancing()
-    {
-        SentenceState st;
-        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
-            QLabel *lbl = label(&w, "lblDecl");
-            QVERIFY(clickCaption(&w, "Which"));
-            QCOMPARE(lbl->text(), QString("Which"));
-            QVERIFY(isRed(lbl));
-            QCOMPARE(steps(&w), start);
-            QCOMPARE(builder(&w), QString("Who/Which disabled, Adjective enabled, Noun enabled"));
-            QCOMPARE(look(find(&w, "fraAdv")), QString("enabled"));
-            QCOMPARE(enabledIds(&w, "optAdv"), QList<int>({0, 1}));
-            QCOMPARE(enabledIds(&w, "optAdj"), QList<int>({0, 1, 2, 3}));
-            QCOMPARE(enabledIds(&w, "optNoun"), QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
-
-            QVERIFY(clickCaption(&w, "small"));
-            QCOMPARE(lbl->text(), QString("Which small"));
-            QVERIFY(isRed(lbl));
-            QCOMPARE(steps(&w), start);
-
-            QVERIFY(clickCaption(&w, "dogs"));
-            QCOMPARE(lbl->text(), QString("Which small dogs"));
-            QVERIFY(isRed(lbl));
-            QCOMPARE(st.xsubj, QString("Which small dogs"));
-            QCOMPARE(steps(&w), subjectDone);
-            QCOMPARE(builder(&w), QString("Who/Which disabled, Adjective hidden, Noun hidden"));
-
-            button(&w, "cmdPred")->click();
-            QCOMPARE(steps(&w), predicateOpen);
-            QCOMPARE(pickVerb(&w, "go", "Future"), QString("will go"));
-            QCOMPARE(lbl->text(), QString("Which small dogs will go?"));
-            QVERIFY(isBlack(lbl));
-            QVERIFY(pickComplement(&w, "dancing"));
-            QCOMPARE(lbl->text(), QString("Which small dogs will go dancing?"));
-            QVERIFY(isBlack(lbl));
-            QCOMPARE(steps(&w), sentenceDone);
-        });
-        QVERIFY(ran);
-    }
-
     void subjectRules_data()
     {
         QTest::addColumn<QString>("words");
@@ -161,7 +81,11 @@ private slots:
 
         const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7};
         // The state starts with number 2 from an earlier sentence: "Which" leaves it alone.
+        QTest::newRow("who") << "Who" << "Who" << 1 << all << QList<int>{} << true;
         QTest::newRow("which keeps the earlier number") << "Which" << "Which" << 2 << all << QList<int>{} << false;
+        QTest::newRow("which then adjective") << "Which small" << "Which small" << 0 << all << QList<int>{0} << false;
+        QTest::newRow("which then adjective and noun")
+            << "Which small dogs" << "Which small dogs" << 2 << all << QList<int>{} << true;
         QTest::newRow("which then noun") << "Which dog" << "Which dog" << 1 << all << QList<int>{} << true;
         QTest::newRow("adverb disables nouns") << "Which very" << "Which very" << 0 << QList<int>{} << QList<int>{} << false;
         QTest::newRow("adjective after adverb enables nouns")
@@ -211,6 +135,8 @@ private slots:
                 QCOMPARE(checkedIds(&w, "optAdj"), adjective);
                 QCOMPARE(enabledIds(&w, "optAdj"), QList<int>({0, 1, 2, 3}));
                 QCOMPARE(checkedIds(&w, "optNoun"), QList<int>());
+                QCOMPARE(look(find(&w, "fraAdv")), QString("enabled"));
+                QCOMPARE(enabledIds(&w, "optAdv"), QList<int>({0, 1}));
             }
         });
         QVERIFY(ran);
@@ -232,16 +158,16 @@ private slots:
         }
     }
 
-    void agreement_data()
+    // The predicate after a subject: each row picks its verb (and complement), leaving
+    // pickers empty on the way where it says, and is checked after every step.
+    void predicate_data()
     {
         QTest::addColumn<QString>("subject");
-        QTest::addColumn<QString>("verb");
-        QTest::addColumn<QString>("tense");
-        QTest::addColumn<QString>("question"); // a question without "?" still needs its complement
+        QTest::addColumn<Predicate>("predicate");
 
         const struct {
-            const char *subject, *verb, *tense, *question;
-        } rows[] = {
+            const char *subject, *verb, *tense, *question; // a question without "?" still needs its complement
+        } agreement[] = {
             {"Who", "be", "Present", "Who is"},
             {"Who", "be", "Past", "Who was"},
             {"Who", "be", "Future", "Who will be"},
@@ -264,33 +190,41 @@ private slots:
             {"Which extremely pretty images", "be", "Present", "Which extremely pretty images are"},
             {"Which interesting tools", "go", "Past", "Which interesting tools went?"},
         };
-        for (const auto &row : rows)
+        for (const auto &row : agreement)
             QTest::addRow("%s %s %s", row.subject, row.verb, row.tense)
-                << row.subject << row.verb << row.tense << row.question;
+                << row.subject << Predicate{.verb = row.verb, .tense = row.tense, .withVerb = row.question};
+
+        QTest::newRow("who walks everywhere")
+            << "Who"
+            << Predicate{.verb = "walk", .tense = "Present", .form = "walks", .withVerb = "Who walks?",
+                         .complement = "everywhere", .sentence = "Who walks everywhere?"};
+        QTest::newRow("which small dogs will go dancing")
+            << "Which small dogs"
+            << Predicate{.verb = "go", .tense = "Future", .form = "will go", .withVerb = "Which small dogs will go?",
+                         .complement = "dancing", .sentence = "Which small dogs will go dancing?"};
+        // "be" needs its complement: still red, no question mark, Complement offered.
+        QTest::newRow("who was here after empty pickers")
+            << "Who"
+            << Predicate{.verb = "be", .tense = "Past", .form = "was", .withVerb = "Who was", .complement = "here",
+                         .sentence = "Who was here?", .verbLeftBy = "Esc", .complementLeftBy = {"title bar", "Return"}};
     }
 
-    void agreement()
+    void predicate()
     {
         QFETCH(QString, subject);
-        QFETCH(QString, verb);
-        QFETCH(QString, tense);
-        QFETCH(QString, question);
+        QFETCH(Predicate, predicate);
 
         SentenceState st;
         st.xpers = 1; // as "I" would have left it: the question subject must overwrite it
         st.xnumb = 1;
         const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
             QVERIFY(clickWords(&w, subject));
-            button(&w, "cmdPred")->click();
-            QVERIFY(!pickVerb(&w, verb, tense).isEmpty());
-            QLabel *lbl = label(&w, "lblDecl");
-            QCOMPARE(lbl->text(), question);
-            const bool complete = question.endsWith(QLatin1Char('?'));
-            QCOMPARE(isBlack(lbl), complete);
-            QCOMPARE(isRed(lbl), !complete);
-            QCOMPARE(steps(&w), verbDone);
+            QVERIFY(buildPredicate(&w, predicate));
+            button(&w, "cmdExit")->click();
         });
         QVERIFY(ran);
+        QCOMPARE(st.xsentyp, QString("Int"));
+        QCOMPARE(st.xsubj, subject);
     }
 
     // Each word moves the focus on to the next group the subject still needs, never to Return,
@@ -313,37 +247,6 @@ private slots:
                 const QString landed = inGroup && inGroup->group() ? inGroup->group()->objectName() : focus->objectName();
                 QCOMPARE(landed, QString(next));
             }
-        });
-        QVERIFY(ran);
-    }
-
-    void whoWasHereAfterEmptyPickers()
-    {
-        SentenceState st;
-        const bool ran = openModal<frmInt>(st, [&](frmInt &w) {
-            QLabel *lbl = label(&w, "lblDecl");
-            QVERIFY(clickCaption(&w, "Who"));
-            button(&w, "cmdPred")->click();
-            QVERIFY(leaveEmpty(button(&w, "cmdVP"), pressEscape));
-            QCOMPARE(steps(&w), predicateOpen);
-            QCOMPARE(lbl->text(), QString("Who"));
-            QVERIFY(isRed(lbl));
-
-            QCOMPARE(pickVerb(&w, "be", "Past"), QString("was"));
-            // "be" needs its complement: still red, no question mark, Complement offered.
-            QCOMPARE(lbl->text(), QString("Who was"));
-            QVERIFY(isRed(lbl));
-            QCOMPARE(steps(&w), verbDone);
-            QVERIFY(leaveEmpty(button(&w, "cmdComp"), closeByTitleBar));
-            QVERIFY(leaveEmpty(button(&w, "cmdComp"), [](QWidget *p) { button(p, "cmdExit")->click(); }));
-            QCOMPARE(steps(&w), verbDone);
-            QCOMPARE(lbl->text(), QString("Who was"));
-            QVERIFY(isRed(lbl));
-
-            QVERIFY(pickComplement(&w, "here"));
-            QCOMPARE(lbl->text(), QString("Who was here?"));
-            QVERIFY(isBlack(lbl));
-            QCOMPARE(steps(&w), sentenceDone);
         });
         QVERIFY(ran);
     }

@@ -82,21 +82,26 @@ private slots:
         QVERIFY(ran);
     }
 
-    void beStaysRedUntilItsComplement()
+    // The predicate after a pronoun, checked after every step.
+    void predicate_data()
     {
+        QTest::addColumn<int>("pronoun");
+        QTest::addColumn<Predicate>("predicate");
+        QTest::newRow("be stays red until its complement")
+            << 3 << Predicate{.verb = "be", .tense = "Present", .form = "is", .withVerb = "she is", .complement = "ready",
+                              .sentence = "she is ready."};
+    }
+
+    void predicate()
+    {
+        QFETCH(int, pronoun);
+        QFETCH(Predicate, predicate);
         SentenceState st;
         const bool ran = openModal<frmDec>(st, [&](frmDec &w) {
-            QLabel *lbl = label(&w, "lblDecl");
             button(&w, "cmdSubj")->click();
-            QVERIFY(choosePronoun(&w, 3));
-            button(&w, "cmdPred")->click();
-            QVERIFY(chooseVerb(&w, 0)); // "be"
-            QCOMPARE(lbl->text(), QString("she is"));
-            QVERIFY(isRed(lbl));
-            QCOMPARE(look(button(&w, "cmdComp")), QString("enabled"));
-            QVERIFY(chooseComplement(&w, "optAdj", 0)); // "ready"
-            QCOMPARE(lbl->text(), QString("she is ready."));
-            QVERIFY(isBlack(lbl));
+            QVERIFY(choosePronoun(&w, pronoun));
+            QVERIFY(buildPredicate(&w, predicate));
+            QLabel *lbl = label(&w, "lblDecl");
             QCOMPARE(lbl->accessibleName(), QString("Sentence"));
             QCOMPARE(lbl->accessibleDescription(), QString("complete"));
         });
