@@ -2,6 +2,7 @@
 #include "app/Worksheet.h"
 #include "app/WorksheetDocument.h"
 #include "GuiTest.h"
+#include "ScriptedDialogs.h"
 #include "Sentences.h"
 
 #include <QAction>
@@ -18,15 +19,6 @@ using namespace parsella;
 using namespace drive;
 
 namespace {
-
-class SaveTo : public WorksheetDialogs
-{
-public:
-    QString fileName;
-    QStringList failures;
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return fileName; }
-    void tellFailure(QWidget *, const QString &, const QString &message) override { failures << message; }
-};
 
 QStringList rows(const QListWidget *list)
 {
@@ -78,7 +70,7 @@ private slots:
                                    "3. Give an order. — to do"};
         {
             frmGram1 main;
-            SaveTo dialogs;
+            ScriptedDialogs dialogs;
             main.setWorksheetDialogs(dialogs);
             main.show();
             main.startUp({path});

@@ -3,6 +3,7 @@
 #include "app/Worksheet.h"
 #include "grammar/SentenceRecord.h"
 #include "GuiTest.h"
+#include "ScriptedDialogs.h"
 #include "Sentences.h"
 
 #include <QAction>
@@ -25,36 +26,6 @@ using namespace parsella;
 using namespace parsella::grammar;
 using namespace drive;
 using sentences::clickCaption;
-
-// Answers the worksheet's questions as a learner would, and keeps the failures it reports.
-class ScriptedDialogs : public WorksheetDialogs
-{
-public:
-    QString fileName;     // empty: the learner cancels the file dialog
-    QString pdf;          // empty: the learner cancels the print dialog
-    QStringList failures;
-    QMarginsF marginsOffered; // in millimetres, as the print dialog showed them
-    QString folderOffered;    // where the file dialog opened
-
-    QString filter;       // the filter the learner chose, if any
-    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &, QString *selected) override
-    {
-        folderOffered = QFileInfo(suggested).absolutePath();
-        *selected = filter;
-        return fileName;
-    }
-    bool choosePrinter(QWidget *, QPrinter &printer) override
-    {
-        marginsOffered = printer.pageLayout().margins(QPageLayout::Millimeter);
-        if (pdf.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    }
-    void tellFailure(QWidget *, const QString &, const QString &message) override { failures << message; }
-    QMessageBox::StandardButton askSave(QWidget *, const QString &) override { return QMessageBox::Discard; }
-};
 
 static void statement(SentenceRecord &r)
 {
@@ -380,6 +351,7 @@ private slots:
         main.findChild<QAction *>("worksheet")->trigger();
         QCOMPARE(main.findChildren<Worksheet *>(), QList<Worksheet *>{sheet});
         QVERIFY(sheet->isVisible() && list->count() == 1);
+        d.saveAnswers = {QMessageBox::Discard}; // the learner drops the unsaved sheet on leaving
         QTimer::singleShot(0, &main, &QWidget::close);
         QTimer *watchdog = armWatchdog();
         QCOMPARE(QCoreApplication::exec(), 0);

@@ -2,6 +2,7 @@
 #include "app/Worksheet.h"
 #include "app/WorksheetDocument.h"
 #include "GuiTest.h"
+#include "ScriptedDialogs.h"
 #include "Sentences.h"
 
 #include <QAction>
@@ -15,31 +16,6 @@
 
 using namespace parsella;
 using namespace drive;
-
-// Answers the worksheet's questions from a script and keeps what was asked and reported.
-class Answers : public WorksheetDialogs
-{
-public:
-    QString fileName;
-    QList<QMessageBox::StandardButton> saveAnswers; // one per question; none left: Cancel
-    bool restore = true;
-    QStringList asked;
-    QStringList failures;
-
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return fileName; }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
-    QMessageBox::StandardButton askSave(QWidget *, const QString &name) override
-    {
-        asked << "save " + name;
-        return saveAnswers.isEmpty() ? QMessageBox::Cancel : saveAnswers.takeFirst();
-    }
-    bool askRestore(QWidget *, const QString &what) override
-    {
-        asked << "restore " + what;
-        return restore;
-    }
-    void tellFailure(QWidget *, const QString &, const QString &message) override { failures << message; }
-};
 
 // "she walks." or "they walk.", through the statement window and its pickers.
 static void buildStatement(frmGram1 &main, int pronoun)
@@ -86,7 +62,7 @@ private slots:
         QStringList saved;
         {
             frmGram1 main;
-            Answers d;
+            ScriptedDialogs d;
             main.setWorksheetDialogs(d);
             main.show();
             buildStatement(main, 3);
@@ -152,7 +128,7 @@ private slots:
         }
 
         frmGram1 again;
-        Answers d;
+        ScriptedDialogs d;
         again.setWorksheetDialogs(d);
         again.show();
         again.startUp({path});
@@ -179,7 +155,7 @@ private slots:
         file.write("{\"format\": \"parsella-worksheet\", \"version\": 1, \"sentences\": [");
         file.close();
         frmGram1 main;
-        Answers d;
+        ScriptedDialogs d;
         main.setWorksheetDialogs(d);
         main.startUp({path});
         QCOMPARE(d.failures.size(), 1);
@@ -209,14 +185,14 @@ private slots:
             before = contents(crashed.document());
 
             frmGram1 beside; // a second program open at the same time
-            Answers d;
+            ScriptedDialogs d;
             beside.setWorksheetDialogs(d);
             beside.startUp({});
             QCOMPARE(d.asked, QStringList());
         } // dropped, as a crash would, without closing
 
         frmGram1 next;
-        Answers d;
+        ScriptedDialogs d;
         next.setWorksheetDialogs(d);
         next.startUp({});
         QCOMPARE(d.asked, QStringList{"restore 1 sentence by Ana"});
