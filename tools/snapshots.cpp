@@ -189,7 +189,7 @@ int main(int argc, char *argv[])
     // PNG, and every sentence printed to PDF.
     struct ToFiles : WorksheetDialogs {
         QString name;
-        QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return name; }
+        QString saveFileName(QWidget *, const QString &, const QString &, const QString &, QString *) override { return name; }
         bool choosePrinter(QWidget *, QPrinter &printer) override
         {
             printer.setOutputFormat(QPrinter::PdfFormat);
