@@ -26,7 +26,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QScreen>
 #include <QScrollArea>
@@ -501,13 +500,10 @@ bool Worksheet::open()
 // document as it was.
 bool Worksheet::openFile(const QString &path)
 {
-    const grammar::DocumentReading reading = grammar::readDocumentFile(path);
-    if (!reading.document) {
-        dialogs->tellFailure(this, tr("Open Worksheet"),
-                             tr("The file \"%1\" was not opened: %2").arg(QDir::toNativeSeparators(path), reading.problem));
+    if (const QString failed = doc.open(path); !failed.isEmpty()) {
+        dialogs->tellFailure(this, tr("Open Worksheet"), failed);
         return false;
     }
-    doc.reset(*reading.document, QFileInfo(path).absoluteFilePath());
     remember(path);
     return true;
 }
@@ -516,11 +512,16 @@ bool Worksheet::save()
 {
     if (doc.filePath().isEmpty())
         return saveAs();
-    const QByteArray data = doc.bytes();
-    if (!saveFile(tr("Save Worksheet"), doc.filePath(), [&data](QIODevice &device) { return device.write(data) == data.size(); }))
+    return saveDocument(tr("Save Worksheet"), doc.filePath());
+}
+
+bool Worksheet::saveDocument(const QString &title, const QString &path)
+{
+    if (const QString failed = doc.save(path); !failed.isEmpty()) {
+        dialogs->tellFailure(this, title, failed);
         return false;
-    doc.markSaved(doc.filePath());
-    remember(doc.filePath());
+    }
+    remember(path);
     return true;
 }
 
@@ -532,12 +533,7 @@ bool Worksheet::saveAs()
                                        tr(fileFilter));
     if (path.isEmpty())
         return false;
-    const QByteArray data = doc.bytes();
-    if (!saveFile(tr("Save Worksheet As"), path, [&data](QIODevice &device) { return device.write(data) == data.size(); }))
-        return false;
-    doc.markSaved(QFileInfo(path).absoluteFilePath());
-    remember(path);
-    return true;
+    return saveDocument(tr("Save Worksheet As"), path);
 }
 
 void Worksheet::removeSelected()
@@ -566,24 +562,11 @@ bool Worksheet::eventFilter(QObject *watched, QEvent *event)
 
 bool Worksheet::saveFile(const QString &title, const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    QSaveFile file(path);
-    QString why;
-    if (!file.open(QIODevice::WriteOnly)) {
-        why = file.errorString();
-    } else if (!write(file) || !file.flush()) {
-        // A small file sits in the write buffer until the flush, and a flush that fails on a
-        // full disk is not held against the commit, which would put an empty file in place.
-        why = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        why = file.errorString();
-    } else {
-        return true;
+    if (const QString failed = doc.writeFile(path, write); !failed.isEmpty()) {
+        dialogs->tellFailure(this, title, failed);
+        return false;
     }
-    if (why.isEmpty())
-        why = tr("it could not be written");
-    dialogs->tellFailure(this, title, tr("The file \"%1\" was not saved: %2.").arg(QDir::toNativeSeparators(path), why));
-    return false;
+    return true;
 }
 
 void Worksheet::savePicture()

@@ -61,6 +61,7 @@ public:
     ~Worksheet() override;
 
     void setDialogs(WorksheetDialogs &replacement) { dialogs = &replacement; }
+    WorksheetDocument &document() { return doc; }
 
     // Where it was last left, else against one side of the screen, leaving the rest to the
     // sentence windows and pickers where the screen has room; `opener` (the main window) then
@@ -111,6 +112,7 @@ private:
     std::optional<int> selectedRow() const;
     // Writes `path` whole or not at all; a failure is reported with the file's name and why.
     bool saveFile(const QString &title, const QString &path, const std::function<bool(QIODevice &)> &write);
+    bool saveDocument(const QString &title, const QString &path);
 
     grammar::SentenceRecord &rec;
     std::unique_ptr<WorksheetDocument> ownDocument;

@@ -55,6 +55,12 @@ bool hasControlCharacter(const QString &text)
     return std::any_of(points.begin(), points.end(), [](uint c) { return !showsAsItself(c); });
 }
 
+QString tooLarge()
+{
+    return QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
+        .arg(maxDocumentBytes / (1024 * 1024));
+}
+
 DocumentReading refused(const QString &problem)
 {
     return {std::nullopt, problem};
@@ -124,9 +130,7 @@ std::optional<SentenceType> sentenceTypeFromKey(const QString &key)
 DocumentReading readDocument(const QByteArray &json)
 {
     if (json.size() > maxDocumentBytes)
-        return refused(
-            QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
-                .arg(maxDocumentBytes / (1024 * 1024)));
+        return refused(tooLarge());
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
@@ -217,21 +221,22 @@ DocumentReading readDocumentFile(const QString &path)
     // A pipe or a device would block the reading or never end: a worksheet is an ordinary file.
     if (info.exists() && !info.isFile())
         return refused(QCoreApplication::translate("Document", "It is not an ordinary file."));
-    const QString tooLarge
-        = QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
-              .arg(maxDocumentBytes / (1024 * 1024));
     if (info.size() > maxDocumentBytes)
-        return refused(tooLarge);
+        return refused(tooLarge());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(file.errorString());
+    return readDocument(file);
+}
+
+DocumentReading readDocument(QIODevice &device)
+{
     // A file may grow after its size was asked, or be a device with no size at all: read no
     // more than one byte past the cap.
-    const QByteArray bytes = file.read(maxDocumentBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refused(file.errorString());
-    if (bytes.size() > maxDocumentBytes)
-        return refused(tooLarge);
+    const QByteArray bytes = device.read(maxDocumentBytes + 1);
+    const auto *file = qobject_cast<const QFileDevice *>(&device);
+    if (file ? file->error() != QFileDevice::NoError : bytes.isEmpty() && !device.atEnd())
+        return refused(device.errorString());
     return readDocument(bytes);
 }
 

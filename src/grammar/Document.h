@@ -4,6 +4,7 @@
 #include "grammar/Task.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -52,8 +53,11 @@ struct DocumentReading {
 };
 
 DocumentReading readDocument(const QByteArray &json);
-// Refuses a file over maxDocumentBytes before reading it; a file that cannot be opened gives
-// the system's reason.
+// From a device open for reading, no more than one byte past maxDocumentBytes; a device that
+// fails gives its reason.
+DocumentReading readDocument(QIODevice &device);
+// Refuses a folder, a pipe or a file over maxDocumentBytes before reading it; a file that
+// cannot be opened gives the system's reason.
 DocumentReading readDocumentFile(const QString &path);
 
 // The document as its file holds it. Writing what was read gives the same bytes again.
