@@ -198,7 +198,7 @@ private slots:
         QVERIFY(black);
 
         d.fileName = temp.filePath("sheet.txt");
-        w.saveWorksheet();
+        w.exportText();
         QCOMPARE(QString::fromUtf8(contents(d.fileName)),
                  QString("Statement\tThe small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"
                          "Command\tBe extremely fast!\t[S [NP (you)] [VP [V be] [AdjP [AdvP [Adv extremely]] [Adj fast]]]]\n"));
@@ -230,7 +230,7 @@ private slots:
             d.failures.clear();
             for (const QString &name : names) {
                 d.fileName = d.pdf = folder.isEmpty() ? QString() : folder + '/' + name;
-                name.endsWith(".txt") ? w.saveWorksheet() : name.endsWith(".pdf") ? w.print() : w.savePicture();
+                name.endsWith(".txt") ? w.exportText() : name.endsWith(".pdf") ? w.print() : w.savePicture();
             }
             for (int i = 0; i < d.failures.size(); ++i)
                 QVERIFY2(d.failures.at(i).contains(QDir::toNativeSeparators(folder + '/' + names.at(i))), qPrintable(d.failures.at(i)));
@@ -276,7 +276,7 @@ private slots:
         QCOMPARE(QImageReader(dir.filePath("tree.png")).format(), QByteArray("png"));
         d.filter = QStringLiteral("Text (*.txt)");
         d.fileName = dir.filePath("sheet");
-        w.saveWorksheet();
+        w.exportText();
         QVERIFY(QFile::exists(dir.filePath("sheet.txt")));
         QCOMPARE(QFileInfo(d.folderOffered), QFileInfo(dir.path()));
 

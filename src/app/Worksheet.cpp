@@ -95,18 +95,6 @@ const char *const fileFilter = QT_TRANSLATE_NOOP("parsella::Worksheet", "Parsell
 const QString recentKey = QStringLiteral("worksheet/recentFiles");
 constexpr int recentCount = 8;
 
-// The worksheet as plain text: one sentence a line, its type, a tab, the sentence as a
-// teacher writes it, a tab and its bracket notation, so that a spreadsheet can take any
-// column and a tree drawer the last.
-QByteArray sheetText(const QList<Sentence> &sentences)
-{
-    QString text;
-    for (const Sentence &s : sentences)
-        text += grammar::sentenceTypeName(s.type) + QLatin1Char('\t') + s.written() + QLatin1Char('\t') + s.brackets()
-                + QLatin1Char('\n');
-    return text.toUtf8();
-}
-
 // Printed pages keep this far from the paper's edges (millimetres), where printers clip.
 constexpr qreal printMargin = 15;
 
@@ -245,7 +233,7 @@ void Worksheet::build()
     connect(saveAsAction, &QAction::triggered, this, &Worksheet::saveAs);
     QMenu *exportMenu = file->addMenu(tr("&Export"));
     savePictureAction = addAction(exportMenu, "savePicture", tr("&Picture…"), QKeySequence(), &Worksheet::savePicture);
-    saveWorksheetAction = addAction(exportMenu, "saveWorksheet", tr("&Text…"), QKeySequence(), &Worksheet::saveWorksheet);
+    exportTextAction = addAction(exportMenu, "exportText", tr("&Text…"), QKeySequence(), &Worksheet::exportText);
     printAction = addAction(file, "print", tr("&Print…"), QKeySequence::Print, &Worksheet::print);
     file->addSeparator();
     QAction *closeAction = file->addAction(tr("&Close"));
@@ -421,7 +409,7 @@ void Worksheet::showTree()
     scroll->setAccessibleDescription(tree->accessibleDescription());
 
     const bool any = doc.count() > 0;
-    for (QAction *action : {copyAction, copyBracketsAction, savePictureAction, saveWorksheetAction, printAction})
+    for (QAction *action : {copyAction, copyBracketsAction, savePictureAction, exportTextAction, printAction})
         action->setEnabled(any);
     removeAction->setEnabled(row.has_value());
     moveUpAction->setEnabled(row && *row > 0);
@@ -625,7 +613,7 @@ void Worksheet::savePicture()
     });
 }
 
-void Worksheet::saveWorksheet()
+void Worksheet::exportText()
 {
     if (doc.count() == 0)
         return;
@@ -637,7 +625,7 @@ void Worksheet::saveWorksheet()
     if (path.isEmpty())
         return;
     rememberFolder(path);
-    const QByteArray text = sheetText(sheetSentences());
+    const QByteArray text = grammar::sentencesText(sheetSentences());
     saveFile(title, path, [&text](QIODevice &device) { return device.write(text) == text.size(); });
 }
 

@@ -89,7 +89,8 @@ public:
     void copy();
     void copyBrackets();
     void savePicture();
-    void saveWorksheet();
+    // File › Export › Text….
+    void exportText();
     void print();
 
     // Every finished sentence with its tree, laid out on the pages of a printer or a PDF.
@@ -133,7 +134,7 @@ private:
     QAction *copyAction;
     QAction *copyBracketsAction;
     QAction *savePictureAction;
-    QAction *saveWorksheetAction;
+    QAction *exportTextAction;
     QAction *printAction;
 };
 

@@ -240,6 +240,14 @@ DocumentReading readDocument(QIODevice &device)
     return readDocument(bytes);
 }
 
+QByteArray sentencesText(const QList<Sentence> &sentences)
+{
+    QString text;
+    for (const Sentence &s : sentences)
+        text += sentenceTypeName(s.type) + QLatin1Char('\t') + s.written() + QLatin1Char('\t') + s.brackets() + QLatin1Char('\n');
+    return text.toUtf8();
+}
+
 QByteArray writeDocument(const Document &document)
 {
     QJsonArray sentences;

@@ -63,6 +63,11 @@ DocumentReading readDocumentFile(const QString &path);
 // The document as its file holds it. Writing what was read gives the same bytes again.
 QByteArray writeDocument(const Document &document);
 
+// The sentences as plain UTF-8 text: one a line, its type, a tab, the sentence as a teacher
+// writes it, a tab and its bracket notation, so that a spreadsheet can take any column and a
+// tree drawer the last.
+QByteArray sentencesText(const QList<Sentence> &sentences);
+
 // The sentence types as the file names them: "statement", "question", "command".
 QString sentenceTypeKey(SentenceType type);
 std::optional<SentenceType> sentenceTypeFromKey(const QString &key);
