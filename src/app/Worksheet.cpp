@@ -26,7 +26,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSettings>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -179,7 +178,7 @@ void Worksheet::build()
     learner->setObjectName(QStringLiteral("learner"));
     learner->setAccessibleName(tr("Learner"));
     learner->setPlaceholderText(tr("optional"));
-    learner->setMaxLength(200);
+    learner->setMaxLength(grammar::maxLearnerLength);
     // The line edit's own undo would compete with the document's.
     learner->installEventFilter(this);
     learnerCaption->setBuddy(learner);
@@ -202,7 +201,6 @@ void Worksheet::build()
     // The tree gets most of the height; a few lines of the list are enough to pick from.
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({3000, 1000});
     splitter->setStretchFactor(2, 1);
     splitter->setSizes({3000, 1200, 1000});
 

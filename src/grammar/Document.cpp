@@ -26,9 +26,6 @@ const QLatin1String typeKey("type");
 const QLatin1String bracketsKey("brackets");
 const QLatin1String textKey("text");
 
-// A learner's name is a line of a line edit, not a page.
-constexpr qsizetype maxLearnerLength = 200;
-
 // Text from the file made fit for a message: invisible and control characters shown by
 // their code, and cut short, so that a hostile file cannot garble the message box.
 QString shown(const QString &text)

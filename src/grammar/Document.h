@@ -26,6 +26,8 @@ namespace parsella::grammar {
 
 inline constexpr int documentVersion = 1;
 inline constexpr qint64 maxDocumentBytes = 16 * 1024 * 1024;
+// A learner's name is a line of a line edit, not a page.
+inline constexpr int maxLearnerLength = 200;
 
 // A finished sentence of the document, with the keys of its object not known here.
 struct DocumentSentence {
