@@ -333,6 +333,31 @@ Ask askOf(const Sentence &sentence, bool exactSentence)
     return ask;
 }
 
+QString featureWords(const Ask &ask, Feature feature)
+{
+    switch (feature) {
+    case Feature::Type: return ask.type ? typeNoun(*ask.type) : QString();
+    case Feature::Tense: return ask.tense ? tenseName(*ask.tense) : QString();
+    case Feature::Number: return ask.number ? numberName(*ask.number) : QString();
+    case Feature::Person: return ask.person ? TaskText::tr("%1 person").arg(personName(*ask.person)) : QString();
+    case Feature::Subject: return ask.subject ? subjectNoun(*ask.subject) : QString();
+    case Feature::Complement: return ask.complement ? complementNoun(*ask.complement) : QString();
+    }
+    return {};
+}
+
+void dropFeature(Ask &ask, Feature feature)
+{
+    switch (feature) {
+    case Feature::Type: ask.type.reset(); break;
+    case Feature::Tense: ask.tense.reset(); break;
+    case Feature::Number: ask.number.reset(); break;
+    case Feature::Person: ask.person.reset(); break;
+    case Feature::Subject: ask.subject.reset(); break;
+    case Feature::Complement: ask.complement.reset(); break;
+    }
+}
+
 QString promptOf(const Ask &ask)
 {
     if (ask.exact)

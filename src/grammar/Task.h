@@ -51,6 +51,16 @@ struct Ask {
     bool operator==(const Ask &) const = default;
 };
 
+// The features an ask may name, in the order a learner reads a sentence's description.
+enum class Feature { Type, Tense, Number, Person, Subject, Complement };
+inline constexpr Feature allFeatures[] = {Feature::Type, Feature::Tense, Feature::Number,
+                                          Feature::Person, Feature::Subject, Feature::Complement};
+// What `ask` asks of the feature in a teacher's words ("a question", "past", "third person");
+// empty if it asks nothing of it.
+QString featureWords(const Ask &ask, Feature feature);
+// `ask` no longer asking for `feature`.
+void dropFeature(Ask &ask, Feature feature);
+
 // Reads bracket notation as a sentence of the given type; a problem in words if it is not
 // one the windows could build. The document's reader provides it, so that a task's sentence
 // is checked by the same rules as the worksheet's sentences.
