@@ -135,7 +135,10 @@ private slots:
         auto *sheet = main.findChild<Worksheet *>();
         QVERIFY(sheet);
         QString shown;
+        QStringList captions;
         auto ran = onNextModal([&](QWidget *dialog) {
+            for (const char *feature : {"type", "tense", "number", "person", "subject", "complement"})
+                captions << dialog->findChild<QCheckBox *>(feature)->text();
             for (const char *untick : {"type", "person", "subject", "complement"})
                 dialog->findChild<QCheckBox *>(untick)->click();
             shown = dialog->findChild<QLabel *>("promptPreview")->text();
@@ -148,6 +151,9 @@ private slots:
         });
         sheet->findChild<QAction *>("newTask")->trigger();
         QVERIFY(*ran);
+        // The teacher reads the features in words, not as the file spells them.
+        QCOMPARE(captions, QStringList({"&Type: a statement", "T&ense: present", "&Number: plural", "&Person: third person",
+                                        "&Subject: a pronoun", "&Complement: no complement"}));
         QCOMPARE(shown, "Build a sentence in the present tense whose subject is plural.");
         auto *tasks = sheet->findChild<QListWidget *>("tasks");
         QVERIFY(tasks->isVisible());

@@ -1,7 +1,5 @@
 #include "app/NewTaskDialog.h"
 
-#include "grammar/SentenceReader.h"
-
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -12,7 +10,7 @@
 namespace parsella {
 
 NewTaskDialog::NewTaskDialog(const grammar::Sentence &built, QWidget *parent)
-    : QDialog(parent), sentence(built), features(grammar::writeAsk(grammar::askOf(built)))
+    : QDialog(parent), sentence(built), features(grammar::askOf(built))
 {
     setObjectName(QStringLiteral("NewTaskDialog"));
     setWindowTitle(tr("New Task from Sentence"));
@@ -21,18 +19,17 @@ NewTaskDialog::NewTaskDialog(const grammar::Sentence &built, QWidget *parent)
     heading->setWordWrap(true);
     layout->addWidget(heading);
 
-    // The keys in the order a learner reads a sentence's description, each with this
-    // sentence's value as the file writes it.
-    const std::pair<const char *, const char *> keys[] = {{"type", QT_TR_NOOP("&Type: %1")},
+    // Each feature with this sentence's value in a teacher's words.
+    const std::pair<const char *, const char *> captions[] = {{"type", QT_TR_NOOP("&Type: %1")},
         {"tense", QT_TR_NOOP("T&ense: %1")}, {"number", QT_TR_NOOP("&Number: %1")}, {"person", QT_TR_NOOP("&Person: %1")},
         {"subject", QT_TR_NOOP("&Subject: %1")}, {"complement", QT_TR_NOOP("&Complement: %1")}};
-    for (const auto &[key, caption] : keys) {
-        const QJsonValue value = features.value(QLatin1String(key));
-        if (value.isUndefined())
+    for (int i = 0; i < int(std::size(grammar::allFeatures)); ++i) {
+        const QString words = grammar::featureWords(features, grammar::allFeatures[i]);
+        if (words.isEmpty())
             continue;
-        auto *box = new QCheckBox(tr(caption).arg(value.isString() ? value.toString() : QString::number(value.toInt())), this);
-        box->setObjectName(QLatin1String(key));
-        box->setProperty("key", QLatin1String(key));
+        auto *box = new QCheckBox(tr(captions[i].second).arg(words), this);
+        box->setObjectName(QLatin1String(captions[i].first));
+        box->setProperty("feature", i);
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this, &NewTaskDialog::update);
         layout->addWidget(box);
@@ -55,7 +52,7 @@ NewTaskDialog::NewTaskDialog(const grammar::Sentence &built, QWidget *parent)
     auto *ownCaption = new QLabel(tr("Your &own prompt (optional):"), this);
     ownPrompt = new QLineEdit(this);
     ownPrompt->setObjectName(QStringLiteral("ownPrompt"));
-    ownPrompt->setMaxLength(2000);
+    ownPrompt->setMaxLength(grammar::maxPromptLength);
     ownCaption->setBuddy(ownPrompt);
     connect(ownPrompt, &QLineEdit::textChanged, this, &NewTaskDialog::update);
     layout->addWidget(ownCaption);
@@ -71,19 +68,22 @@ NewTaskDialog::NewTaskDialog(const grammar::Sentence &built, QWidget *parent)
 
 std::optional<grammar::Ask> NewTaskDialog::ask() const
 {
-    QJsonObject ticked;
+    grammar::Ask ticked;
     if (exact->isChecked()) {
-        ticked.insert(QStringLiteral("brackets"), sentence.brackets());
-        ticked.insert(QStringLiteral("type"), features.value(QStringLiteral("type")));
+        ticked.type = features.type;
+        ticked.brackets = sentence.brackets();
+        ticked.exact = sentence;
     } else {
+        // Any choice of a finished sentence's own features is one it meets, so none contradicts.
+        ticked = features;
         for (const QCheckBox *box : boxes) {
-            const QString key = box->property("key").toString();
-            if (box->isChecked())
-                ticked.insert(key, features.value(key));
+            if (!box->isChecked())
+                grammar::dropFeature(ticked, grammar::allFeatures[box->property("feature").toInt()]);
         }
     }
-    // Read as a file's task is, so that a task made here is one the file would accept.
-    return grammar::readAsk(ticked, grammar::SentenceReader(grammar::readSentence), nullptr);
+    if (ticked.isEmpty())
+        return std::nullopt;
+    return ticked;
 }
 
 grammar::Task NewTaskDialog::task() const

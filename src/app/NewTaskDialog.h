@@ -29,7 +29,7 @@ private:
     void update();
 
     grammar::Sentence sentence;
-    QJsonObject features; // the sentence's own, as a task's ask names them
+    grammar::Ask features; // every feature of the sentence
     QList<QCheckBox *> boxes;
     QCheckBox *exact;
     QLabel *preview;

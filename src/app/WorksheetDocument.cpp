@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUndoCommand>
 #include <cstdio>
@@ -131,11 +130,12 @@ void WorksheetDocument::takeFinished()
 void WorksheetDocument::answer(const grammar::Sentence &sentence)
 {
     const int task = current;
-    const QJsonArray tasksBefore = doc.tasks;
-    const QStringList feedback = grammar::feedbackOn(sentence, tasks().at(task).ask);
+    const QList<grammar::Task> tasksBefore = doc.tasks;
+    const QStringList feedback = grammar::feedbackOn(sentence, doc.tasks.at(task).ask);
+    const bool met = feedback.isEmpty();
     push(tr("Answer Task"),
-         [task, sentence](Document &d) {
-             grammar::answerTask(d, task, sentence);
+         [task, sentence, met](Document &d) {
+             grammar::recordAnswer(d, task, sentence, met);
              return -1;
          },
          [tasksBefore](Document &d) {
@@ -179,7 +179,7 @@ void WorksheetDocument::removeTask(int index)
     push(tr("Remove Task"),
          [this, index](Document &d) {
              grammar::removeTask(d, index);
-             setCurrentTask(current == index ? -1 : current > index ? current - 1 : current);
+             setCurrentTask(grammar::indexAfterRemoval(current, index));
              return -1;
          },
          [this, before, wasCurrent](Document &d) {
@@ -194,24 +194,15 @@ void WorksheetDocument::moveTask(int index, int to)
     if (index < 0 || index >= doc.tasks.size() || to < 0 || to >= doc.tasks.size() || index == to)
         return;
     // The current task moves with its place in the list, as the sentences' records do.
-    const auto follow = [this](int from, int onto) {
-        if (current == from)
-            return onto;
-        if (from < onto && current > from && current <= onto)
-            return current - 1;
-        if (onto < from && current >= onto && current < from)
-            return current + 1;
-        return current;
-    };
     push(to < index ? tr("Move Task Up") : tr("Move Task Down"),
-         [this, index, to, follow](Document &d) {
+         [this, index, to](Document &d) {
              grammar::moveTask(d, index, to);
-             setCurrentTask(follow(index, to));
+             setCurrentTask(grammar::indexAfterMove(current, index, to));
              return -1;
          },
-         [this, index, to, follow](Document &d) {
+         [this, index, to](Document &d) {
              grammar::moveTask(d, to, index);
-             setCurrentTask(follow(to, index));
+             setCurrentTask(grammar::indexAfterMove(current, to, index));
              return -1;
          });
 }
@@ -285,6 +276,30 @@ void WorksheetDocument::reset(const Document &opened, const QString &file)
     afterChange();
 }
 
+QString WorksheetDocument::open(const QString &file)
+{
+    const grammar::DocumentReading reading = grammar::readDocumentFile(file);
+    if (!reading.document)
+        return tr("The file \"%1\" was not opened: %2").arg(QDir::toNativeSeparators(file), reading.problem);
+    reset(*reading.document, QFileInfo(file).absoluteFilePath());
+    return {};
+}
+
+QString WorksheetDocument::save(const QString &file)
+{
+    const QByteArray data = grammar::writeDocument(doc);
+    const QString failed = writeFile(file, [&data](QIODevice &device) { return device.write(data) == data.size(); });
+    if (failed.isEmpty())
+        markSaved(QFileInfo(file).absoluteFilePath());
+    return failed;
+}
+
+QString WorksheetDocument::writeFile(const QString &file, const std::function<bool(QIODevice &)> &write) const
+{
+    const QString why = grammar::writeWhole(file, write, fileOpener);
+    return why.isEmpty() ? QString() : tr("The file \"%1\" was not saved: %2.").arg(QDir::toNativeSeparators(file), why);
+}
+
 void WorksheetDocument::markSaved(const QString &file)
 {
     path = file;
@@ -347,6 +362,38 @@ std::unique_ptr<LeftRecovery> LeftRecovery::newest()
     return nullptr;
 }
 
+QString LeftRecovery::description() const
+{
+    const int count = int(work.sentences.size());
+    QString what = count == 1 ? WorksheetDocument::tr("1 sentence") : WorksheetDocument::tr("%1 sentences").arg(count);
+    if (!work.learner.isEmpty())
+        what = WorksheetDocument::tr("%1 by %2").arg(what, work.learner);
+    return what;
+}
+
+std::unique_ptr<LeftRecovery> WorksheetDocument::leftRecovery() const
+{
+    std::unique_ptr<LeftRecovery> left = LeftRecovery::newest();
+    if (!left)
+        return nullptr;
+    grammar::DocumentReading reading = grammar::readDocumentFile(left->path());
+    if (!reading.document) {
+        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored (%s); it is kept beside as .unreadable\n",
+                     qPrintable(QDir::toNativeSeparators(left->path())), qPrintable(reading.problem));
+        left->setAside();
+        return nullptr;
+    }
+    left->work = std::move(*reading.document);
+    return left;
+}
+
+void WorksheetDocument::restore(LeftRecovery &left)
+{
+    replace(left.document(), tr("Restore Worksheet"));
+    writeRecovery();
+    left.remove();
+}
+
 void LeftRecovery::remove()
 {
     QFile::remove(file);
@@ -379,12 +426,13 @@ void WorksheetDocument::writeRecovery()
                      qPrintable(QDir::toNativeSeparators(recoveryFolder())));
         return;
     }
-    QSaveFile out(recoveryFile);
-    const QByteArray data = bytes();
-    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.flush() || !out.commit()) {
+    const QByteArray data = grammar::writeDocument(doc);
+    const QString why = grammar::writeWhole(recoveryFile, [&data](QIODevice &device) { return device.write(data) == data.size(); },
+                                            fileOpener);
+    if (!why.isEmpty()) {
         // Nothing the learner can do about it now; the next change tries again.
         std::fprintf(stderr, "parsella: the recovery file %s was not written: %s\n",
-                     qPrintable(QDir::toNativeSeparators(recoveryFile)), qPrintable(out.errorString()));
+                     qPrintable(QDir::toNativeSeparators(recoveryFile)), qPrintable(why));
     }
 }
 

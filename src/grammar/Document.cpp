@@ -1,8 +1,8 @@
 #include "grammar/Document.h"
 
 #include "grammar/BracketReader.h"
-#include "grammar/Task.h"
 #include "grammar/SentenceReader.h"
+#include "grammar/TaskList.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -25,9 +25,6 @@ const QLatin1String tasksKey("tasks");
 const QLatin1String typeKey("type");
 const QLatin1String bracketsKey("brackets");
 const QLatin1String textKey("text");
-
-// A learner's name is a line of a line edit, not a page.
-constexpr qsizetype maxLearnerLength = 200;
 
 // Text from the file made fit for a message: invisible and control characters shown by
 // their code, and cut short, so that a hostile file cannot garble the message box.
@@ -53,6 +50,12 @@ bool hasControlCharacter(const QString &text)
 {
     const QList<uint> points = text.toUcs4();
     return std::any_of(points.begin(), points.end(), [](uint c) { return !showsAsItself(c); });
+}
+
+QString tooLarge()
+{
+    return QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
+        .arg(maxDocumentBytes / (1024 * 1024));
 }
 
 DocumentReading refused(const QString &problem)
@@ -124,9 +127,7 @@ std::optional<SentenceType> sentenceTypeFromKey(const QString &key)
 DocumentReading readDocument(const QByteArray &json)
 {
     if (json.size() > maxDocumentBytes)
-        return refused(
-            QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
-                .arg(maxDocumentBytes / (1024 * 1024)));
+        return refused(tooLarge());
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
@@ -187,15 +188,23 @@ DocumentReading readDocument(const QByteArray &json)
     const QJsonValue tasks = top.value(tasksKey);
     if (!tasks.isUndefined() && !tasks.isArray())
         return refused(QCoreApplication::translate("Document", "The file's “tasks” are not a list."));
-    document.tasks = tasks.toArray();
-    for (qsizetype i = 0; i < document.tasks.size(); ++i) {
-        if (!document.tasks.at(i).isObject())
+    const QJsonArray taskList = tasks.toArray();
+    for (qsizetype i = 0; i < taskList.size(); ++i) {
+        if (!taskList.at(i).isObject())
             return refused(QCoreApplication::translate("Document", "task %1: it is not an object.").arg(i + 1));
     }
-
     // The tasks are checked as the sentences are: a worksheet with one it cannot set is refused.
-    if (QString problem = tasksProblem(document); !problem.isEmpty())
-        return refused(problem.endsWith(QLatin1Char('.')) ? problem : problem + QLatin1Char('.'));
+    document.tasks.reserve(taskList.size());
+    for (qsizetype i = 0; i < taskList.size(); ++i) {
+        QString problem;
+        std::optional<Task> task = readTask(taskList.at(i), int(i + 1), readSentence, &problem);
+        if (!task)
+            return refused(problem.endsWith(QLatin1Char('.')) ? problem : problem + QLatin1Char('.'));
+        document.tasks.append(std::move(*task));
+    }
+    // A sentence may only record a task the worksheet has.
+    if (QString problem = answersProblem(document); !problem.isEmpty())
+        return refused(problem + QLatin1Char('.'));
 
     document.extra = without(top, {formatKey, versionKey, learnerKey, sentencesKey, tasksKey});
     return {std::move(document), QString()};
@@ -209,22 +218,31 @@ DocumentReading readDocumentFile(const QString &path)
     // A pipe or a device would block the reading or never end: a worksheet is an ordinary file.
     if (info.exists() && !info.isFile())
         return refused(QCoreApplication::translate("Document", "It is not an ordinary file."));
-    const QString tooLarge
-        = QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
-              .arg(maxDocumentBytes / (1024 * 1024));
     if (info.size() > maxDocumentBytes)
-        return refused(tooLarge);
+        return refused(tooLarge());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(file.errorString());
+    return readDocument(file);
+}
+
+DocumentReading readDocument(QIODevice &device)
+{
     // A file may grow after its size was asked, or be a device with no size at all: read no
     // more than one byte past the cap.
-    const QByteArray bytes = file.read(maxDocumentBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refused(file.errorString());
-    if (bytes.size() > maxDocumentBytes)
-        return refused(tooLarge);
+    const QByteArray bytes = device.read(maxDocumentBytes + 1);
+    const auto *file = qobject_cast<const QFileDevice *>(&device);
+    if (file ? file->error() != QFileDevice::NoError : bytes.isEmpty() && !device.atEnd())
+        return refused(device.errorString());
     return readDocument(bytes);
+}
+
+QByteArray sentencesText(const QList<Sentence> &sentences)
+{
+    QString text;
+    for (const Sentence &s : sentences)
+        text += sentenceTypeName(s.type) + QLatin1Char('\t') + s.written() + QLatin1Char('\t') + s.brackets() + QLatin1Char('\n');
+    return text.toUtf8();
 }
 
 QByteArray writeDocument(const Document &document)
@@ -242,7 +260,10 @@ QByteArray writeDocument(const Document &document)
     top.insert(versionKey, documentVersion);
     top.insert(learnerKey, document.learner);
     top.insert(sentencesKey, sentences);
-    top.insert(tasksKey, document.tasks);
+    QJsonArray tasks;
+    for (const Task &task : document.tasks)
+        tasks.append(writeTask(task));
+    top.insert(tasksKey, tasks);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

@@ -29,7 +29,7 @@ QString summaryHeader()
 QString summaryRows(const QString &file, const Document &document)
 {
     QString rows;
-    const QList<Task> tasks = tasksOf(document);
+    const QList<Task> &tasks = document.tasks;
     for (int i = 0; i < tasks.size(); ++i) {
         const Task &task = tasks.at(i);
         const QStringList fields{csvField(file), csvField(document.learner), QString::number(i + 1),
