@@ -91,6 +91,13 @@ private slots:
             main.show();
             buildStatement(main, 3);
             buildStatement(main, 7);
+            // Never opened, the Worksheet has no name to the learner: the question asks
+            // about the finished sentences.
+            d.saveAnswers = {QMessageBox::Cancel};
+            button(&main, "cmdExit")->click();
+            QCOMPARE(d.asked, QStringList{"save "});
+            QVERIFY(main.isVisible());
+            d.asked.clear();
             main.findChild<QAction *>("worksheet")->trigger();
             auto *sheet = main.findChild<Worksheet *>();
             auto *list = sheet->findChild<QListWidget *>("sentences");
