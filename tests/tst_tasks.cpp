@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QJsonDocument>
 #include <QTest>
+#include <numeric>
 
 #include "EverySentence.h"
 #include "grammar/Admission.h"
@@ -13,6 +14,7 @@
 #include "grammar/Summary.h"
 #include "grammar/SentenceReader.h"
 #include "grammar/Task.h"
+#include "grammar/TaskList.h"
 
 using namespace parsella::grammar;
 
@@ -237,6 +239,30 @@ private slots:
         QCOMPARE(feedbackOn(go, future), QStringList{"The task asks for the future tense; a command has no tense."});
     }
 
+    // The current task and the sentences' records follow a moved or removed task to exactly
+    // where the list puts it.
+    void indexesFollowTheList()
+    {
+        int cases = 0;
+        for (int n = 1; n <= 5; ++n) {
+            QList<int> entries(n);
+            std::iota(entries.begin(), entries.end(), 0);
+            for (int from = 0; from < n; ++from) {
+                QList<int> removed = entries;
+                removed.removeAt(from);
+                for (int i = 0; i < n; ++i, ++cases)
+                    QCOMPARE(indexAfterRemoval(i, from), int(removed.indexOf(i)));
+                for (int to = 0; to < n; ++to) {
+                    QList<int> moved = entries;
+                    moved.move(from, to);
+                    for (int i = 0; i < n; ++i, ++cases)
+                        QCOMPARE(indexAfterMove(i, from, to), int(moved.indexOf(i)));
+                }
+            }
+        }
+        QCOMPARE(cases, 280);
+    }
+
     // A sheet of three tasks done in part: each sentence records the task it answered, and
     // the records follow their tasks through a move and a removal, and through the file.
     void tasksInTheDocument()
@@ -255,7 +281,7 @@ private slots:
         answerTask(d, -1, dog); // no current task: only listed
         const auto states = [](const Document &doc) {
             QStringList all;
-            for (const Task &t : tasksOf(doc))
+            for (const Task &t : doc.tasks)
                 all << QStringLiteral("%1 %2").arg(taskState(t)).arg(t.tries);
             return all.join(", ");
         };
@@ -270,7 +296,7 @@ private slots:
 
         moveTask(d, 0, 2);
         QCOMPARE(answers(d), "1 1 3 -");
-        QCOMPARE(tasksOf(d).at(0).shownPrompt(), "Tell me what they did.");
+        QCOMPARE(d.tasks.at(0).shownPrompt(), "Tell me what they did.");
         removeTask(d, 0);
         QCOMPARE(answers(d), "- - 2 -");
         QCOMPARE(states(d), "to do 0, done 1");
@@ -278,7 +304,7 @@ private slots:
         const DocumentReading back = readDocument(writeDocument(d));
         QVERIFY2(back.document, qPrintable(back.problem));
         QCOMPARE(*back.document, d);
-        QCOMPARE(tasksOf(*back.document).at(0).extra.value("note"), QJsonValue("kept"));
+        QCOMPARE(back.document->tasks.at(0).extra.value("note"), QJsonValue("kept"));
 
         // A sentence may only answer a task the sheet has.
         QJsonObject top = QJsonDocument::fromJson(writeDocument(d)).object();
@@ -290,7 +316,7 @@ private slots:
         const DocumentReading wrong = readDocument(QJsonDocument(top).toJson());
         // The sample sheet handed to teachers opens.
         const DocumentReading sample = readDocumentFile(PARSELLA_SOURCE_DIR "/docs/sample-sheet.parsella");
-        QVERIFY2(sample.document && tasksOf(*sample.document).size() == 4, qPrintable(sample.problem));
+        QVERIFY2(sample.document && sample.document->tasks.size() == 4, qPrintable(sample.problem));
         QVERIFY(!wrong.document);
         QVERIFY2(wrong.problem.startsWith("sentence 1:"), qPrintable(wrong.problem));
     }
@@ -312,9 +338,7 @@ private slots:
         answerTask(d, 1, built(SentenceType::Statement, {"the", "small", "dog"}, "walks")); // after done
         answerTask(d, 2, built(SentenceType::Statement, {"she"}, "walks", "here"));
         // Claimed by hand with no sentence for it.
-        QJsonObject first = d.tasks.at(0).toObject();
-        first.insert("done", true);
-        d.tasks.replace(0, first);
+        d.tasks[0].done = true;
 
         const QList<TaskResult> results = resultsOf(d);
         QCOMPARE(results.size(), 4);

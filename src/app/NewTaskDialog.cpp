@@ -83,7 +83,7 @@ std::optional<grammar::Ask> NewTaskDialog::ask() const
         }
     }
     // Read as a file's task is, so that a task made here is one the file would accept.
-    return grammar::readAsk(ticked, grammar::SentenceReader(grammar::readSentence), nullptr);
+    return grammar::readAsk(ticked, grammar::SentenceFromBrackets(grammar::readSentence), nullptr);
 }
 
 grammar::Task NewTaskDialog::task() const

@@ -14,17 +14,6 @@ namespace parsella {
 
 namespace {
 
-// A prompt is one line in the list; a teacher's line breaks become blanks.
-QString oneLine(const QString &text) { return QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')); }
-
-QString entryText(int index, const grammar::Task &task)
-{
-    QString state = grammar::taskState(task);
-    if (!task.done && task.tries > 0)
-        state = TaskPanel::tr("%1, tries: %2").arg(state).arg(task.tries);
-    return TaskPanel::tr("%1. %2 — %3").arg(index + 1).arg(oneLine(task.shownPrompt()), state);
-}
-
 // A screen reader is told when a label it may be reading says something new.
 void announce(QLabel *label)
 {
@@ -137,12 +126,12 @@ std::optional<int> TaskPanel::selected() const
 // The list is written afresh after every change: a try, a removal or a move changes entries.
 void TaskPanel::refill()
 {
-    const QList<grammar::Task> tasks = doc.tasks();
+    const QList<grammar::Task> &tasks = doc.tasks();
     {
         const QSignalBlocker quiet(list);
         list->clear();
         for (int i = 0; i < tasks.size(); ++i)
-            list->addItem(entryText(i, tasks.at(i)));
+            list->addItem(grammar::taskEntry(i, tasks.at(i)));
         if (doc.currentTask() >= 0 && doc.currentTask() < list->count())
             list->setCurrentRow(doc.currentTask());
     }
@@ -156,7 +145,7 @@ void TaskPanel::refill()
 
 void TaskPanel::showCurrent(int index)
 {
-    const QList<grammar::Task> tasks = doc.tasks();
+    const QList<grammar::Task> &tasks = doc.tasks();
     if (index >= 0 && index < tasks.size()) {
         current->setText(tr("Task %1: %2").arg(index + 1).arg(tasks.at(index).shownPrompt()));
         if (selected() != index) {

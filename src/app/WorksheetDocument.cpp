@@ -131,11 +131,12 @@ void WorksheetDocument::takeFinished()
 void WorksheetDocument::answer(const grammar::Sentence &sentence)
 {
     const int task = current;
-    const QJsonArray tasksBefore = doc.tasks;
-    const QStringList feedback = grammar::feedbackOn(sentence, tasks().at(task).ask);
+    const QList<grammar::Task> tasksBefore = doc.tasks;
+    const QStringList feedback = grammar::feedbackOn(sentence, doc.tasks.at(task).ask);
+    const bool met = feedback.isEmpty();
     push(tr("Answer Task"),
-         [task, sentence](Document &d) {
-             grammar::answerTask(d, task, sentence);
+         [task, sentence, met](Document &d) {
+             grammar::recordAnswer(d, task, sentence, met);
              return -1;
          },
          [tasksBefore](Document &d) {
@@ -179,7 +180,7 @@ void WorksheetDocument::removeTask(int index)
     push(tr("Remove Task"),
          [this, index](Document &d) {
              grammar::removeTask(d, index);
-             setCurrentTask(current == index ? -1 : current > index ? current - 1 : current);
+             setCurrentTask(grammar::indexAfterRemoval(current, index));
              return -1;
          },
          [this, before, wasCurrent](Document &d) {
@@ -194,24 +195,15 @@ void WorksheetDocument::moveTask(int index, int to)
     if (index < 0 || index >= doc.tasks.size() || to < 0 || to >= doc.tasks.size() || index == to)
         return;
     // The current task moves with its place in the list, as the sentences' records do.
-    const auto follow = [this](int from, int onto) {
-        if (current == from)
-            return onto;
-        if (from < onto && current > from && current <= onto)
-            return current - 1;
-        if (onto < from && current >= onto && current < from)
-            return current + 1;
-        return current;
-    };
     push(to < index ? tr("Move Task Up") : tr("Move Task Down"),
-         [this, index, to, follow](Document &d) {
+         [this, index, to](Document &d) {
              grammar::moveTask(d, index, to);
-             setCurrentTask(follow(index, to));
+             setCurrentTask(grammar::indexAfterMove(current, index, to));
              return -1;
          },
-         [this, index, to, follow](Document &d) {
+         [this, index, to](Document &d) {
              grammar::moveTask(d, to, index);
-             setCurrentTask(follow(to, index));
+             setCurrentTask(grammar::indexAfterMove(current, to, index));
              return -1;
          });
 }

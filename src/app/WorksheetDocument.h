@@ -2,7 +2,7 @@
 
 #include "grammar/Document.h"
 #include "grammar/SentenceRecord.h"
-#include "grammar/Task.h"
+#include "grammar/TaskList.h"
 
 #include <QLockFile>
 #include <QObject>
@@ -57,7 +57,7 @@ public:
     // The tasks set by a teacher. The current task is the one the learner chose to work on:
     // a sentence finished while it is current is checked against it. -1 for none; it is
     // not part of the document and does not survive New or Open.
-    QList<grammar::Task> tasks() const { return grammar::tasksOf(doc); }
+    const QList<grammar::Task> &tasks() const { return doc.tasks; }
     int currentTask() const { return current; }
     void setCurrentTask(int index);
     // The edits of the task list, each one command; indexes out of range are ignored.

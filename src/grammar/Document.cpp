@@ -1,8 +1,8 @@
 #include "grammar/Document.h"
 
 #include "grammar/BracketReader.h"
-#include "grammar/Task.h"
 #include "grammar/SentenceReader.h"
+#include "grammar/TaskList.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -236,15 +236,23 @@ DocumentReading readDocument(const QByteArray &json)
     const QJsonValue tasks = top.value(tasksKey);
     if (!tasks.isUndefined() && !tasks.isArray())
         return refused(QCoreApplication::translate("Document", "The file's “tasks” are not a list."));
-    document.tasks = tasks.toArray();
-    for (qsizetype i = 0; i < document.tasks.size(); ++i) {
-        if (!document.tasks.at(i).isObject())
+    const QJsonArray taskList = tasks.toArray();
+    for (qsizetype i = 0; i < taskList.size(); ++i) {
+        if (!taskList.at(i).isObject())
             return refused(QCoreApplication::translate("Document", "task %1: it is not an object.").arg(i + 1));
     }
-
     // The tasks are checked as the sentences are: a worksheet with one it cannot set is refused.
-    if (QString problem = tasksProblem(document); !problem.isEmpty())
-        return refused(problem.endsWith(QLatin1Char('.')) ? problem : problem + QLatin1Char('.'));
+    document.tasks.reserve(taskList.size());
+    for (qsizetype i = 0; i < taskList.size(); ++i) {
+        QString problem;
+        std::optional<Task> task = readTask(taskList.at(i), int(i + 1), readSentence, &problem);
+        if (!task)
+            return refused(problem.endsWith(QLatin1Char('.')) ? problem : problem + QLatin1Char('.'));
+        document.tasks.append(std::move(*task));
+    }
+    // A sentence may only record a task the worksheet has.
+    if (QString problem = answersProblem(document); !problem.isEmpty())
+        return refused(problem + QLatin1Char('.'));
 
     document.extra = without(top, {formatKey, versionKey, learnerKey, sentencesKey, tasksKey});
     return {std::move(document), QString()};
@@ -291,7 +299,10 @@ QByteArray writeDocument(const Document &document)
     top.insert(versionKey, documentVersion);
     top.insert(learnerKey, document.learner);
     top.insert(sentencesKey, sentences);
-    top.insert(tasksKey, document.tasks);
+    QJsonArray tasks;
+    for (const Task &task : document.tasks)
+        tasks.append(writeTask(task));
+    top.insert(tasksKey, tasks);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

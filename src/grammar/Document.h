@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grammar/Sentence.h"
+#include "grammar/Task.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -36,7 +37,7 @@ struct DocumentSentence {
 struct Document {
     QString learner;
     QList<DocumentSentence> sentences;
-    QJsonArray tasks;  // every task as read, an object each; the tasks give them meaning
+    QList<Task> tasks; // read and checked once, with the keys of each not known here
     QJsonObject extra; // top-level keys not known here, written back as they came
 
     bool operator==(const Document &) const = default;

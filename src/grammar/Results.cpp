@@ -2,6 +2,7 @@
 
 #include "grammar/Document.h"
 #include "grammar/Task.h"
+#include "grammar/TaskList.h"
 
 namespace parsella::grammar {
 
@@ -15,7 +16,7 @@ QString TaskResult::state() const
 
 QList<TaskResult> resultsOf(const Document &document)
 {
-    const QList<Task> tasks = tasksOf(document);
+    const QList<Task> &tasks = document.tasks;
     QList<TaskResult> results;
     for (int i = 0; i < tasks.size(); ++i) {
         const Task &task = tasks.at(i);
@@ -47,7 +48,7 @@ bool isSheet(const Document &document)
     if (std::any_of(document.sentences.begin(), document.sentences.end(),
                     [](const DocumentSentence &s) { return answeredTask(s).has_value(); }))
         return false;
-    const QList<Task> tasks = tasksOf(document);
+    const QList<Task> &tasks = document.tasks;
     return std::none_of(tasks.begin(), tasks.end(), [](const Task &t) { return t.tries > 0 || t.done; });
 }
 

@@ -25,7 +25,7 @@ struct TaskResult {
     bool overclaimed() const { return claimed && !done; }
 };
 
-// One result for each task of a document whose tasksProblem() is empty.
+// One result for each task of a document.
 QList<TaskResult> resultsOf(const Document &document);
 
 // A sheet is what a teacher hands out: tasks, and neither a learner's name nor any answer

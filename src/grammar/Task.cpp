@@ -1,8 +1,6 @@
 #include "grammar/Task.h"
 
 #include "grammar/BracketReader.h"
-#include "grammar/Document.h"
-#include "grammar/SentenceReader.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -221,7 +219,7 @@ bool Ask::isEmpty() const
     return !type && !tense && !number && !person && !subject && !complement && brackets.isEmpty();
 }
 
-std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &readSentence, QString *problem)
+std::optional<Ask> readAsk(const QJsonObject &object, const SentenceFromBrackets &readSentence, QString *problem)
 {
     const auto refuse = [problem](const QString &why) {
         if (problem)
@@ -424,7 +422,7 @@ QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
     return lines;
 }
 
-std::optional<Task> readTask(const QJsonValue &value, int number, const SentenceReader &readSentence, QString *problem)
+std::optional<Task> readTask(const QJsonValue &value, int number, const SentenceFromBrackets &readSentence, QString *problem)
 {
     const auto refuse = [&](const QString &why) {
         if (problem)
@@ -486,119 +484,14 @@ QString taskState(const Task &task)
     return task.tries > 0 ? TaskText::tr("not yet") : TaskText::tr("to do");
 }
 
-} // namespace parsella::grammar
-
-namespace parsella::grammar {
-
-namespace {
-
-const QString taskKey = QStringLiteral("task");
-
-// Every sentence's record of a task passed through `renumber` (index in, index or -1 out).
-void renumberAnswers(Document &document, const std::function<int(int)> &renumber)
+QString taskEntry(int index, const Task &task)
 {
-    for (DocumentSentence &s : document.sentences) {
-        const std::optional<int> answered = answeredTask(s);
-        if (!answered)
-            continue;
-        const int now = renumber(*answered);
-        if (now < 0)
-            s.extra.remove(taskKey);
-        else
-            s.extra.insert(taskKey, now + 1);
-    }
-}
-
-} // namespace
-
-QString tasksProblem(const Document &document)
-{
-    QString problem;
-    for (int i = 0; i < document.tasks.size(); ++i) {
-        if (!readTask(document.tasks.at(i), i + 1, readSentence, &problem))
-            return problem;
-    }
-    for (int i = 0; i < document.sentences.size(); ++i) {
-        const QJsonValue task = document.sentences.at(i).extra.value(taskKey);
-        if (task.isUndefined())
-            continue;
-        const double n = task.toDouble(0);
-        if (!task.isDouble() || n != double(qint64(n)) || n < 1 || n > document.tasks.size())
-            return TaskText::tr("sentence %1: it answers a task the worksheet does not have").arg(i + 1);
-    }
-    return {};
-}
-
-QList<Task> tasksOf(const Document &document)
-{
-    QList<Task> tasks;
-    for (int i = 0; i < document.tasks.size(); ++i) {
-        if (std::optional<Task> task = readTask(document.tasks.at(i), i + 1, readSentence, nullptr))
-            tasks << *task;
-    }
-    return tasks;
-}
-
-void setTask(Document &document, int index, const Task &task)
-{
-    if (index >= 0 && index < document.tasks.size())
-        document.tasks.replace(index, writeTask(task));
-}
-
-std::optional<int> answeredTask(const DocumentSentence &sentence)
-{
-    const QJsonValue task = sentence.extra.value(taskKey);
-    if (!task.isDouble() || task.toInt(0) < 1)
-        return std::nullopt;
-    return task.toInt() - 1;
-}
-
-QStringList answerTask(Document &document, int index, const Sentence &sentence)
-{
-    DocumentSentence answer{sentence, {}};
-    QStringList lines;
-    const QList<Task> tasks = tasksOf(document);
-    if (index >= 0 && index < tasks.size()) {
-        Task task = tasks.at(index);
-        lines = feedbackOn(sentence, task.ask);
-        ++task.tries;
-        task.done = task.done || lines.isEmpty();
-        setTask(document, index, task);
-        answer.extra.insert(taskKey, index + 1);
-    }
-    document.sentences.append(answer);
-    return lines;
-}
-
-void addTask(Document &document, const Task &task)
-{
-    document.tasks.append(writeTask(task));
-}
-
-void removeTask(Document &document, int index)
-{
-    if (index < 0 || index >= document.tasks.size())
-        return;
-    document.tasks.removeAt(index);
-    renumberAnswers(document, [index](int i) { return i == index ? -1 : i > index ? i - 1 : i; });
-}
-
-void moveTask(Document &document, int index, int to)
-{
-    const qsizetype n = document.tasks.size();
-    if (index < 0 || index >= n || to < 0 || to >= n || index == to)
-        return;
-    const QJsonValue moved = document.tasks.takeAt(index);
-    document.tasks.insert(to, moved);
-    renumberAnswers(document, [index, to](int i) {
-        if (i == index)
-            return to;
-        if (index < to && i > index && i <= to)
-            return i - 1;
-        if (to < index && i >= to && i < index)
-            return i + 1;
-        return i;
-    });
+    QString state = taskState(task);
+    if (!task.done && task.tries > 0)
+        state = TaskText::tr("%1, tries: %2").arg(state).arg(task.tries);
+    // A prompt is one line in the list; a teacher's line breaks become blanks.
+    const QString prompt = QString(task.shownPrompt()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return TaskText::tr("%1. %2 — %3").arg(index + 1).arg(prompt, state);
 }
 
 } // namespace parsella::grammar

@@ -54,13 +54,13 @@ struct Ask {
 // Reads bracket notation as a sentence of the given type; a problem in words if it is not
 // one the windows could build. The document's reader provides it, so that a task's sentence
 // is checked by the same rules as the worksheet's sentences.
-using SentenceReader = std::function<std::optional<Sentence>(SentenceType, const QString &, QString *)>;
+using SentenceFromBrackets = std::function<std::optional<Sentence>(SentenceType, const QString &, QString *)>;
 
 // The ask object of a task. A problem in words if it is empty, has a key or value this
 // program does not know, or asks for what no sentence can be (a command in the past tense,
 // a pronoun subject in a question, brackets that are no sentence or say otherwise than
 // another key).
-std::optional<Ask> readAsk(const QJsonObject &object, const SentenceReader &readSentence, QString *problem);
+std::optional<Ask> readAsk(const QJsonObject &object, const SentenceFromBrackets &readSentence, QString *problem);
 QJsonObject writeAsk(const Ask &ask);
 
 // An ask of every feature of a sentence (and, if `exactSentence`, the sentence itself).
@@ -92,37 +92,14 @@ struct Task {
 };
 
 // Task `number` (counted from 1) of a document; a problem that names it if it is refused.
-std::optional<Task> readTask(const QJsonValue &value, int number, const SentenceReader &readSentence, QString *problem);
+std::optional<Task> readTask(const QJsonValue &value, int number, const SentenceFromBrackets &readSentence, QString *problem);
 QJsonObject writeTask(const Task &task);
 
 // The task's state as the worksheet shows it: "to do", "done" or "not yet".
 QString taskState(const Task &task);
+// Task `index` (from 0) as the worksheet lists it: its number, its prompt on one line and its
+// state, with the count of tries while it is not yet done.
+QString taskEntry(int index, const Task &task);
 
-
-// Tasks in a worksheet document. The document keeps each task as the object it was read
-// from, so that keys a newer Parsella wrote survive; these read and write them as tasks. A
-// sentence that answered a task records it under "task", the task's number counted from 1.
-struct Document;
-struct DocumentSentence;
-
-// Empty if every task of `document` reads and every sentence's "task" names one of them;
-// otherwise the first problem, naming the task or the sentence by its number.
-QString tasksProblem(const Document &document);
-// The document's tasks; call it on a document whose tasksProblem() is empty.
-QList<Task> tasksOf(const Document &document);
-void setTask(Document &document, int index, const Task &task);
-// The index of the task a sentence answered, if it answered one.
-std::optional<int> answeredTask(const DocumentSentence &sentence);
-
-// A sentence finished while task `index` is current: it joins the document with its record
-// of the task, which counts one more try and is done once it is met (and stays done). Gives
-// the feedback lines, empty when it met the task.
-QStringList answerTask(Document &document, int index, const Sentence &sentence);
-
-// The edits of the task list. The sentences' records follow their tasks; a sentence that
-// answered a removed task no longer records one.
-void addTask(Document &document, const Task &task);
-void removeTask(Document &document, int index);
-void moveTask(Document &document, int index, int to);
 
 } // namespace parsella::grammar
