@@ -142,10 +142,15 @@ private slots:
         main.findChild<QAction *>("worksheet")->trigger();
         auto *sheet = main.findChild<Worksheet *>();
         QVERIFY(sheet);
-        QString shown;
+        QString shown, first;
+        auto *sentences = sheet->findChild<QListWidget *>("sentences");
+        sentences->setCurrentRow(0);
         auto ran = onNextModal([&](QWidget *dialog) {
-            for (const char *untick : {"type", "person", "subject", "complement"})
-                dialog->findChild<QCheckBox *>(untick)->click();
+            // Only the sentence type is ticked at first.
+            first = dialog->findChild<QLabel *>("promptPreview")->text();
+            dialog->findChild<QCheckBox *>("type")->click();
+            dialog->findChild<QCheckBox *>("tense")->click();
+            dialog->findChild<QCheckBox *>("number")->click();
             shown = dialog->findChild<QLabel *>("promptPreview")->text();
             dialog->findChild<QCheckBox *>("tense")->click();
             dialog->findChild<QCheckBox *>("number")->click();
@@ -156,7 +161,10 @@ private slots:
         });
         sheet->findChild<QAction *>("newTask")->trigger();
         QVERIFY(*ran);
+        QCOMPARE(first, "Build a statement.");
         QCOMPARE(shown, "Build a sentence in the present tense whose subject is plural.");
+        QCOMPARE(sentences->selectedItems().size(), 1); // the sentence stays selected for the next task
+        QCOMPARE(sentences->currentRow(), 0);
         auto *tasks = sheet->findChild<QListWidget *>("tasks");
         QVERIFY(tasks->isVisible());
         QCOMPARE(rows(tasks), QStringList{"1. Build a sentence whose subject is plural. — to do"});

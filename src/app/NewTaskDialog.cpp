@@ -33,7 +33,9 @@ NewTaskDialog::NewTaskDialog(const grammar::Sentence &built, QWidget *parent)
         auto *box = new QCheckBox(tr(caption).arg(value.isString() ? value.toString() : QString::number(value.toInt())), this);
         box->setObjectName(QLatin1String(key));
         box->setProperty("key", QLatin1String(key));
-        box->setChecked(true);
+        // Only the type at first: every feature at once makes a wordy prompt, and the teacher
+        // ticks what the lesson is about.
+        box->setChecked(qstrcmp(key, "type") == 0);
         connect(box, &QCheckBox::toggled, this, &NewTaskDialog::update);
         layout->addWidget(box);
         boxes << box;

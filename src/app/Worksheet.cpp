@@ -393,12 +393,18 @@ void Worksheet::hideEvent(QHideEvent *event)
 void Worksheet::documentChanged(int selectRow)
 {
     const QSignalBlocker quiet(list);
-    list->clear();
     // One insertion for the whole list: a worksheet of a thousand sentences opens at once.
     QStringList entries;
     entries.reserve(doc.count());
     for (int row = 0; row < doc.count(); ++row)
         entries << entryText(row, doc.sentence(row));
+    // A change that leaves the sentences as they were (a task added, say) keeps the selection.
+    bool same = entries.size() == list->count();
+    for (int row = 0; same && row < list->count(); ++row)
+        same = list->item(row)->text() == entries.at(row);
+    if (same && selectRow < 0)
+        selectRow = selectedRow().value_or(-1);
+    list->clear();
     list->addItems(entries);
     if (selectRow >= 0 && selectRow < list->count())
         list->setCurrentRow(selectRow);
