@@ -2,6 +2,7 @@
 #include "app/Worksheet.h"
 #include "app/WorksheetDocument.h"
 #include "GuiTest.h"
+#include "grammar/Document.h"
 #include "Sentences.h"
 
 #include <QAction>
@@ -210,8 +211,15 @@ private slots:
             buildStatement(crashed, 3);
             buildStatement(crashed, 7);
             crashed.document().removeSentence(0);
+            // Written at once: a crash right after the removal keeps it.
+            const auto kept = [&crashed] {
+                const grammar::DocumentReading r = grammar::readDocumentFile(crashed.document().recoveryPath());
+                return r.document ? QStringLiteral("%1 %2").arg(r.document->sentences.size()).arg(r.document->learner) : r.problem;
+            };
+            QCOMPARE(kept(), "1 ");
             crashed.document().setLearner("Ana");
-            QTRY_VERIFY(!crashed.document().recoveryPath().isEmpty() && QFile::exists(crashed.document().recoveryPath()));
+            QCOMPARE(kept(), "1 "); // the name, typed a key at a time, follows a moment later
+            QTRY_COMPARE(kept(), "1 Ana");
             recovery = crashed.document().recoveryPath();
             before = contents(crashed.document());
 
