@@ -1,7 +1,9 @@
 #include "app/frmGram1.h"
 #include "app/TreeView.h"
 #include "app/Worksheet.h"
+#include "app/WorksheetDocument.h"
 #include "grammar/SentenceRecord.h"
+#include "FailDevice.h"
 #include "GuiTest.h"
 #include "Sentences.h"
 
@@ -16,15 +18,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace parsella;
 using namespace parsella::grammar;
 using namespace drive;
 using sentences::clickCaption;
+using testsupport::FailDevice;
 
 // Answers the worksheet's questions as a learner would, and keeps the failures it reports.
 class ScriptedDialogs : public WorksheetDialogs
@@ -199,7 +198,7 @@ private slots:
         QVERIFY(black);
 
         d.fileName = temp.filePath("sheet.txt");
-        w.saveWorksheet();
+        w.exportText();
         QCOMPARE(QString::fromUtf8(contents(d.fileName)),
                  QString("Statement\tThe small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"
                          "Command\tBe extremely fast!\t[S [NP (you)] [VP [V be] [AdjP [AdvP [Adv extremely]] [Adj fast]]]]\n"));
@@ -231,7 +230,7 @@ private slots:
             d.failures.clear();
             for (const QString &name : names) {
                 d.fileName = d.pdf = folder.isEmpty() ? QString() : folder + '/' + name;
-                name.endsWith(".txt") ? w.saveWorksheet() : name.endsWith(".pdf") ? w.print() : w.savePicture();
+                name.endsWith(".txt") ? w.exportText() : name.endsWith(".pdf") ? w.print() : w.savePicture();
             }
             for (int i = 0; i < d.failures.size(); ++i)
                 QVERIFY2(d.failures.at(i).contains(QDir::toNativeSeparators(folder + '/' + names.at(i))), qPrintable(d.failures.at(i)));
@@ -244,41 +243,14 @@ private slots:
         QFile(notAFolder).open(QIODevice::WriteOnly);
         saveAll(notAFolder);
         QCOMPARE(d.failures.size(), 4);
-#ifdef Q_OS_UNIX
-        // A disk that fills up: with the file size limit at nothing every write to a file fails,
-        // even the last one, which a small file makes only when it is flushed.
-        // The limit and the signal it raises are the whole process's: both go back as they
-        // were however this block is left, or every later test would write to a full disk.
-        struct Restore {
-            rlimit limit{};
-            void (*handler)(int) = SIG_DFL;
-            ~Restore()
-            {
-                setrlimit(RLIMIT_FSIZE, &limit);
-                std::signal(SIGXFSZ, handler);
-            }
-        };
-        rlimit limitBefore{};
-        getrlimit(RLIMIT_FSIZE, &limitBefore);
-        struct sigaction handlerBefore{};
-        sigaction(SIGXFSZ, nullptr, &handlerBefore);
-        {
-            Restore restore;
-            getrlimit(RLIMIT_FSIZE, &restore.limit);
-            restore.handler = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit full = restore.limit;
-            full.rlim_cur = 0;
-            setrlimit(RLIMIT_FSIZE, &full);
-            saveAll(dir.path());
-        }
-        rlimit limitAfter{};
-        getrlimit(RLIMIT_FSIZE, &limitAfter);
-        struct sigaction handlerAfter{};
-        sigaction(SIGXFSZ, nullptr, &handlerAfter);
-        QCOMPARE(limitAfter.rlim_cur, limitBefore.rlim_cur);
-        QVERIFY(handlerAfter.sa_handler == handlerBefore.sa_handler);
+        // A disk that fills up: every write fails, even the last one, which a small file makes
+        // only when it is flushed.
+        w.document().setFileOpener([](const QString &, QString *) { return std::make_unique<FailDevice>(0); });
+        saveAll(dir.path());
         QCOMPARE(d.failures.size(), 4);
-#endif
+        for (const QString &failure : std::as_const(d.failures))
+            QVERIFY2(failure.contains(FailDevice::fullDisk), qPrintable(failure));
+        w.document().setFileOpener(grammar::openSaveFile);
         d.fileName = dir.filePath("tree.jpg"); // a picture only as SVG or PNG
         w.savePicture();
         QVERIFY(d.failures.last().contains("tree.jpg"));
@@ -304,7 +276,7 @@ private slots:
         QCOMPARE(QImageReader(dir.filePath("tree.png")).format(), QByteArray("png"));
         d.filter = QStringLiteral("Text (*.txt)");
         d.fileName = dir.filePath("sheet");
-        w.saveWorksheet();
+        w.exportText();
         QVERIFY(QFile::exists(dir.filePath("sheet.txt")));
         QCOMPARE(QFileInfo(d.folderOffered), QFileInfo(dir.path()));
 

@@ -1,6 +1,7 @@
 #include "app/frmGram1.h"
 #include "app/Worksheet.h"
 #include "app/WorksheetDocument.h"
+#include "FailDevice.h"
 #include "GuiTest.h"
 #include "grammar/Document.h"
 #include "Sentences.h"
@@ -16,6 +17,7 @@
 
 using namespace parsella;
 using namespace drive;
+using testsupport::FailDevice;
 
 // Answers the worksheet's questions from a script and keeps what was asked and reported.
 class Answers : public WorksheetDialogs
@@ -175,6 +177,67 @@ private slots:
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(d.asked, QStringList());
+    }
+
+    // A save that fails half-way or at the end loses nothing: the worksheet keeps every
+    // sentence and stays unsaved, the older file is as it was, the message names the file
+    // and why, and the next save that can be written is whole.
+    void failedSaveLosesNothing_data()
+    {
+        QTest::addColumn<double>("share"); // of the file that reaches the disk; below 0, bytes short of all
+        QTest::addColumn<bool>("failCommit");
+        QTest::newRow("full at once") << 0.0 << false;
+        QTest::newRow("full half-way") << 0.5 << false;
+        QTest::newRow("one byte short") << -1.0 << false;
+        QTest::newRow("not put in place") << 1.0 << true;
+    }
+    void failedSaveLosesNothing()
+    {
+        QFETCH(double, share);
+        QFETCH(bool, failCommit);
+        frmGram1 main;
+        Answers d;
+        main.setWorksheetDialogs(d);
+        main.show();
+        buildStatement(main, 3);
+        main.findChild<QAction *>("worksheet")->trigger();
+        auto *sheet = main.findChild<Worksheet *>();
+        d.fileName = temp.filePath("older.parsella");
+        sheet->findChild<QAction *>("saveAs")->trigger();
+        QCOMPARE(d.failures, QStringList());
+        QFile older(d.fileName);
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        const QByteArray olderBytes = older.readAll();
+        older.close();
+
+        buildStatement(main, 7);
+        WorksheetDocument &doc = main.document();
+        const QStringList unsaved = contents(doc);
+        const qint64 size = grammar::writeDocument(doc.content()).size();
+        const qint64 take = share >= 0 ? qint64(size * share) : size + qint64(share);
+        QByteArray reached;
+        doc.setFileOpener([&](const QString &, QString *) {
+            return std::make_unique<FailDevice>(take, failCommit, &reached);
+        });
+        sheet->findChild<QAction *>("save")->trigger();
+        QCOMPARE(reached.size(), failCommit ? size : take);
+        QCOMPARE(d.failures.size(), 1);
+        const QString &failure = d.failures.first();
+        QVERIFY2(failure.contains(QDir::toNativeSeparators(d.fileName)), qPrintable(failure));
+        QVERIFY2(failure.contains(failCommit ? FailDevice::commitRefused : FailDevice::fullDisk), qPrintable(failure));
+        QCOMPARE(contents(doc), unsaved);
+        QVERIFY(doc.isModified());
+        QVERIFY(sheet->isWindowModified());
+        QCOMPARE(doc.filePath(), QFileInfo(d.fileName).absoluteFilePath());
+        QVERIFY(older.open(QIODevice::ReadOnly));
+        QCOMPARE(older.readAll(), olderBytes);
+        older.close();
+
+        doc.setFileOpener(grammar::openSaveFile);
+        sheet->findChild<QAction *>("save")->trigger();
+        QCOMPARE(d.failures.size(), 1);
+        QVERIFY(!doc.isModified());
+        QCOMPARE(grammar::readDocumentFile(d.fileName).document, doc.content());
     }
 
     // A file that cannot be opened is reported by name; the program starts with an empty

@@ -57,7 +57,7 @@ NewTaskDialog::NewTaskDialog(const grammar::Sentence &built, QWidget *parent)
     auto *ownCaption = new QLabel(tr("Your &own prompt (optional):"), this);
     ownPrompt = new QLineEdit(this);
     ownPrompt->setObjectName(QStringLiteral("ownPrompt"));
-    ownPrompt->setMaxLength(2000);
+    ownPrompt->setMaxLength(grammar::maxPromptLength);
     ownCaption->setBuddy(ownPrompt);
     connect(ownPrompt, &QLineEdit::textChanged, this, &NewTaskDialog::update);
     layout->addWidget(ownCaption);

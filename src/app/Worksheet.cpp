@@ -26,8 +26,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QSettings>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -127,18 +125,6 @@ const char *const fileFilter = QT_TRANSLATE_NOOP("parsella::Worksheet", "Parsell
 const QString recentKey = QStringLiteral("worksheet/recentFiles");
 constexpr int recentCount = 8;
 
-// The worksheet as plain text: one sentence a line, its type, a tab, the sentence as a
-// teacher writes it, a tab and its bracket notation, so that a spreadsheet can take any
-// column and a tree drawer the last.
-QByteArray sheetText(const QList<Sentence> &sentences)
-{
-    QString text;
-    for (const Sentence &s : sentences)
-        text += grammar::sentenceTypeName(s.type) + QLatin1Char('\t') + s.written() + QLatin1Char('\t') + s.brackets()
-                + QLatin1Char('\n');
-    return text.toUtf8();
-}
-
 // Printed pages keep this far from the paper's edges (millimetres), where printers clip.
 constexpr qreal printMargin = 15;
 
@@ -223,7 +209,7 @@ void Worksheet::build()
     learner->setObjectName(QStringLiteral("learner"));
     learner->setAccessibleName(tr("Learner"));
     learner->setPlaceholderText(tr("optional"));
-    learner->setMaxLength(200);
+    learner->setMaxLength(grammar::maxLearnerLength);
     // The line edit's own undo would compete with the document's.
     learner->installEventFilter(this);
     learnerCaption->setBuddy(learner);
@@ -246,7 +232,6 @@ void Worksheet::build()
     // The tree gets most of the height; a few lines of the list are enough to pick from.
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({3000, 1000});
     splitter->setStretchFactor(2, 1);
     splitter->setSizes({3000, 1200, 1000});
 
@@ -277,7 +262,7 @@ void Worksheet::build()
     connect(saveAsAction, &QAction::triggered, this, &Worksheet::saveAs);
     QMenu *exportMenu = file->addMenu(tr("&Export"));
     savePictureAction = addAction(exportMenu, "savePicture", tr("&Picture…"), QKeySequence(), &Worksheet::savePicture);
-    saveWorksheetAction = addAction(exportMenu, "saveWorksheet", tr("&Text…"), QKeySequence(), &Worksheet::saveWorksheet);
+    exportTextAction = addAction(exportMenu, "exportText", tr("&Text…"), QKeySequence(), &Worksheet::exportText);
     printAction = addAction(file, "print", tr("&Print…"), QKeySequence::Print, &Worksheet::print);
     file->addSeparator();
     QAction *closeAction = file->addAction(tr("&Close"));
@@ -463,7 +448,7 @@ void Worksheet::showTree()
     scroll->setAccessibleDescription(tree->accessibleDescription());
 
     const bool any = doc.count() > 0;
-    for (QAction *action : {copyAction, copyBracketsAction, savePictureAction, saveWorksheetAction, printAction})
+    for (QAction *action : {copyAction, copyBracketsAction, savePictureAction, exportTextAction, printAction})
         action->setEnabled(any);
     removeAction->setEnabled(row.has_value());
     moveUpAction->setEnabled(row && *row > 0);
@@ -542,13 +527,10 @@ bool Worksheet::open()
 // document as it was.
 bool Worksheet::openFile(const QString &path)
 {
-    const grammar::DocumentReading reading = grammar::readDocumentFile(path);
-    if (!reading.document) {
-        dialogs->tellFailure(this, tr("Open Worksheet"),
-                             tr("The file \"%1\" was not opened: %2").arg(QDir::toNativeSeparators(path), reading.problem));
+    if (const QString failed = doc.open(path); !failed.isEmpty()) {
+        dialogs->tellFailure(this, tr("Open Worksheet"), failed);
         return false;
     }
-    doc.reset(*reading.document, QFileInfo(path).absoluteFilePath());
     remember(path);
     return true;
 }
@@ -557,11 +539,16 @@ bool Worksheet::save()
 {
     if (doc.filePath().isEmpty())
         return saveAs();
-    const QByteArray data = doc.bytes();
-    if (!saveFile(tr("Save Worksheet"), doc.filePath(), [&data](QIODevice &device) { return device.write(data) == data.size(); }))
+    return saveDocument(tr("Save Worksheet"), doc.filePath());
+}
+
+bool Worksheet::saveDocument(const QString &title, const QString &path)
+{
+    if (const QString failed = doc.save(path); !failed.isEmpty()) {
+        dialogs->tellFailure(this, title, failed);
         return false;
-    doc.markSaved(doc.filePath());
-    remember(doc.filePath());
+    }
+    remember(path);
     return true;
 }
 
@@ -573,12 +560,7 @@ bool Worksheet::saveAs()
                                        tr(fileFilter));
     if (path.isEmpty())
         return false;
-    const QByteArray data = doc.bytes();
-    if (!saveFile(tr("Save Worksheet As"), path, [&data](QIODevice &device) { return device.write(data) == data.size(); }))
-        return false;
-    doc.markSaved(QFileInfo(path).absoluteFilePath());
-    remember(path);
-    return true;
+    return saveDocument(tr("Save Worksheet As"), path);
 }
 
 void Worksheet::removeSelected()
@@ -607,24 +589,11 @@ bool Worksheet::eventFilter(QObject *watched, QEvent *event)
 
 bool Worksheet::saveFile(const QString &title, const QString &path, const std::function<bool(QIODevice &)> &write)
 {
-    QSaveFile file(path);
-    QString why;
-    if (!file.open(QIODevice::WriteOnly)) {
-        why = file.errorString();
-    } else if (!write(file) || !file.flush()) {
-        // A small file sits in the write buffer until the flush, and a flush that fails on a
-        // full disk is not held against the commit, which would put an empty file in place.
-        why = file.errorString();
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        why = file.errorString();
-    } else {
-        return true;
+    if (const QString failed = doc.writeFile(path, write); !failed.isEmpty()) {
+        dialogs->tellFailure(this, title, failed);
+        return false;
     }
-    if (why.isEmpty())
-        why = tr("it could not be written");
-    dialogs->tellFailure(this, title, tr("The file \"%1\" was not saved: %2.").arg(QDir::toNativeSeparators(path), why));
-    return false;
+    return true;
 }
 
 void Worksheet::savePicture()
@@ -683,7 +652,7 @@ void Worksheet::savePicture()
     });
 }
 
-void Worksheet::saveWorksheet()
+void Worksheet::exportText()
 {
     if (doc.count() == 0)
         return;
@@ -695,7 +664,7 @@ void Worksheet::saveWorksheet()
     if (path.isEmpty())
         return;
     rememberFolder(path);
-    const QByteArray text = sheetText(sheetSentences());
+    const QByteArray text = grammar::sentencesText(sheetSentences());
     saveFile(title, path, [&text](QIODevice &device) { return device.write(text) == text.size(); });
 }
 

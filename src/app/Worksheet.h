@@ -62,6 +62,7 @@ public:
     ~Worksheet() override;
 
     void setDialogs(WorksheetDialogs &replacement) { dialogs = &replacement; }
+    WorksheetDocument &document() { return doc; }
 
     // Where it was last left, else against one side of the screen, leaving the rest to the
     // sentence windows and pickers where the screen has room; `opener` (the main window) then
@@ -89,7 +90,8 @@ public:
     void copy();
     void copyBrackets();
     void savePicture();
-    void saveWorksheet();
+    // File › Export › Text….
+    void exportText();
     void print();
 
     // Every finished sentence with its tree, laid out on the pages of a printer or a PDF.
@@ -113,6 +115,7 @@ private:
     std::optional<int> selectedRow() const;
     // Writes `path` whole or not at all; a failure is reported with the file's name and why.
     bool saveFile(const QString &title, const QString &path, const std::function<bool(QIODevice &)> &write);
+    bool saveDocument(const QString &title, const QString &path);
 
     grammar::SentenceRecord &rec;
     std::unique_ptr<WorksheetDocument> ownDocument;
@@ -134,7 +137,7 @@ private:
     QAction *copyAction;
     QAction *copyBracketsAction;
     QAction *savePictureAction;
-    QAction *saveWorksheetAction;
+    QAction *exportTextAction;
     QAction *printAction;
 };
 

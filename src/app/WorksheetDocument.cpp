@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUndoCommand>
 #include <cstdio>
@@ -277,6 +276,30 @@ void WorksheetDocument::reset(const Document &opened, const QString &file)
     afterChange();
 }
 
+QString WorksheetDocument::open(const QString &file)
+{
+    const grammar::DocumentReading reading = grammar::readDocumentFile(file);
+    if (!reading.document)
+        return tr("The file \"%1\" was not opened: %2").arg(QDir::toNativeSeparators(file), reading.problem);
+    reset(*reading.document, QFileInfo(file).absoluteFilePath());
+    return {};
+}
+
+QString WorksheetDocument::save(const QString &file)
+{
+    const QByteArray data = grammar::writeDocument(doc);
+    const QString failed = writeFile(file, [&data](QIODevice &device) { return device.write(data) == data.size(); });
+    if (failed.isEmpty())
+        markSaved(QFileInfo(file).absoluteFilePath());
+    return failed;
+}
+
+QString WorksheetDocument::writeFile(const QString &file, const std::function<bool(QIODevice &)> &write) const
+{
+    const QString why = grammar::writeWhole(file, write, fileOpener);
+    return why.isEmpty() ? QString() : tr("The file \"%1\" was not saved: %2.").arg(QDir::toNativeSeparators(file), why);
+}
+
 void WorksheetDocument::markSaved(const QString &file)
 {
     path = file;
@@ -339,6 +362,38 @@ std::unique_ptr<LeftRecovery> LeftRecovery::newest()
     return nullptr;
 }
 
+QString LeftRecovery::description() const
+{
+    const int count = int(work.sentences.size());
+    QString what = count == 1 ? WorksheetDocument::tr("1 sentence") : WorksheetDocument::tr("%1 sentences").arg(count);
+    if (!work.learner.isEmpty())
+        what = WorksheetDocument::tr("%1 by %2").arg(what, work.learner);
+    return what;
+}
+
+std::unique_ptr<LeftRecovery> WorksheetDocument::leftRecovery() const
+{
+    std::unique_ptr<LeftRecovery> left = LeftRecovery::newest();
+    if (!left)
+        return nullptr;
+    grammar::DocumentReading reading = grammar::readDocumentFile(left->path());
+    if (!reading.document) {
+        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored (%s); it is kept beside as .unreadable\n",
+                     qPrintable(QDir::toNativeSeparators(left->path())), qPrintable(reading.problem));
+        left->setAside();
+        return nullptr;
+    }
+    left->work = std::move(*reading.document);
+    return left;
+}
+
+void WorksheetDocument::restore(LeftRecovery &left)
+{
+    replace(left.document(), tr("Restore Worksheet"));
+    writeRecovery();
+    left.remove();
+}
+
 void LeftRecovery::remove()
 {
     QFile::remove(file);
@@ -378,12 +433,13 @@ void WorksheetDocument::writeRecovery()
                      qPrintable(QDir::toNativeSeparators(recoveryFolder())));
         return;
     }
-    QSaveFile out(recoveryFile);
-    const QByteArray data = bytes();
-    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.flush() || !out.commit()) {
+    const QByteArray data = grammar::writeDocument(doc);
+    const QString why = grammar::writeWhole(recoveryFile, [&data](QIODevice &device) { return device.write(data) == data.size(); },
+                                            fileOpener);
+    if (!why.isEmpty()) {
         // Nothing the learner can do about it now; the next change tries again.
         std::fprintf(stderr, "parsella: the recovery file %s was not written: %s\n",
-                     qPrintable(QDir::toNativeSeparators(recoveryFile)), qPrintable(out.errorString()));
+                     qPrintable(QDir::toNativeSeparators(recoveryFile)), qPrintable(why));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "grammar/Document.h"
 #include "grammar/SentenceRecord.h"
 #include "grammar/TaskList.h"
+#include "grammar/WholeFile.h"
 
 #include <QLockFile>
 #include <QObject>
@@ -12,6 +13,8 @@
 #include <memory>
 
 namespace parsella {
+
+class LeftRecovery;
 
 // The worksheet as a document: the finished sentences, the learner's name and the tasks, the
 // file it came from, and one undo history. It lives from start-up, owned by the main window,
@@ -65,11 +68,19 @@ public:
     void removeTask(int index);
     void moveTask(int index, int to);
 
-    // After New or Open: the document is `opened`, saved as it is, with no history.
+    // After New: the document is `opened`, saved as it is, with no history.
     void reset(const grammar::Document &opened, const QString &file);
-    // After a save to `file`: this state is the saved one.
-    void markSaved(const QString &file);
-    QByteArray bytes() const { return grammar::writeDocument(doc); }
+
+    // The document's file. Each gives the message to show when it failed, naming the file and
+    // why, and empty when it worked. A file is read and checked whole before anything is
+    // replaced, so a refused one changes nothing; a failed save leaves the document unsaved
+    // and any older file as it was.
+    QString open(const QString &file);
+    QString save(const QString &file);
+    // Any other file the worksheet writes (an export, a printout), whole or not at all.
+    QString writeFile(const QString &file, const std::function<bool(QIODevice &)> &write) const;
+    // Where every file is written through; QSaveFile's unless a test hands in its own.
+    void setFileOpener(grammar::WholeFileOpener opener) { fileOpener = std::move(opener); }
 
     // Where every run keeps its recovery file, under the application's data folder. Each
     // run has a file of its own, locked while it runs, so that two programs open at once
@@ -81,6 +92,14 @@ public:
     void writeRecovery();
     // A clean exit, or a recovery declined: no recovery file is left behind.
     void dropRecovery();
+
+    // The newest work a run that did not end cleanly left behind, read as any worksheet is
+    // opened; null if there is none. One that cannot be read would be offered at every start:
+    // it is set aside, not thrown away, and named on standard error.
+    std::unique_ptr<LeftRecovery> leftRecovery() const;
+    // Puts the left work in place as a change, unsaved until the learner saves it; this run's
+    // own recovery file holds it before the old one goes.
+    void restore(LeftRecovery &left);
 
 Q_SIGNALS:
     // The sentences or the tasks changed; `selectRow` is the row a list should select after
@@ -99,6 +118,7 @@ private:
     void answer(const grammar::Sentence &sentence);
     void afterChange();
     bool claimRecoveryFile();
+    void markSaved(const QString &file);
 
     grammar::SentenceRecord &rec;
     grammar::Document doc;
@@ -112,6 +132,7 @@ private:
     // How many of the record's finished sentences have been taken in.
     qsizetype taken = 0;
     int current = -1;
+    grammar::WholeFileOpener fileOpener = grammar::openSaveFile;
 };
 
 // The recovery file of a run that did not end cleanly, held while it is offered so that no
@@ -123,16 +144,21 @@ public:
     static std::unique_ptr<LeftRecovery> newest();
 
     QString path() const { return file; }
+    const grammar::Document &document() const { return work; }
+    // What it holds, as the learner is asked about it: "3 sentences by Ann".
+    QString description() const;
     // Done with: restored or declined.
     void remove();
     // Unreadable: kept beside, as "….unreadable", but not offered again.
     void setAside();
 
 private:
+    friend class WorksheetDocument;
     LeftRecovery(std::unique_ptr<QLockFile> lock, QString file) : lock(std::move(lock)), file(std::move(file)) {}
 
     std::unique_ptr<QLockFile> lock;
     QString file;
+    grammar::Document work;
 };
 
 } // namespace parsella

@@ -131,28 +131,11 @@ void frmGram1::startUp(const QStringList &files)
 
 bool frmGram1::offerRecovery()
 {
-    const std::unique_ptr<LeftRecovery> left = LeftRecovery::newest();
+    const std::unique_ptr<LeftRecovery> left = doc.leftRecovery();
     if (!left)
         return false;
-    const grammar::DocumentReading reading = grammar::readDocumentFile(left->path());
-    // A recovery file that cannot be read (a newer Parsella's, say) would be offered at every
-    // start; it is set aside, not thrown away.
-    if (!reading.document) {
-        std::fprintf(stderr, "parsella: the recovered worksheet %s was not restored (%s); it is kept beside as .unreadable\n",
-                     qPrintable(QDir::toNativeSeparators(left->path())), qPrintable(reading.problem));
-        left->setAside();
-        return false;
-    }
-    const int count = int(reading.document->sentences.size());
-    QString what = count == 1 ? tr("1 sentence") : tr("%1 sentences").arg(count);
-    if (!reading.document->learner.isEmpty())
-        what = tr("%1 by %2").arg(what, reading.document->learner);
-    if (dialogs->askRestore(this, what)) {
-        // Restored as a change, so that it is unsaved until the learner saves it.
-        doc.replace(*reading.document, tr("Restore Worksheet"));
-        // This run's own recovery file holds it before the old one goes.
-        doc.writeRecovery();
-        left->remove();
+    if (dialogs->askRestore(this, left->description())) {
+        doc.restore(*left);
         return true;
     }
     left->remove();

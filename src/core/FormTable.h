@@ -13,7 +13,7 @@ namespace parsella {
 
 // Windows are laid out as the classic designer stored them: positions in twips
 // (1/1440 inch), fonts in points, colours as 0x00BBGGRR values. Each window keeps its
-// design in one ControlTable that reads like its control table; buildForm() turns it
+// design in one WindowDesign table that reads like its layout; buildForm() turns it
 // into widgets. These functions are the only place where those units meet Qt's.
 
 // 15 twips to a device-independent pixel (96 dpi); Qt's high-DPI scaling does the rest.

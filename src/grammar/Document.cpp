@@ -26,9 +26,6 @@ const QLatin1String typeKey("type");
 const QLatin1String bracketsKey("brackets");
 const QLatin1String textKey("text");
 
-// A learner's name is a line of a line edit, not a page.
-constexpr qsizetype maxLearnerLength = 200;
-
 // Text from the file made fit for a message: invisible and control characters shown by
 // their code, and cut short, so that a hostile file cannot garble the message box.
 QString shown(const QString &text)
@@ -94,6 +91,12 @@ bool endsTooEarly(const QByteArray &json, const QJsonParseError &error)
     // A value cut short ("tr" of "true") is refused a few bytes before the end; a file whose
     // last object or list is closed was not cut.
     return error.offset >= text.size() - 5 && !text.endsWith('}') && !text.endsWith(']');
+}
+
+QString tooLarge()
+{
+    return QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
+        .arg(maxDocumentBytes / (1024 * 1024));
 }
 
 DocumentReading refused(const QString &problem)
@@ -165,9 +168,7 @@ std::optional<SentenceType> sentenceTypeFromKey(const QString &key)
 DocumentReading readDocument(const QByteArray &json)
 {
     if (json.size() > maxDocumentBytes)
-        return refused(
-            QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
-                .arg(maxDocumentBytes / (1024 * 1024)));
+        return refused(tooLarge());
     if (json.trimmed().isEmpty())
         return refused(QCoreApplication::translate("Document", "The file is empty."));
     QJsonParseError error;
@@ -266,22 +267,31 @@ DocumentReading readDocumentFile(const QString &path)
     // A pipe or a device would block the reading or never end: a worksheet is an ordinary file.
     if (info.exists() && !info.isFile())
         return refused(QCoreApplication::translate("Document", "It is not an ordinary file."));
-    const QString tooLarge
-        = QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
-              .arg(maxDocumentBytes / (1024 * 1024));
     if (info.size() > maxDocumentBytes)
-        return refused(tooLarge);
+        return refused(tooLarge());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refused(file.errorString());
+    return readDocument(file);
+}
+
+DocumentReading readDocument(QIODevice &device)
+{
     // A file may grow after its size was asked, or be a device with no size at all: read no
     // more than one byte past the cap.
-    const QByteArray bytes = file.read(maxDocumentBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refused(file.errorString());
-    if (bytes.size() > maxDocumentBytes)
-        return refused(tooLarge);
+    const QByteArray bytes = device.read(maxDocumentBytes + 1);
+    const auto *file = qobject_cast<const QFileDevice *>(&device);
+    if (file ? file->error() != QFileDevice::NoError : bytes.isEmpty() && !device.atEnd())
+        return refused(device.errorString());
     return readDocument(bytes);
+}
+
+QByteArray sentencesText(const QList<Sentence> &sentences)
+{
+    QString text;
+    for (const Sentence &s : sentences)
+        text += sentenceTypeName(s.type) + QLatin1Char('\t') + s.written() + QLatin1Char('\t') + s.brackets() + QLatin1Char('\n');
+    return text.toUtf8();
 }
 
 QByteArray writeDocument(const Document &document)

@@ -4,6 +4,7 @@
 #include "grammar/Task.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -25,6 +26,8 @@ namespace parsella::grammar {
 
 inline constexpr int documentVersion = 1;
 inline constexpr qint64 maxDocumentBytes = 16 * 1024 * 1024;
+// A learner's name is a line of a line edit, not a page.
+inline constexpr int maxLearnerLength = 200;
 
 // A finished sentence of the document, with the keys of its object not known here.
 struct DocumentSentence {
@@ -52,12 +55,20 @@ struct DocumentReading {
 };
 
 DocumentReading readDocument(const QByteArray &json);
-// Refuses a file over maxDocumentBytes before reading it; a file that cannot be opened gives
-// the system's reason.
+// From a device open for reading, no more than one byte past maxDocumentBytes; a device that
+// fails gives its reason.
+DocumentReading readDocument(QIODevice &device);
+// Refuses a folder, a pipe or a file over maxDocumentBytes before reading it; a file that
+// cannot be opened gives the system's reason.
 DocumentReading readDocumentFile(const QString &path);
 
 // The document as its file holds it. Writing what was read gives the same bytes again.
 QByteArray writeDocument(const Document &document);
+
+// The sentences as plain UTF-8 text: one a line, its type, a tab, the sentence as a teacher
+// writes it, a tab and its bracket notation, so that a spreadsheet can take any column and a
+// tree drawer the last.
+QByteArray sentencesText(const QList<Sentence> &sentences);
 
 // The sentence types as the file names them: "statement", "question", "command".
 QString sentenceTypeKey(SentenceType type);

@@ -448,8 +448,8 @@ std::optional<Task> readTask(const QJsonValue &value, int number, const Sentence
     // The prompt is shown in the worksheet and written into a teacher's CSV: plain text, its
     // lines at most.
     const QString text = prompt.toString();
-    if (text.size() > 2000)
-        return refuse(TaskText::tr("its “prompt” is longer than 2000 characters"));
+    if (text.size() > maxPromptLength)
+        return refuse(TaskText::tr("its “prompt” is longer than %1 characters").arg(maxPromptLength));
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control && c != QLatin1Char('\n'); }))
         return refuse(TaskText::tr("its “prompt” holds a control character"));
     task.prompt = prompt.toString();

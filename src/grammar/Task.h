@@ -76,6 +76,9 @@ QString promptOf(const Ask &ask);
 QStringList feedbackOn(const Sentence &sentence, const Ask &ask);
 inline bool meets(const Sentence &sentence, const Ask &ask) { return feedbackOn(sentence, ask).isEmpty(); }
 
+// The teacher's own prompt is plain text of at most this many characters.
+inline constexpr int maxPromptLength = 2000;
+
 // A task set by a teacher, as a worksheet keeps it: what it asks, the teacher's own prompt
 // if any, how often the learner tried and whether it is done. Keys this program does not
 // know are kept for the next save.
