@@ -68,7 +68,9 @@ private slots:
         const QString good = one("statement", "[S [NP [Pron she]] [VP [V walks] [AdvP [Adv here]]]]");
         const auto statement = [&](const QString &brackets) { return sheet(good + ", " + one("statement", brackets)); };
 
-        QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "its JSON does not read";
+        QTest::newRow("not JSON") << QByteArray("{\n  \"format\" 1}") << "its JSON does not read (missing name separator at line 2, column ";
+        QTest::newRow("empty") << QByteArray() << "The file is empty.";
+        QTest::newRow("only blanks") << QByteArray(" \r\n\t") << "The file is empty.";
         QTest::newRow("not UTF-8") << QByteArray("{\"format\": \"parsella-worksheet\", \"version\": 1, \"learner\": \"\xff\"}")
                                    << "its JSON does not read";
         QTest::newRow("not an object") << QByteArray("[1, 2]") << "holds no JSON object";
@@ -133,6 +135,26 @@ private slots:
         QTest::newRow("deep nesting") << statement(QStringLiteral("[S ").repeated(200) + QString(200, ']')) << "nest deeper than";
         QTest::newRow("deeply nested JSON") << sheet(good, ", \"x\": " + QString(100000, '[') + QString(100000, ']')) << "its JSON does not read";
         QTest::newRow("over the size cap") << QByteArray(maxDocumentBytes + 1, ' ') << "larger than 16 MiB";
+    }
+
+    // A file cut off anywhere, as a copy to a full stick or an interrupted download leaves it,
+    // says so rather than naming a JSON error.
+    void cutOffFiles()
+    {
+        const QByteArray whole = QByteArray(R"({"format": "parsella-worksheet", "version": 1, "learner": "Zoë",
+            "sentences": [{"type": "statement", "brackets": "[S [NP [Pron she]] [VP [V walks] [AdvP [Adv here]]]]", "task": 1}],
+            "tasks": [{"ask": {"type": "statement", "tense": "present"}, "tries": 1, "done": true}]})");
+        QVERIFY2(readDocument(whole).document, qPrintable(readDocument(whole).problem));
+        int cuts = 0;
+        for (qsizetype n = 1; n < whole.trimmed().size(); ++n) {
+            if (whole.left(n).trimmed().isEmpty())
+                continue;
+            const DocumentReading reading = readDocument(whole.left(n));
+            QVERIFY2(reading.problem == "The file ends too early: it may have been cut off while being copied.",
+                     qPrintable(QStringLiteral("%1 bytes: %2").arg(n).arg(reading.problem)));
+            ++cuts;
+        }
+        QVERIFY(cuts > 200);
     }
 
     void refusals()

@@ -26,6 +26,30 @@ class tst_Placement : public testsupport::GuiTest
 {
     Q_OBJECT
 private slots:
+    // The restore offer opens on the main window, wherever that is, not in a corner of the
+    // screen.
+    void restoreOfferIsCentredOnTheMainWindow()
+    {
+        frmGram1 main;
+        main.show();
+        const QRect screen = main.screen()->availableGeometry();
+        main.move(screen.topLeft() + QPoint(200, 150));
+        WorksheetDialogs real;
+        for (int placed = 0; placed < 2; ++placed) {
+            const QPoint expected = main.frameGeometry().center();
+            auto ran = onNextModal([&](QWidget *box) {
+                const QPoint off = box->frameGeometry().center() - expected;
+                QVERIFY2(off.manhattanLength() < 8, qPrintable(QStringLiteral("%1,%2 off").arg(off.x()).arg(off.y())));
+                QVERIFY(screen.contains(box->frameGeometry()));
+                pressEscape(box);
+            }, &main);
+            QVERIFY(!real.askRestore(&main, "1 sentence"));
+            QVERIFY(*ran);
+            main.move(screen.topLeft() + QPoint(60, 90)); // as the learner may put it
+        }
+        main.close();
+    }
+
     void windowsOpenBesideTheWorksheet()
     {
         QSettings().remove(QStringLiteral("worksheet")); // a first run: no place remembered

@@ -10,6 +10,8 @@
 #include "grammar/Document.h"
 #include "grammar/Lexicon.h"
 #include "grammar/Phrases.h"
+#include "grammar/Results.h"
+#include "grammar/Summary.h"
 #include "grammar/SentenceReader.h"
 #include "grammar/Task.h"
 #include "grammar/TaskList.h"
@@ -319,7 +321,63 @@ private slots:
         QVERIFY2(wrong.problem.startsWith("sentence 1:"), qPrintable(wrong.problem));
     }
 
-    // The real program summarises two sheets and reports a broken one, without a display.
+    // The summary believes no claim of the file: a task is done only when a sentence recorded
+    // for it meets it, and the row shows that sentence or the last try with what it lacks.
+    void summaryChecksTheSentences()
+    {
+        const DocumentReading sheet = readDocument(R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[
+            {"ask":{"type":"command"}}, {"ask":{"tense":"past","number":"plural"}},
+            {"ask":{"tense":"past"}}, {"ask":{"type":"question"}}]})");
+        QVERIFY2(sheet.document, qPrintable(sheet.problem));
+        QVERIFY(isSheet(*sheet.document));
+        Document d = *sheet.document;
+        d.learner = "Zoë";
+        QVERIFY(!isSheet(d));
+        answerTask(d, 1, built(SentenceType::Statement, {"the", "small", "dog"}, "walks"));
+        answerTask(d, 1, built(SentenceType::Statement, {"the", "small", "dogs"}, "walked"));
+        answerTask(d, 1, built(SentenceType::Statement, {"the", "small", "dog"}, "walks")); // after done
+        answerTask(d, 2, built(SentenceType::Statement, {"she"}, "walks", "here"));
+        // Claimed by hand with no sentence for it.
+        d.tasks[0].done = true;
+
+        const QList<TaskResult> results = resultsOf(d);
+        QCOMPARE(results.size(), 4);
+        QStringList seen;
+        for (const TaskResult &r : results)
+            seen << QStringLiteral("%1 %2 %3 [%4] [%5]").arg(r.number).arg(r.state()).arg(r.overclaimed()).arg(r.answer, r.feedback);
+        QCOMPARE(seen, QStringList({
+            "1 to do 1 [] []",
+            "2 done 0 [The small dogs walked.] []",
+            "3 not yet 0 [She walks here.] [The task asks for the past tense; “walks” is in the present.]",
+            "4 to do 0 [] []"}));
+        d.learner.clear();
+        QVERIFY2(!isSheet(d), "answers make a learner's file even without a name");
+    }
+
+    // No field can reach a spreadsheet as a formula, and commas, quotes and line breaks stay
+    // inside their field.
+    void csvFields_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("plain") << "Ann" << "Ann";
+        QTest::newRow("formula") << "=HYPERLINK(\"x\",\"y\")" << "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"";
+        QTest::newRow("plus") << "+1" << "'+1";
+        QTest::newRow("minus") << "-1" << "'-1";
+        QTest::newRow("at") << "@SUM(A1)" << "'@SUM(A1)";
+        QTest::newRow("inside") << "a=b" << "a=b";
+        QTest::newRow("comma and break") << "Say it,\nyourself." << "\"Say it,\nyourself.\"";
+        QTest::newRow("empty") << "" << "";
+    }
+    void csvFields()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, field);
+        QCOMPARE(csvField(text), field);
+    }
+
+    // The real program, run as a teacher runs it without a display: every file named gets a
+    // row, the unreadable with its reason, and the blank sheet is left out by name.
     void summaryOfTheRealProgram()
     {
         QTemporaryDir dir;
@@ -327,11 +385,14 @@ private slots:
             QFile file(dir.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
         };
-        write("ann.parsella", "{\"format\":\"parsella-worksheet\",\"version\":1,\"learner\":\"Ann, \\\"Nan\\\"\","
-                              "\"sentences\":[],\"tasks\":[{\"ask\":{\"type\":\"command\"},\"tries\":2,\"done\":true},"
-                              "{\"ask\":{\"person\":1},\"prompt\":\"Say it\\nyourself.\"}]}");
+        write("ann.parsella", "{\"format\":\"parsella-worksheet\",\"version\":1,\"learner\":\"=HYPERLINK(1), \\\"Nan\\\"\","
+                              "\"sentences\":[{\"type\":\"command\",\"brackets\":\"[S [NP (you)] [VP [V walk]]]\",\"task\":1}],"
+                              "\"tasks\":[{\"ask\":{\"type\":\"command\"},\"tries\":2,\"done\":true},"
+                              "{\"ask\":{\"person\":1},\"prompt\":\"Say it\\nyourself.\",\"done\":true}]}");
         write("bob.parsella", R"({"format":"parsella-worksheet","version":1,"learner":"Bob","sentences":[],
             "tasks":[{"ask":{"type":"command"},"tries":1}]})");
+        write("sheet.parsella", R"({"format":"parsella-worksheet","version":1,"learner":"","sentences":[],
+            "tasks":[{"ask":{"type":"command"}},{"ask":{"person":1}}]})");
         write("broken.parsella", R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[{"ask":{"type":"command","tense":"past"}}]})");
         QProcess run;
         run.setWorkingDirectory(dir.path());
@@ -340,26 +401,57 @@ private slots:
         env.remove("WAYLAND_DISPLAY");
         env.remove("QT_QPA_PLATFORM");
         run.setProcessEnvironment(env);
-        run.start(PARSELLA_PROGRAM, {"--summary", "ann.parsella", "broken.parsella", "bob.parsella"});
+        // Qt may warn on standard error of its own (of a C locale, say); only the program's lines count.
+        const auto ownLines = [&run] {
+            QStringList own;
+            for (const QString &line : QString::fromUtf8(run.readAllStandardError()).split('\n'))
+                if (line.startsWith("parsella: "))
+                    own << line;
+            return own;
+        };
+        const QStringList files{"ann.parsella", "broken.parsella", "sheet.parsella", "bob.parsella"};
+        run.start(PARSELLA_PROGRAM, QStringList{"--summary"} + files);
         QVERIFY(run.waitForFinished(30000));
         QCOMPARE(run.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()),
-                 "file,learner,task,prompt,tries,done\r\n"
-                 "ann.parsella,\"Ann, \"\"Nan\"\"\",1,Build a command.,2,yes\r\n"
-                 "ann.parsella,\"Ann, \"\"Nan\"\"\",2,\"Say it\nyourself.\",0,no\r\n"
-                 "bob.parsella,Bob,1,Build a command.,1,no\r\n");
-        const QStringList errors = QString::fromUtf8(run.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().contains("broken.parsella") && errors.first().contains("task 1: a command has no tense"),
-                 qPrintable(errors.first()));
+        // A UTF-8 byte-order mark first, as a spreadsheet's own "CSV UTF-8" has it.
+        const auto csv = [&run]() -> QString {
+            const QByteArray bytes = run.readAllStandardOutput();
+            if (!bytes.startsWith("\xEF\xBB\xBF"))
+                return "no byte-order mark: " + QString::fromUtf8(bytes);
+            return QString::fromUtf8(bytes.mid(3));
+        };
+        QCOMPARE(csv(),
+                 "file,learner,task,prompt,tries,done,answer,feedback,note\r\n"
+                 "ann.parsella,\"'=HYPERLINK(1), \"\"Nan\"\"\",1,Build a command.,2,yes,Walk!,,\r\n"
+                 "ann.parsella,\"'=HYPERLINK(1), \"\"Nan\"\"\",2,\"Say it\nyourself.\",0,no,,,"
+                 "\"The file says this task is done, but none of its sentences meets it.\"\r\n"
+                 "broken.parsella,,,,,,,,task 1: a command has no tense.\r\n"
+                 "bob.parsella,Bob,1,Build a command.,1,no,,,\r\n");
+        const QStringList errors = ownLines();
+        QCOMPARE(errors.size(), 2);
+        QVERIFY2(errors.at(0).contains("broken.parsella") && errors.at(0).contains("task 1: a command has no tense"),
+                 qPrintable(errors.at(0)));
+        QVERIFY2(errors.at(1).contains("sheet.parsella") && errors.at(1).contains("left out"), qPrintable(errors.at(1)));
+        QCOMPARE(run.exitCode(), 1);
+
+        run.start(PARSELLA_PROGRAM, QStringList{"--summary", "--grid"} + files);
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(csv(),
+                 "file,learner,task 1,task 2,total,note\r\n"
+                 "ann.parsella,\"'=HYPERLINK(1), \"\"Nan\"\"\",done,to do,1,"
+                 "\"task 2: The file says this task is done, but none of its sentences meets it.\"\r\n"
+                 "broken.parsella,,,,,task 1: a command has no tense.\r\n"
+                 "bob.parsella,Bob,not yet,,0,\r\n");
+        QCOMPARE(ownLines().size(), 2);
         QCOMPARE(run.exitCode(), 1);
 
         run.start(PARSELLA_PROGRAM, {"--summary", "bob.parsella"});
         QVERIFY(run.waitForFinished(30000));
         QCOMPARE(run.exitCode(), 0);
+        QVERIFY(ownLines().isEmpty());
         run.start(PARSELLA_PROGRAM, {"--help"});
         QVERIFY(run.waitForFinished(30000));
-        QVERIFY(run.readAllStandardOutput().contains("--summary"));
+        QVERIFY(run.readAllStandardOutput().contains("--grid"));
     }
 };
 

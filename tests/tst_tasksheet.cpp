@@ -134,13 +134,18 @@ private slots:
         main.findChild<QAction *>("worksheet")->trigger();
         auto *sheet = main.findChild<Worksheet *>();
         QVERIFY(sheet);
-        QString shown;
+        QString shown, first;
         QStringList captions;
+        auto *sentences = sheet->findChild<QListWidget *>("sentences");
+        sentences->setCurrentRow(0);
         auto ran = onNextModal([&](QWidget *dialog) {
             for (const char *feature : {"type", "tense", "number", "person", "subject", "complement"})
                 captions << dialog->findChild<QCheckBox *>(feature)->text();
-            for (const char *untick : {"type", "person", "subject", "complement"})
-                dialog->findChild<QCheckBox *>(untick)->click();
+            // Only the sentence type is ticked at first.
+            first = dialog->findChild<QLabel *>("promptPreview")->text();
+            dialog->findChild<QCheckBox *>("type")->click();
+            dialog->findChild<QCheckBox *>("tense")->click();
+            dialog->findChild<QCheckBox *>("number")->click();
             shown = dialog->findChild<QLabel *>("promptPreview")->text();
             dialog->findChild<QCheckBox *>("tense")->click();
             dialog->findChild<QCheckBox *>("number")->click();
@@ -154,7 +159,10 @@ private slots:
         // The teacher reads the features in words, not as the file spells them.
         QCOMPARE(captions, QStringList({"&Type: a statement", "T&ense: present", "&Number: plural", "&Person: third person",
                                         "&Subject: a pronoun", "&Complement: no complement"}));
+        QCOMPARE(first, "Build a statement.");
         QCOMPARE(shown, "Build a sentence in the present tense whose subject is plural.");
+        QCOMPARE(sentences->selectedItems().size(), 1); // the sentence stays selected for the next task
+        QCOMPARE(sentences->currentRow(), 0);
         auto *tasks = sheet->findChild<QListWidget *>("tasks");
         QVERIFY(tasks->isVisible());
         QCOMPARE(rows(tasks), QStringList{"1. Build a sentence whose subject is plural. — to do"});

@@ -30,7 +30,9 @@ NewTaskDialog::NewTaskDialog(const grammar::Sentence &built, QWidget *parent)
         auto *box = new QCheckBox(tr(captions[i].second).arg(words), this);
         box->setObjectName(QLatin1String(captions[i].first));
         box->setProperty("feature", i);
-        box->setChecked(true);
+        // Only the type at first: every feature at once makes a wordy prompt, and the teacher
+        // ticks what the lesson is about.
+        box->setChecked(grammar::allFeatures[i] == grammar::Feature::Type);
         connect(box, &QCheckBox::toggled, this, &NewTaskDialog::update);
         layout->addWidget(box);
         boxes << box;

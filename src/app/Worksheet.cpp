@@ -31,6 +31,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QSvgGenerator>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -64,11 +65,28 @@ QString WorksheetDialogs::openFileName(QWidget *parent, const QString &title, co
 
 QMessageBox::StandardButton WorksheetDialogs::askSave(QWidget *parent, const QString &documentName)
 {
-    return QMessageBox::question(parent, QObject::tr("Worksheet"),
-                                 QObject::tr("The worksheet \u201c%1\u201d has changes that are not saved.\n\n"
-                                             "Save them before they are dropped?").arg(documentName),
+    // A learner who never opened the Worksheet knows no worksheet, only the sentences built.
+    const QString question = documentName.isEmpty()
+        ? QObject::tr("Save your finished sentences before they are dropped?\n\nThey are not saved in a file yet.")
+        : QObject::tr("The worksheet \u201c%1\u201d has changes that are not saved.\n\n"
+                      "Save them before they are dropped?").arg(documentName);
+    return QMessageBox::question(parent, QObject::tr("Worksheet"), question,
                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
 }
+
+namespace {
+
+// Where `window`'s frame is, or will be: one shown at start-up and not yet placed (no frame
+// known, never moved) is about to be centred on its screen by the window manager.
+QRect shownFrame(const QWidget *window)
+{
+    QRect shown = window->frameGeometry();
+    if (shown == window->geometry() && !window->testAttribute(Qt::WA_Moved))
+        shown.moveCenter(window->screen()->availableGeometry().center());
+    return shown;
+}
+
+} // namespace
 
 bool WorksheetDialogs::askRestore(QWidget *parent, const QString &what)
 {
@@ -79,6 +97,19 @@ bool WorksheetDialogs::askRestore(QWidget *parent, const QString &what)
     QPushButton *restore = box.addButton(QObject::tr("&Restore"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Discard);
     box.setDefaultButton(restore);
+    // Asked at start-up, before the main window has its place: centred where it will be, not
+    // in the corner where the unplaced window sits for now.
+    // The box knows its own size only once shown.
+    if (parent)
+        QTimer::singleShot(0, &box, [&box, parent] {
+            QRect place = box.frameGeometry();
+            const QRect screen = parent->window()->screen()->availableGeometry();
+            place.moveCenter(shownFrame(parent->window()).center());
+            // Title bar and buttons stay on the screen.
+            place.moveLeft(std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() - place.width())));
+            place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() - place.height())));
+            box.move(place.topLeft());
+        });
     box.exec();
     return box.clickedButton() == restore;
 }
@@ -319,9 +350,7 @@ void Worksheet::placeBeside(QWidget *opener)
     // The main window steps aside too, where there is room. At start-up it may not be placed
     // yet (no frame known, never moved): the window manager will centre it, so it steps aside
     // from there.
-    QRect shown = outer;
-    if (outer == inner && !opener->testAttribute(Qt::WA_Moved))
-        shown.moveCenter(screen.center());
+    const QRect shown = shownFrame(opener);
     const QRect clear(pos(), size().grownBy(frame));
     const QRect main = grammar::placeClearOf(shown, clear, screen);
     if (main != shown)
@@ -331,6 +360,12 @@ void Worksheet::placeBeside(QWidget *opener)
 void Worksheet::rememberPlace() const
 {
     QSettings().setValue(QStringLiteral("worksheet/geometry"), saveGeometry());
+}
+
+void Worksheet::showEvent(QShowEvent *event)
+{
+    everShown = true;
+    QMainWindow::showEvent(event);
 }
 
 void Worksheet::hideEvent(QHideEvent *event)
@@ -343,12 +378,18 @@ void Worksheet::hideEvent(QHideEvent *event)
 void Worksheet::documentChanged(int selectRow)
 {
     const QSignalBlocker quiet(list);
-    list->clear();
     // One insertion for the whole list: a worksheet of a thousand sentences opens at once.
     QStringList entries;
     entries.reserve(doc.count());
     for (int row = 0; row < doc.count(); ++row)
         entries << entryText(row, doc.sentence(row));
+    // A change that leaves the sentences as they were (a task added, say) keeps the selection.
+    bool same = entries.size() == list->count();
+    for (int row = 0; same && row < list->count(); ++row)
+        same = list->item(row)->text() == entries.at(row);
+    if (same && selectRow < 0)
+        selectRow = selectedRow().value_or(-1);
+    list->clear();
     list->addItems(entries);
     if (selectRow >= 0 && selectRow < list->count())
         list->setCurrentRow(selectRow);
@@ -458,7 +499,7 @@ bool Worksheet::settleUnsaved(QWidget *asker)
 {
     if (!doc.isModified())
         return true;
-    switch (dialogs->askSave(asker, doc.displayName())) {
+    switch (dialogs->askSave(asker, everShown ? doc.displayName() : QString())) {
     case QMessageBox::Save:
         return save();
     case QMessageBox::Discard:

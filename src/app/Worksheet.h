@@ -40,7 +40,8 @@ public:
     virtual void tellFailure(QWidget *parent, const QString &title, const QString &message);
     // The file to open; empty if the learner cancelled.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder, const QString &filters);
-    // Before unsaved changes would be dropped: QMessageBox::Save, Discard or Cancel.
+    // Before unsaved changes would be dropped: QMessageBox::Save, Discard or Cancel. No name:
+    // the Worksheet was never opened, and the question is about the finished sentences.
     virtual QMessageBox::StandardButton askSave(QWidget *parent, const QString &documentName);
     // At start-up, when the last run left unsaved work behind: whether to restore it.
     virtual bool askRestore(QWidget *parent, const QString &what);
@@ -99,6 +100,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
 private:
@@ -120,6 +122,7 @@ private:
     WorksheetDocument &doc;
     WorksheetDialogs ownDialogs;
     WorksheetDialogs *dialogs = &ownDialogs;
+    bool everShown = false; // whether the learner has seen this worksheet, and so its name
 
     QLabel *treeCaption;
     QScrollArea *scroll;

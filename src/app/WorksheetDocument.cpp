@@ -408,14 +408,21 @@ void LeftRecovery::setAside()
     lock->unlock();
 }
 
-// Unsaved work is written down a moment later; saved work needs no recovery file.
+// Unsaved work is written down at once, so that a sentence finished just before a crash is
+// kept; only the learner's name, typed a key at a time, is written a moment later. Saved
+// work needs no recovery file.
 void WorksheetDocument::afterChange()
 {
-    if (isModified()) {
-        recoveryTimer.start();
-    } else {
+    const int index = stack.index();
+    // The step just taken: undone, it is the one at the new index; done or redone, the one before.
+    const QUndoCommand *step = stack.command(index < stepIndex ? index : index - 1);
+    stepIndex = index;
+    if (!isModified())
         dropRecovery();
-    }
+    else if (dynamic_cast<const LearnerCommand *>(step))
+        recoveryTimer.start();
+    else
+        writeRecovery();
 }
 
 void WorksheetDocument::writeRecovery()

@@ -125,6 +125,8 @@ private:
     QString path;
     QUndoStack stack;
     QTimer recoveryTimer;
+    int stepIndex = 0; // the undo stack's index at the last change
+
     std::unique_ptr<QLockFile> recoveryLock;
     QString recoveryFile;
     // How many of the record's finished sentences have been taken in.

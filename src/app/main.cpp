@@ -22,7 +22,7 @@ bool windowless(int argc, char *argv[])
         const QByteArray arg(argv[i]);
         if (arg == "--")
             return false;
-        for (const char *option : {"--summary", "-summary", "--help", "-help", "-h", "-?", "--help-all", "--version", "-v"}) {
+        for (const char *option : {"--summary", "-summary", "--grid", "-grid", "--help", "-help", "-h", "-?", "--help-all", "--version", "-v"}) {
             if (arg == option)
                 return true;
         }
@@ -42,8 +42,12 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption summary(QStringLiteral("summary"),
-        QStringLiteral("Print each worksheet's tasks as CSV (file,learner,task,prompt,tries,done) and open no window."));
+        QStringLiteral("Check each worksheet's tasks and print them as CSV, one row per task "
+                       "(file,learner,task,prompt,tries,done,answer,feedback,note), and open no window."));
     parser.addOption(summary);
+    const QCommandLineOption grid(QStringLiteral("grid"),
+        QStringLiteral("With --summary: one row per learner and one column per task, with a total, for a markbook."));
+    parser.addOption(grid);
     parser.addPositionalArgument(QStringLiteral("file"),
         QStringLiteral("A worksheet (.parsella) to open; with --summary, the worksheets to summarise."),
         QStringLiteral("[file...]"));
@@ -53,6 +57,10 @@ int main(int argc, char *argv[])
         QCoreApplication::setApplicationName(QStringLiteral("Parsella"));
         QCoreApplication::setApplicationVersion(QStringLiteral(PARSELLA_VERSION));
         parser.process(app);
+        if (!parser.isSet(summary)) {
+            std::fputs("parsella: --grid goes with --summary\n", stderr);
+            return 1;
+        }
         if (parser.positionalArguments().isEmpty()) {
             std::fputs("parsella: --summary needs at least one worksheet file\n", stderr);
             return 1;
@@ -63,7 +71,8 @@ int main(int argc, char *argv[])
 #endif
         QTextStream out(stdout);
         QTextStream errors(stderr);
-        return parsella::grammar::summarize(parser.positionalArguments(), out, errors);
+        return parsella::grammar::summarize(parser.positionalArguments(), out, errors,
+            parser.isSet(grid) ? parsella::grammar::SummaryLayout::Grid : parsella::grammar::SummaryLayout::Rows);
     }
 
     QApplication app(argc, argv);

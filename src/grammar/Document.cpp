@@ -52,6 +52,47 @@ bool hasControlCharacter(const QString &text)
     return std::any_of(points.begin(), points.end(), [](uint c) { return !showsAsItself(c); });
 }
 
+// Where a byte of the file is, as an editor shows it: lines and characters counted from 1.
+struct TextPosition {
+    qsizetype line = 1;
+    qsizetype column = 1;
+};
+
+TextPosition positionOf(const QByteArray &json, qsizetype offset)
+{
+    const QByteArray before = json.left(std::clamp<qsizetype>(offset, 0, json.size()));
+    const qsizetype lineStart = before.lastIndexOf('\n') + 1;
+    return {before.count('\n') + 1, QString::fromUtf8(before.mid(lineStart)).toUcs4().size() + 1};
+}
+
+// A file cut off in copying stops inside a string, an object or a list, or where a value or
+// a letter should still follow.
+bool endsTooEarly(const QByteArray &json, const QJsonParseError &error)
+{
+    switch (error.error) {
+    case QJsonParseError::UnterminatedObject:
+    case QJsonParseError::UnterminatedArray:
+    case QJsonParseError::UnterminatedString:
+        return true;
+    default:
+        break;
+    }
+    const QByteArray text = json.trimmed();
+    // A letter of several bytes, cut after its first.
+    for (qsizetype back = 1; back <= std::min<qsizetype>(4, text.size()); ++back) {
+        const auto byte = static_cast<unsigned char>(text.at(text.size() - back));
+        if ((byte & 0xC0) == 0x80)
+            continue;
+        const int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        if (length > back)
+            return true;
+        break;
+    }
+    // A value cut short ("tr" of "true") is refused a few bytes before the end; a file whose
+    // last object or list is closed was not cut.
+    return error.offset >= text.size() - 5 && !text.endsWith('}') && !text.endsWith(']');
+}
+
 QString tooLarge()
 {
     return QCoreApplication::translate("Document", "The file is larger than %1 MiB, far more than any worksheet.")
@@ -128,13 +169,21 @@ DocumentReading readDocument(const QByteArray &json)
 {
     if (json.size() > maxDocumentBytes)
         return refused(tooLarge());
+    if (json.trimmed().isEmpty())
+        return refused(QCoreApplication::translate("Document", "The file is empty."));
     QJsonParseError error;
     const QJsonDocument parsed = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError)
+    if (error.error != QJsonParseError::NoError) {
+        if (endsTooEarly(json, error))
+            return refused(QCoreApplication::translate(
+                "Document", "The file ends too early: it may have been cut off while being copied."));
+        const TextPosition at = positionOf(json, error.offset);
         return refused(QCoreApplication::translate(
-            "Document", "The file is not a worksheet: its JSON does not read (%1 at byte %2).")
+            "Document", "The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).")
                            .arg(error.errorString())
-                           .arg(error.offset));
+                           .arg(at.line)
+                           .arg(at.column));
+    }
     if (!parsed.isObject())
         return refused(
             QCoreApplication::translate("Document", "The file is not a worksheet: it holds no JSON object."));
