@@ -331,6 +331,22 @@ private slots:
         run.start(PARSELLA_PROGRAM, {"--summary", "bob.parsella"});
         QVERIFY(run.waitForFinished(30000));
         QCOMPARE(run.exitCode(), 0);
+
+        // A Windows shell hands a pattern or a folder on as typed: the program expands both,
+        // in name order, to the same rows.
+        const QString rows = QString::fromUtf8(run.readAllStandardOutput());
+        run.start(PARSELLA_PROGRAM, {"--summary", "*.parsella"});
+        QVERIFY(run.waitForFinished(30000));
+        const QString all = QString::fromUtf8(run.readAllStandardOutput());
+        QVERIFY2(all.startsWith("file,learner,task,prompt,tries,done\r\nann.parsella,") && all.endsWith(rows.mid(rows.indexOf('\n') + 1)),
+                 qPrintable(all));
+        QCOMPARE(run.exitCode(), 1); // broken.parsella is among them
+        run.start(PARSELLA_PROGRAM, {"--summary", dir.path()});
+        QVERIFY(run.waitForFinished(30000));
+        const QStringList fromFolder = QString::fromUtf8(run.readAllStandardOutput()).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(fromFolder.size(), 4);
+        QVERIFY2(fromFolder.at(1).startsWith(QDir(dir.path()).filePath("ann.parsella")), qPrintable(fromFolder.at(1)));
+        QVERIFY2(fromFolder.at(3).startsWith(QDir(dir.path()).filePath("bob.parsella")), qPrintable(fromFolder.at(3)));
         run.start(PARSELLA_PROGRAM, {"--help"});
         QVERIFY(run.waitForFinished(30000));
         QVERIFY(run.readAllStandardOutput().contains("--summary"));

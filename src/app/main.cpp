@@ -1,5 +1,6 @@
 #include "app/frmGram1.h"
 #include "core/Application.h"
+#include "core/Launch.h"
 #include "grammar/Summary.h"
 
 #include <QApplication>
@@ -49,11 +50,13 @@ int main(int argc, char *argv[])
         QStringLiteral("[file...]"));
 
     if (windowless(argc, argv)) {
+        parsella::attachParentConsole();
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Parsella"));
         QCoreApplication::setApplicationVersion(QStringLiteral(PARSELLA_VERSION));
         parser.process(app);
-        if (parser.positionalArguments().isEmpty()) {
+        const QStringList files = parsella::expandWorksheetArguments(parser.positionalArguments());
+        if (files.isEmpty()) {
             std::fputs("parsella: --summary needs at least one worksheet file\n", stderr);
             return 1;
         }
@@ -63,7 +66,7 @@ int main(int argc, char *argv[])
 #endif
         QTextStream out(stdout);
         QTextStream errors(stderr);
-        return parsella::grammar::summarize(parser.positionalArguments(), out, errors);
+        return parsella::grammar::summarize(files, out, errors);
     }
 
     QApplication app(argc, argv);
@@ -71,6 +74,6 @@ int main(int argc, char *argv[])
     parser.process(app);
     parsella::frmGram1 window;
     window.show();
-    window.startUp(parser.positionalArguments());
+    window.startUp(parsella::expandWorksheetArguments(parser.positionalArguments()));
     return app.exec();
 }
