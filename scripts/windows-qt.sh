@@ -5,6 +5,7 @@
 #   PARSELLA_WINDOWS_CACHE  the cache folder (default ~/.cache/parsella-windows)
 #   PARSELLA_QTSVG_SOURCE   a qtsvg-everywhere-src-6.4.2 tarball, for a mirror without qt6-svg's
 # Prints the Qt prefix as its last line. About an hour on two cores the first time.
+# With --cached it builds nothing and fails if the cache is not complete.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 QT_VERSION=6.4.2
@@ -13,6 +14,11 @@ prefix=$cache/qt-$QT_VERSION-mingw64
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
+fi
+# --cached: only say whether it is there (status 1 and the prefix it would have, if not).
+if [ "${1:-}" = --cached ]; then
+    echo "$prefix"
+    exit 1
 fi
 
 bash "$here/deps.sh" dpkg-dev xz-utils g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \

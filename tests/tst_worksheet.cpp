@@ -278,6 +278,10 @@ private slots:
         QCOMPARE(limitAfter.rlim_cur, limitBefore.rlim_cur);
         QVERIFY(handlerAfter.sa_handler == handlerBefore.sa_handler);
         QCOMPARE(d.failures.size(), 4);
+#else
+        // Windows has no file size limit to stand in for a full disk; a device that fails part
+        // way will bring write failures in there.
+        qInfo("SKIP: the full-disk case needs setrlimit, which Windows lacks");
 #endif
         d.fileName = dir.filePath("tree.jpg"); // a picture only as SVG or PNG
         w.savePicture();
