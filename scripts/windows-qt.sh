@@ -66,6 +66,8 @@ for patch in "$here"/windows/qt-patches/*.patch; do
     if [ ! -f "$stamp" ]; then patch -d qtbase -p1 < "$patch" >&2; touch "$stamp"; fi
 done
 
+# A build that stopped part way (a patch added since, say) is taken up where it stopped.
+if [ ! -f build-base/build.ninja ]; then
 rm -rf build-base && mkdir build-base && cd build-base
 # Parsella needs neither sql, network, dbus nor OpenGL/Vulkan. Debian's source lacks wintab,
 # hence no tablet events. Accessibility (UI Automation) and printing stay on.
@@ -76,6 +78,9 @@ nice ../qtbase/configure -prefix "$prefix" -release -shared \
     -no-feature-tabletevent -no-feature-direct2d -accessibility -feature-printsupport \
     -- -DCMAKE_TOOLCHAIN_FILE="$here/windows/mingw.cmake" \
        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
+cd ..
+fi
+cd build-base
 nice cmake --build . -j"$(nproc)" >&2
 cmake --install . >&2
 cd ..
