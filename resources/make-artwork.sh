@@ -4,6 +4,8 @@
 #   icons/<size>/parsella.png   the program icon at the usual hicolor sizes
 #   about/banner.jpg            the About box banner: colour JPEG, 302 x 62
 #   about/picture.bmp           the About box picture: 256-colour Windows bitmap, 111 x 143
+#   windows/parsella.ico        the program's icon for parsella.exe, the Start menu and Apps
+#   windows/parsella-worksheet.ico  a worksheet file's icon in Explorer
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here"
@@ -41,3 +43,24 @@ mkdir -p about
     -annotate +16+122 'she' -annotate +46+122 'walks' -annotate +82+122 'here.' \
     -fill '#C00000' -draw 'rectangle 8,132 103,133' \
     -colors 256 -type Palette -compress none BMP3:about/picture.bmp
+
+# Windows: the program's icon and the worksheet's, each an .ico of the sizes Explorer uses.
+# The worksheet is a white page with a folded corner that carries the program's icon.
+mkdir -p windows
+"$CONVERT" icons/16x16/parsella.png icons/24x24/parsella.png icons/32x32/parsella.png \
+    icons/48x48/parsella.png icons/64x64/parsella.png icons/256x256/parsella.png windows/parsella.ico
+pages=""
+for size in 16 24 32 48 64 256; do
+    w=$((size * 13 / 16)); fold=$((size / 4)); left=$(((size - w) / 2)); right=$((left + w - 1))
+    last=$((size - 1)); inner=$((size * 9 / 16))
+    "$CONVERT" -size "${size}x${size}" xc:none -fill white -stroke '#606060' -strokewidth 1 \
+        -draw "polygon $left,0 $((right - fold)),0 $right,$fold $right,$last $left,$last" \
+        -fill '#D8D8D8' -draw "polygon $((right - fold)),0 $((right - fold)),$fold $right,$fold" \
+        \( "icons/256x256/parsella.png" -resize "${inner}x${inner}" \) \
+        -gravity center -geometry +0+$((size / 16)) -composite \
+        -strip "PNG32:windows/page-$size.png"
+    pages="$pages windows/page-$size.png"
+done
+# shellcheck disable=SC2086
+"$CONVERT" $pages windows/parsella-worksheet.ico
+rm -f $pages

@@ -5,6 +5,7 @@
 #   PARSELLA_WINDOWS_CACHE  the cache folder (default ~/.cache/parsella-windows)
 #   PARSELLA_QTSVG_SOURCE   a qtsvg-everywhere-src-6.4.2 tarball, for a mirror without qt6-svg's
 # Prints the Qt prefix as its last line. About an hour on two cores the first time.
+# With --cached it builds nothing and fails if the cache is not complete.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 QT_VERSION=6.4.2
@@ -13,6 +14,11 @@ prefix=$cache/qt-$QT_VERSION-mingw64
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
+fi
+# --cached: only say whether it is there (status 1 and the prefix it would have, if not).
+if [ "${1:-}" = --cached ]; then
+    echo "$prefix"
+    exit 1
 fi
 
 bash "$here/deps.sh" dpkg-dev xz-utils g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \
@@ -60,6 +66,8 @@ for patch in "$here"/windows/qt-patches/*.patch; do
     if [ ! -f "$stamp" ]; then patch -d qtbase -p1 < "$patch" >&2; touch "$stamp"; fi
 done
 
+# A build that stopped part way (a patch added since, say) is taken up where it stopped.
+if [ ! -f build-base/build.ninja ]; then
 rm -rf build-base && mkdir build-base && cd build-base
 # Parsella needs neither sql, network, dbus nor OpenGL/Vulkan. Debian's source lacks wintab,
 # hence no tablet events. Accessibility (UI Automation) and printing stay on.
@@ -70,6 +78,9 @@ nice ../qtbase/configure -prefix "$prefix" -release -shared \
     -no-feature-tabletevent -no-feature-direct2d -accessibility -feature-printsupport \
     -- -DCMAKE_TOOLCHAIN_FILE="$here/windows/mingw.cmake" \
        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >&2
+cd ..
+fi
+cd build-base
 nice cmake --build . -j"$(nproc)" >&2
 cmake --install . >&2
 cd ..

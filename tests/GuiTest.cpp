@@ -3,6 +3,8 @@
 #include "core/Application.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QFile>
 #include <QTemporaryDir>
@@ -73,7 +75,20 @@ int runGuiTest(int argc, char **argv, const std::function<std::unique_ptr<GuiTes
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     parsella::configureApplication(app);
+#ifdef Q_OS_WIN
+    // Windows finds the profile without HOME, and keeps settings in the registry: each program
+    // keeps them in an INI file and its recovery files under a name of its own instead, both
+    // gone at the end.
+    QTemporaryDir home;
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+    QApplication::setOrganizationName(QStringLiteral("ParsellaTests-%1").arg(QCoreApplication::applicationPid()));
+    struct RemoveAppData {
+        ~RemoveAppData() { QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively(); }
+    } removeAppData;
+#else
     QApplication::setOrganizationName(QStringLiteral("ParsellaTests"));
+#endif
     const std::unique_ptr<GuiTest> test = makeTest();
     // A cleanup() of the test's own would hide the window check.
     const QMetaObject *mo = test->metaObject();

@@ -223,6 +223,7 @@ private slots:
         QCOMPARE(label(&box, "Label3")->text(), QString("Parsella Worksheet (v1.4)"));
         QVERIFY(label(&box, "Label2")->text().contains(QString::fromUtf8(build::copyrightYears)));
         QVERIFY(label(&box, "Label2")->text().startsWith(QString("Copyright")));
+        QVERIFY(label(&box, "Label2")->toolTip().contains(QString("GPL-2.0-or-later")));
         QCOMPARE(label(&box, "Label1")->text(), QString::fromUtf8(build::author));
         QCOMPARE(label(&box, "Label4")->text(), QString::fromUtf8(build::feedbackAddress));
         QVERIFY(label(&box, "Label4")->font().bold());

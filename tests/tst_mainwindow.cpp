@@ -1,14 +1,18 @@
 #include "app/frmGram1.h"
+#include "core/Launch.h"
 #include "GuiTest.h"
 #include "Driver.h"
 #include "Sentences.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace parsella;
@@ -85,6 +89,52 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), 0);
         watchdog->stop();
         QVERIFY(!w.isVisible());
+    }
+
+    // What the program makes of its file arguments, which a Windows shell leaves as typed.
+    void worksheetArgumentsExpanded_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        const QStringList ab{"a.parsella", "B.parsella"};
+        QTest::newRow("folder") << QStringList{""} << ab;
+        QTest::newRow("pattern") << QStringList{"*.parsella"} << ab;
+        QTest::newRow("one-letter pattern") << QStringList{"?.PARSELLA"} << ab;
+        QTest::newRow("pattern in a folder") << QStringList{"sub/*"} << QStringList{"sub/c.parsella"};
+        QTest::newRow("in the order given") << QStringList{"B.parsella", "sub"} << QStringList{"B.parsella", "sub/c.parsella"};
+        QTest::newRow("other files as named") << QStringList{"notes.txt"} << QStringList{"notes.txt"};
+        QTest::newRow("missing file kept") << QStringList{"gone.parsella"} << QStringList{"gone.parsella"};
+        QTest::newRow("pattern matching nothing kept") << QStringList{"*.sheet"} << QStringList{"*.sheet"};
+        QTest::newRow("empty folder") << QStringList{"empty"} << QStringList{};
+    }
+
+    void worksheetArgumentsExpanded()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        QTemporaryDir dir;
+        const QDir root(dir.path());
+        QVERIFY(root.mkpath("sub") && root.mkpath("empty"));
+        for (const char *name : {"B.parsella", "a.parsella", "notes.txt", "sub/c.parsella"})
+            QVERIFY(QFile(root.filePath(name)).open(QIODevice::WriteOnly));
+        const auto inDir = [&](QStringList names) {
+            for (QString &name : names)
+                name = name.isEmpty() ? dir.path() : root.filePath(name);
+            return names;
+        };
+        QCOMPARE(parsella::expandWorksheetArguments(inDir(arguments)), inDir(files));
+    }
+
+    // A copy with a file "portable" beside the program keeps its settings beside it too.
+    void portableCopyKeepsSettingsBesideIt()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(parsella::portableSettingsFolder(dir.path()), QString());
+        QVERIFY(QDir(dir.path()).mkdir("portable")); // a folder of that name is no marker
+        QCOMPARE(parsella::portableSettingsFolder(dir.path()), QString());
+        QVERIFY(QDir(dir.path()).rmdir("portable"));
+        QVERIFY(QFile(QDir(dir.path()).filePath("portable")).open(QIODevice::WriteOnly));
+        QCOMPARE(parsella::portableSettingsFolder(dir.path()), QDir(dir.path()).filePath("settings"));
     }
 };
 

@@ -449,6 +449,23 @@ private slots:
         QVERIFY(run.waitForFinished(30000));
         QCOMPARE(run.exitCode(), 0);
         QVERIFY(ownLines().isEmpty());
+
+        // A Windows shell hands a pattern or a folder on as typed: the program expands both,
+        // in name order, to the rows the files named one by one give.
+        run.start(PARSELLA_PROGRAM, {"--summary", "ann.parsella", "bob.parsella", "broken.parsella", "sheet.parsella"});
+        QVERIFY(run.waitForFinished(30000));
+        const QString named = csv();
+        QVERIFY(named.startsWith("file,learner,task,prompt,tries,done,answer,feedback,note\r\nann.parsella,"));
+        run.start(PARSELLA_PROGRAM, {"--summary", "*.parsella"});
+        QVERIFY(run.waitForFinished(30000));
+        QCOMPARE(csv(), named);
+        QCOMPARE(run.exitCode(), 1); // broken.parsella is among them
+        run.start(PARSELLA_PROGRAM, {"--summary", dir.path()});
+        QVERIFY(run.waitForFinished(30000));
+        const QStringList fromFolder = csv().split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(fromFolder.size(), named.split("\r\n", Qt::SkipEmptyParts).size());
+        QVERIFY2(fromFolder.at(1).startsWith(QDir(dir.path()).filePath("ann.parsella")), qPrintable(fromFolder.at(1)));
+        QVERIFY2(fromFolder.last().startsWith(QDir(dir.path()).filePath("broken.parsella")), qPrintable(fromFolder.last()));
         run.start(PARSELLA_PROGRAM, {"--help"});
         QVERIFY(run.waitForFinished(30000));
         QVERIFY(run.readAllStandardOutput().contains("--grid"));

@@ -93,6 +93,8 @@ frmCopyright::frmCopyright(Platform &platform, QWidget *parent, const QString &w
     cmdOK = designedControl<QPushButton>(this, "cmdOK");
 
     setOutsideText(Label2, tr("Copyright © %1").arg(QString::fromUtf8(build::copyrightYears)));
+    Label2->setToolTip(tr("Free software under the GNU General Public License, version 2 or later (%1)")
+                           .arg(QString::fromUtf8(build::licence)));
     setOutsideText(Label1, QString::fromUtf8(build::author));
     setOutsideText(Label4, QString::fromUtf8(build::feedbackAddress));
 

@@ -1,5 +1,6 @@
 #include "app/frmGram1.h"
 #include "core/Application.h"
+#include "core/Launch.h"
 #include "grammar/Summary.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ int main(int argc, char *argv[])
         QStringLiteral("[file...]"));
 
     if (windowless(argc, argv)) {
+        parsella::attachParentConsole();
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Parsella"));
         QCoreApplication::setApplicationVersion(QStringLiteral(PARSELLA_VERSION));
@@ -61,7 +63,8 @@ int main(int argc, char *argv[])
             std::fputs("parsella: --grid goes with --summary\n", stderr);
             return 1;
         }
-        if (parser.positionalArguments().isEmpty()) {
+        const QStringList files = parsella::expandWorksheetArguments(parser.positionalArguments());
+        if (files.isEmpty()) {
             std::fputs("parsella: --summary needs at least one worksheet file\n", stderr);
             return 1;
         }
@@ -71,7 +74,7 @@ int main(int argc, char *argv[])
 #endif
         QTextStream out(stdout);
         QTextStream errors(stderr);
-        return parsella::grammar::summarize(parser.positionalArguments(), out, errors,
+        return parsella::grammar::summarize(files, out, errors,
             parser.isSet(grid) ? parsella::grammar::SummaryLayout::Grid : parsella::grammar::SummaryLayout::Rows);
     }
 
@@ -80,6 +83,6 @@ int main(int argc, char *argv[])
     parser.process(app);
     parsella::frmGram1 window;
     window.show();
-    window.startUp(parser.positionalArguments());
+    window.startUp(parsella::expandWorksheetArguments(parser.positionalArguments()));
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "core/DisplayAccessible.h"
 #include "core/FormTable.h"
+#include "core/Launch.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -155,10 +156,12 @@ void configureApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Parsella"));
     QApplication::setApplicationVersion(QStringLiteral(PARSELLA_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Parsella"));
+    usePortableSettings(QApplication::applicationDirPath());
     // Fusion honours the palette colours of every control on every platform, so the red
     // and black sentences and blue highlights look the same everywhere.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         app.setStyle(new ClassicStyle(fusion));
+    loadCarriedFaces(QApplication::applicationDirPath());
     ensureNarrowFace();
     // Message boxes in the same face as the windows' larger text; the main window gives its menu
     // bar the face of its buttons.

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -65,6 +66,20 @@ void setOutsideText(QLabel *label, const QString &text)
     QFont font = label->font();
     font.setStyleStrategy(QFont::PreferDefault);
     label->setFont(font);
+}
+
+void loadCarriedFaces(const QString &programDirectory)
+{
+    const QDir folder(programDirectory + QStringLiteral("/fonts"));
+    if (!folder.exists())
+        return;
+    const QStringList known = QFontDatabase::families();
+    if (known.contains(QLatin1String("Liberation Sans")) && known.contains(QLatin1String("Liberation Serif")))
+        return;
+    for (const QString &file : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files, QDir::Name)) {
+        if (QFontDatabase::addApplicationFont(folder.filePath(file)) < 0)
+            qWarning("Parsella: the typeface file %s could not be loaded", qUtf8Printable(QDir::toNativeSeparators(folder.filePath(file))));
+    }
 }
 
 void ensureNarrowFace()

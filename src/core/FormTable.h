@@ -70,6 +70,10 @@ inline const QString narrowFace = QStringLiteral("Liberation Sans Narrow");
 // and Windows may lack it. Writes one line to standard error if it cannot be had at all.
 void ensureNarrowFace();
 
+// Loads the faces in the fonts folder beside the program, where the system lacks Liberation Sans
+// or Serif, as Windows does: its package carries them there, so captions keep their metrics.
+void loadCarriedFaces(const QString &programDirectory);
+
 enum class Kind { Label, Button, Option, Frame, Image };
 
 enum StateFlag : unsigned {
