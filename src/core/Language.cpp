@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTranslator>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace parsella::language {
@@ -64,6 +65,7 @@ public:
         own = std::move(catalogue);
         return true;
     }
+    void use(std::unique_ptr<QTranslator> catalogue) { own = std::move(catalogue); }
 
     QString translate(const char *context, const char *text, const char *disambiguation, int n) const override
     {
@@ -264,23 +266,37 @@ QString current()
     return inPlace();
 }
 
-bool apply(const QString &code)
+// The program's catalogue is asked first, Qt's for its own dialogs after it; each change of
+// catalogue tells every window.
+static void install(const QString &code, const std::function<void(Catalogue &)> &load)
 {
-    // The program's catalogue is asked first, Qt's for its own dialogs after it; each change
-    // of catalogue tells every window.
     QCoreApplication::removeTranslator(&catalogue());
     QCoreApplication::removeTranslator(&qtCatalogue());
-    const bool loaded = catalogue().load(code);
-    if (!loaded)
-        catalogue().load(QString());
-    inPlace() = loaded ? code : QString();
-    if (!inPlace().isEmpty()
-        && qtCatalogue().load(QStringLiteral("qtbase_") + inPlace(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    load(catalogue());
+    inPlace() = code;
+    if (!code.isEmpty() && qtCatalogue().load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtCatalogue());
     QCoreApplication::installTranslator(&catalogue());
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))
         renewAllWindows();
+}
+
+bool apply(const QString &code)
+{
+    bool loaded = false;
+    install(code, [&](Catalogue &c) {
+        loaded = c.load(code);
+        if (!loaded)
+            c.load(QString());
+    });
+    if (!loaded)
+        install(QString(), [](Catalogue &) {});
     return loaded;
+}
+
+void applyCatalogue(const QString &code, std::unique_ptr<QTranslator> translator)
+{
+    install(code, [&](Catalogue &c) { c.use(std::move(translator)); });
 }
 
 void setPreference(const QString &code)

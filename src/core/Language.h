@@ -3,8 +3,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QMenu;
+class QTranslator;
 class QWidget;
 
 namespace parsella::language {
@@ -38,6 +40,9 @@ QString startLanguage(const QString &override = {});
 // are put into the new language here. False, with English in place, for a code the program
 // carries no catalogue for.
 bool apply(const QString &code);
+// As apply(), with a catalogue of the caller's instead of one carried (a pseudo-language that
+// tries the windows with longer texts, say); `code` is what current() then tells.
+void applyCatalogue(const QString &code, std::unique_ptr<QTranslator> catalogue);
 // The language in place: "" for English.
 QString current();
 
