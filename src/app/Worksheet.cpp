@@ -556,13 +556,12 @@ void Worksheet::moveSelected(int by)
 }
 
 // In another language the texts composed with arguments are written again; the others the
-// language module puts into it.
+// language module puts into it. The recent worksheets are listed afresh each time they open.
 void Worksheet::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         fileChanged();
         documentChanged(selectedRow().value_or(-1));
-        fillRecent();
     }
     QMainWindow::changeEvent(event);
 }
