@@ -10,6 +10,8 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 (cd build && ctest --output-on-failure -j"$(nproc)")
+# Every text the sources have is in every catalogue, translated, and none is left over.
+bash scripts/check-translations.sh
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPARSELLA_SANITIZE=ON
 cmake --build build-sanitize -j"$(nproc)"
