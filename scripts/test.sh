@@ -12,6 +12,8 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARSELLA_BUILD_BENCH=ON -DPARSELLA_BUILD_TOOLS=ON
 cmake --build build -j"$(nproc)"
 (cd build && ctest --output-on-failure -j"$(nproc)")
+# Every text the sources have is in every catalogue, translated, and none is left over.
+bash scripts/check-translations.sh
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPARSELLA_SANITIZE=ON
 cmake --build build-sanitize -j"$(nproc)"

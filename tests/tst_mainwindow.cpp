@@ -33,7 +33,7 @@ private slots:
         const auto actions = w.menuBar()->actions();
         for (const QAction *a : actions)
             menus << a->objectName() + '=' + a->text();
-        QCOMPARE(menus, (QStringList{"Grammar=&Grammar", "help=&Help", "about=&About", "worksheet=&Worksheet"}));
+        QCOMPARE(menus, (QStringList{"Grammar=&Grammar", "help=&Help", "about=&About", "worksheet=&Worksheet", "view=&View"}));
         // Tab order runs down the column of buttons to "Exit".
         QCOMPARE(button(&w, "cmdDec")->nextInFocusChain(), button(&w, "cmdInt"));
         QCOMPARE(button(&w, "cmdInt")->nextInFocusChain(), button(&w, "cmdImp"));

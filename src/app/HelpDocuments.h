@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Language.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -18,13 +20,14 @@ QString grammarPageAddress(const QString &host = webHost());
 // in the system's own separators.
 QString besideProgram(const QString &programDirectory, const QString &fileName);
 
-// The HTML help page. It is looked for beside the program first, where a program run from
+// The HTML help page, in `language` (its own folder, help/<language>/ in the sources) where
+// there is one, else in English. It is looked for beside the program first, where a program run from
 // its build or unpacked directory keeps it, then in the data directory of an installed
 // program. If neither has it, the path beside the program is given all the same, and a note
 // for whoever runs the program from a terminal goes to standard error.
-QString helpPage(const QString &programDirectory);
+QString helpPage(const QString &programDirectory, const QString &language = language::current());
 // The grammar notes that ship with the program, looked for as the help page is.
-QString grammarPage(const QString &programDirectory);
+QString grammarPage(const QString &programDirectory, const QString &language = language::current());
 
 // What "Grammar" opens where documents go to their default application: the notes on the
 // publisher's site, or, in a build without a web host, the notes shipped with the program, so

@@ -4,6 +4,7 @@
 #include "app/WorksheetDocument.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -124,6 +125,15 @@ std::optional<int> TaskPanel::selected() const
 }
 
 // The list is written afresh after every change: a try, a removal or a move changes entries.
+// The entries and the current task are composed with arguments, so another language writes
+// them again.
+void TaskPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        refill();
+    QWidget::changeEvent(event);
+}
+
 void TaskPanel::refill()
 {
     const QList<grammar::Task> &tasks = doc.tasks();

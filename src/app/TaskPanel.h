@@ -33,6 +33,9 @@ public:
     // or the teacher cancelled.
     bool newTaskFromSentence();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void refill();
     void showCurrent(int index);

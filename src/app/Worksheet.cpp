@@ -2,6 +2,7 @@
 
 #include "app/TaskPanel.h"
 #include "app/TreeView.h"
+#include "core/Language.h"
 #include "app/WorksheetDocument.h"
 #include "core/FormTable.h"
 #include "grammar/Placement.h"
@@ -315,6 +316,8 @@ void Worksheet::build()
     QAction *fit = view->addAction(tr("&Fit the Tree"), tree, &TreeView::fit);
     fit->setObjectName(QStringLiteral("fit"));
     fit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addSeparator();
+    language::fillLanguageMenu(view->addMenu(tr("&Language")));
 
     connect(&rec, &grammar::SentenceRecord::changed, this, &Worksheet::recordChanged);
     connect(list, &QListWidget::itemSelectionChanged, this, &Worksheet::showTree);
@@ -573,6 +576,17 @@ void Worksheet::moveSelected(int by)
 {
     if (const std::optional<int> row = selectedRow())
         doc.moveSentence(*row, *row + by);
+}
+
+// In another language the texts composed with arguments are written again; the others the
+// language module puts into it. The recent worksheets are listed afresh each time they open.
+void Worksheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        fileChanged();
+        documentChanged(selectedRow().value_or(-1));
+    }
+    QMainWindow::changeEvent(event);
 }
 
 bool Worksheet::eventFilter(QObject *watched, QEvent *event)

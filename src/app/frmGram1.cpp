@@ -6,6 +6,7 @@
 #include "app/Worksheet.h"
 #include "core/Form.h"
 #include "core/FormTable.h"
+#include "core/Language.h"
 #include "core/Platform.h"
 #include "sentences/frmDec.h"
 #include "sentences/frmImp.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QUrl>
@@ -61,6 +63,10 @@ frmGram1::frmGram1(QWidget *parent)
     about->setObjectName("about");
     worksheet = menuBar()->addAction(tr("&Worksheet"));
     worksheet->setObjectName("worksheet");
+    // The learner's language, chosen here as in the Worksheet.
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->menuAction()->setObjectName("view");
+    language::fillLanguageMenu(view->addMenu(tr("&Language")));
     // The menu bar in the window's own face, already loaded for the buttons: a face of its
     // own would be looked up and loaded before the first frame as well.
     menuBar()->setFont(classicFont(design.font.points, design.font.flags));

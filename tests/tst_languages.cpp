@@ -1,0 +1,214 @@
+#include "app/frmCopyright.h"
+#include "app/frmGram1.h"
+#include "core/Language.h"
+#include "pickers/frmComp.h"
+#include "pickers/frmNP.h"
+#include "pickers/frmNPP.h"
+#include "pickers/frmVerb.h"
+#include "sentences/frmDec.h"
+#include "sentences/frmImp.h"
+#include "sentences/frmInt.h"
+#include "GuiTest.h"
+#include "Driver.h"
+#include "RecordingPlatform.h"
+#include "Sentences.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTranslator>
+
+using namespace parsella;
+using namespace drive;
+
+namespace {
+
+// A pseudo-language whose every text is `stretch` times as long as the English, in marks no
+// English text has, so that a text that went through the catalogue shows.
+class Stretched : public QTranslator
+{
+public:
+    explicit Stretched(int stretch) : stretch(stretch) {}
+    QString translate(const char *, const char *text, const char *, int) const override
+    {
+        const QString english = QString::fromUtf8(text);
+        return QStringLiteral("\u27e6") + english.repeated(stretch) + QStringLiteral("\u27e7");
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    int stretch;
+};
+
+// Every text a window shows or speaks, by control.
+QStringList texts(const QWidget *window)
+{
+    QStringList all{window->windowTitle()};
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        for (const char *p : {"text", "title", "accessibleName", "placeholderText"}) {
+            const QVariant v = w->property(p);
+            if (v.metaType().id() == QMetaType::QString)
+                all << w->objectName() + '.' + p + '=' + v.toString();
+        }
+    }
+    for (const QAction *a : window->findChildren<QAction *>())
+        all << a->objectName() + '=' + a->text();
+    return all;
+}
+
+} // namespace
+
+// The interface in every language the program carries: each window's captions fit their
+// controls, the English the learner builds with stays English, and a change of language
+// reaches the open windows at once.
+class tst_Languages : public testsupport::GuiTest
+{
+    Q_OBJECT
+
+    // The captions of every specified window and picker, as opened afresh, that do not fit.
+    static QStringList unfitting()
+    {
+        QStringList found;
+        auto look = [&found](QWidget &w) {
+            for (const QString &c : sentences::clippedCaptions(&w))
+                found << w.objectName() + ": " + c;
+        };
+        SentenceState st;
+        bool opened = openModal<frmDec>(st, look) && openModal<frmInt>(st, look) && openModal<frmImp>(st, look)
+            && openModal<frmNP>(st, look) && openModal<frmNPP>(st, look) && openModal<frmVerb>(st, look)
+            && openModal<frmComp>(st, look);
+        // The About box, shown as built: its captions are fixed like the others'.
+        RecordingPlatform system;
+        frmCopyright about(system);
+        about.show();
+        look(about);
+        frmGram1 main;
+        main.show();
+        look(main);
+        if (!opened)
+            found << "a window did not open";
+        return found;
+    }
+
+private slots:
+    void afterEachTest() override { language::apply(QString()); }
+
+    void captionsFitTheirControls_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("stretch");
+        QTest::addColumn<bool>("fits");
+        const QList<language::Language> carried = language::available();
+        // English and at least one catalogue: a build that carried none would test nothing.
+        QVERIFY(carried.size() > 1);
+        for (const language::Language &l : carried)
+            QTest::newRow(qPrintable(l.code.isEmpty() ? QStringLiteral("en") : l.code)) << l.code << 0 << true;
+        // The check itself: texts twice as long as the English cannot all fit.
+        QTest::newRow("twice as long") << QStringLiteral("x-stretched") << 2 << false;
+    }
+
+    void captionsFitTheirControls()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, stretch);
+        QFETCH(bool, fits);
+        if (stretch)
+            language::applyCatalogue(code, std::make_unique<Stretched>(stretch));
+        else
+            QVERIFY(language::apply(code));
+        const QStringList found = unfitting();
+        if (fits)
+            QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+        else
+            QVERIFY2(!found.isEmpty(), "texts twice as long all fitted: the check sees nothing");
+    }
+
+    // Switched from the menu, the open main window and Worksheet speak the new language at
+    // once, the option captions and sentence stay English, and English again brings back
+    // every text exactly.
+    void aChangeReachesOpenWindowsAndReturnsExactly()
+    {
+        // In English from the start, as the program starts.
+        language::apply(QString());
+        frmGram1 main;
+        main.show();
+        main.worksheet_Click();
+        QWidget *sheet = main.findChild<QWidget *>(QStringLiteral("Worksheet"));
+        QVERIFY(sheet);
+        const QStringList english = texts(&main) + texts(sheet);
+
+        language::applyCatalogue(QStringLiteral("x-stretched"), std::make_unique<Stretched>(1));
+        QCoreApplication::processEvents();
+        QCOMPARE(button(&main, "cmdExit")->text(), QStringLiteral("\u27e6Exit\u27e7"));
+        QVERIFY(main.windowTitle().startsWith(QStringLiteral("\u27e6")));
+        QVERIFY(sheet->windowTitle().contains(QStringLiteral("\u27e6")));
+        const QStringList menus = [&] {
+            QStringList all;
+            for (const QAction *a : static_cast<QMainWindow *>(sheet)->menuBar()->actions())
+                all << a->text();
+            return all;
+        }();
+        QVERIFY(!menus.isEmpty());
+        for (const QString &m : menus)
+            QVERIFY2(m.startsWith(QStringLiteral("\u27e6")), qPrintable(m));
+
+        // Back to English from the Worksheet's own menu, as a learner would.
+        QAction *englishChoice = sheet->findChild<QAction *>(QStringLiteral("language_en"));
+        QVERIFY(englishChoice);
+        englishChoice->trigger();
+        QCoreApplication::processEvents();
+        QStringList after = texts(&main) + texts(sheet);
+        for (const QString &t : english)
+            after.removeAll(t);
+        QVERIFY2(after.isEmpty(), qPrintable(after.join("; ")));
+        QCOMPARE(language::preference(), QString());
+        language::setPreference(QString()); // the system's language again, for the next test
+    }
+
+    // The words a learner builds with never go through a catalogue.
+    void optionWordsStayEnglish()
+    {
+        language::applyCatalogue(QStringLiteral("x-stretched"), std::make_unique<Stretched>(1));
+        SentenceState st;
+        int options = 0;
+        auto look = [&](QWidget &w) {
+            for (const QRadioButton *r : w.findChildren<QRadioButton *>()) {
+                ++options;
+                QVERIFY2(!r->text().contains(QChar(0x27e6)), qPrintable(w.objectName() + ": " + r->text()));
+            }
+        };
+        QVERIFY(openModal<frmNP>(st, look) && openModal<frmNPP>(st, look) && openModal<frmVerb>(st, look));
+        QVERIFY(options > 10);
+    }
+
+    // Which catalogue a system's locale is served by.
+    void systemLanguageMatched_data()
+    {
+        QTest::addColumn<QStringList>("ui");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("German") << QStringList{"de-DE", "en-US"} << "de";
+        QTest::newRow("Austrian German") << QStringList{"de-AT"} << "de";
+        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "";
+        QTest::newRow("C") << QStringList{"C"} << "";
+        QTest::newRow("nothing") << QStringList{} << "";
+        QTest::newRow("Brazil") << QStringList{"pt-BR"} << "pt_BR";
+        QTest::newRow("Portugal") << QStringList{"pt-PT"} << "pt_BR";
+        QTest::newRow("simplified Chinese") << QStringList{"zh-Hans-CN", "zh-CN"} << "zh_CN";
+        QTest::newRow("traditional Chinese") << QStringList{"zh-Hant-TW", "zh-TW"} << "";
+        QTest::newRow("Italian, then Mexican Spanish") << QStringList{"it-IT", "es-MX"} << "es";
+        QTest::newRow("Ukrainian") << QStringList{"uk-UA", "uk"} << "uk";
+    }
+
+    void systemLanguageMatched()
+    {
+        QFETCH(QStringList, ui);
+        QFETCH(QString, expected);
+        const QStringList offered{"de", "es", "fr", "pt_BR", "uk", "zh_CN"};
+        QCOMPARE(language::match(ui, offered), expected);
+    }
+};
+
+PARSELLA_GUI_TEST_MAIN(tst_Languages)
+#include "tst_languages.moc"
