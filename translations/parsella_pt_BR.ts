@@ -1602,7 +1602,7 @@ Restaurá-la?</translation>
     <message>
         <location line="+7"/>
         <source>&amp;Work Without a Task</source>
-        <translation>T&amp;rabalhar sem tarefa</translation>
+        <translation>&amp;Trabalhar sem tarefa</translation>
     </message>
     <message>
         <location line="+57"/>
