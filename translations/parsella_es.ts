@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+74"/>
+        <location filename="../src/grammar/Document.cpp" line="+115"/>
         <source>sentence %1: %2</source>
         <translation>oración %1: %2</translation>
     </message>
@@ -261,17 +261,31 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+85"/>
+        <location line="+93"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>El archivo ocupa más de %1 MiB, mucho más que cualquier hoja de trabajo.</translation>
     </message>
     <message>
-        <location line="-80"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation>El archivo no es una hoja de trabajo: su JSON no se puede leer (%1 en el byte %2).</translation>
+        <translation type="vanished">El archivo no es una hoja de trabajo: su JSON no se puede leer (%1 en el byte %2).</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-90"/>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file ends too early: it may have been cut off while being copied.</source>
+        <translation>El archivo termina antes de tiempo: puede que se cortara al copiarlo.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).</source>
+        <translation>El archivo no es una hoja de trabajo: su JSON no se puede leer (%1 en la línea %2, columna %3).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
         <translation>El archivo no es una hoja de trabajo: no contiene ningún objeto JSON.</translation>
     </message>
@@ -334,6 +348,14 @@
         <location line="+3"/>
         <source>It is not an ordinary file.</source>
         <translation>No es un archivo normal.</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="+308"/>
+        <source>System default</source>
+        <translation>Predeterminado del sistema</translation>
     </message>
 </context>
 <context>
@@ -431,7 +453,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+69"/>
+        <location filename="../src/app/Worksheet.cpp" line="+70"/>
         <source>Worksheet</source>
         <translation>Hoja de trabajo</translation>
     </message>
@@ -482,6 +504,59 @@ Restore it?</source>
         <location line="+2"/>
         <source>incomplete</source>
         <translation>incompleta</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="-284"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Don&apos;t Save</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
@@ -734,6 +809,30 @@ Restore it?</source>
         <location line="+27"/>
         <source>%1 (at character %2 of the brackets).</source>
         <translation>%1 (en el carácter %2 de los corchetes).</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <location filename="../src/grammar/Summary.cpp" line="+31"/>
+        <source>The file says this task is done, but none of its sentences meets it.</source>
+        <translation>El archivo dice que esta tarea está hecha, pero ninguna de sus oraciones la cumple.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>The worksheet has no tasks.</source>
+        <translation>La hoja de trabajo no tiene tareas.</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>task %1: %2</source>
+        <translation>tarea %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>left out: a sheet, with tasks but no learner&apos;s name and no answers.</source>
+        <translation>omitida: es una hoja de tareas, con tareas pero sin nombre del alumno ni respuestas.</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1312,7 @@ Restore it?</source>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="+27"/>
+        <location filename="../src/app/frmGram1.cpp" line="+29"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
         <translation>Hoja de gramática de Tamrin</translation>
     </message>
@@ -1462,6 +1561,48 @@ Restore it?</source>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+56"/>
+        <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
+</source>
+        <translation>parsella: no hay catálogo para el idioma «%1»; se usa el inglés
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Build English sentences word by word.</source>
+        <translation>Construye oraciones en inglés palabra por palabra.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
+        <translation>Escribe las tareas de cada hoja de trabajo como CSV (%1) sin abrir ninguna ventana.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
+        <translation>Muestra el programa en el idioma &lt;code&gt; (como de, es o pt_BR) durante esta ejecución; «en» es el inglés.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
+        <translation>Una hoja de trabajo (.parsella) que abrir; con --summary, las hojas de trabajo que resumir.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file...]</source>
+        <translation>[archivo...]</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>parsella: --summary needs at least one worksheet file
+</source>
+        <translation>parsella: --summary necesita al menos un archivo de hoja de trabajo
+</translation>
+    </message>
+</context>
+<context>
     <name>parsella::HelpWindow</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-19"/>
@@ -1545,7 +1686,7 @@ Restore it?</source>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+25"/>
         <source>%1, tries: %2</source>
         <translation>%1, intentos: %2</translation>
     </message>
@@ -1605,7 +1746,7 @@ Restore it?</source>
         <translation>&amp;Trabajar sin tarea</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+66"/>
         <source>Task %1: %2</source>
         <translation>Tarea %1: %2</translation>
     </message>
@@ -1786,7 +1927,12 @@ Restore it?</source>
         <translation>A&amp;justar el árbol</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+4"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Hoja de trabajo</translation>
     </message>
@@ -1828,12 +1974,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+129"/>
+        <location line="+141"/>
         <source>Save Worksheet</source>
         <translation>Guardar hoja de trabajo</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-132"/>
         <source>worksheet.parsella</source>
         <translation>hoja-de-trabajo.parsella</translation>
     </message>
@@ -1844,7 +1990,7 @@ Restore it?</source>
         <translation>Guardar hoja de trabajo como</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+60"/>
         <source>it could not be written</source>
         <translation>no se pudo escribir</translation>
     </message>
@@ -1984,7 +2130,17 @@ Restore it?</source>
         <translation>&amp;Hoja de trabajo</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+3"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>1 sentence</source>
         <translation>1 oración</translation>
     </message>

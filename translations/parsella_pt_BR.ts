@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+74"/>
+        <location filename="../src/grammar/Document.cpp" line="+115"/>
         <source>sentence %1: %2</source>
         <translation>frase %1: %2</translation>
     </message>
@@ -261,17 +261,31 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+85"/>
+        <location line="+93"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>O arquivo tem mais de %1 MiB, muito mais que qualquer folha de atividades.</translation>
     </message>
     <message>
-        <location line="-80"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation>O arquivo não é uma folha de atividades: seu JSON não pode ser lido (%1 no byte %2).</translation>
+        <translation type="vanished">O arquivo não é uma folha de atividades: seu JSON não pode ser lido (%1 no byte %2).</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-90"/>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file ends too early: it may have been cut off while being copied.</source>
+        <translation>O arquivo termina cedo demais: pode ter sido cortado ao ser copiado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).</source>
+        <translation>O arquivo não é uma folha de atividades: seu JSON não pode ser lido (%1 na linha %2, coluna %3).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
         <translation>O arquivo não é uma folha de atividades: não contém nenhum objeto JSON.</translation>
     </message>
@@ -334,6 +348,14 @@
         <location line="+3"/>
         <source>It is not an ordinary file.</source>
         <translation>Não é um arquivo comum.</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="+308"/>
+        <source>System default</source>
+        <translation>Padrão do sistema</translation>
     </message>
 </context>
 <context>
@@ -431,7 +453,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+69"/>
+        <location filename="../src/app/Worksheet.cpp" line="+70"/>
         <source>Worksheet</source>
         <translation>Folha de atividades</translation>
     </message>
@@ -482,6 +504,59 @@ Restaurá-la?</translation>
         <location line="+2"/>
         <source>incomplete</source>
         <translation>incompleta</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="-284"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Don&apos;t Save</source>
+        <translation>Não salvar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
@@ -734,6 +809,30 @@ Restaurá-la?</translation>
         <location line="+27"/>
         <source>%1 (at character %2 of the brackets).</source>
         <translation>%1 (no caractere %2 dos colchetes).</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <location filename="../src/grammar/Summary.cpp" line="+31"/>
+        <source>The file says this task is done, but none of its sentences meets it.</source>
+        <translation>O arquivo diz que esta tarefa está feita, mas nenhuma das suas frases a cumpre.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>The worksheet has no tasks.</source>
+        <translation>A folha de atividades não tem tarefas.</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>task %1: %2</source>
+        <translation>tarefa %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>left out: a sheet, with tasks but no learner&apos;s name and no answers.</source>
+        <translation>deixada de fora: é uma folha de tarefas, com tarefas mas sem nome do aluno e sem respostas.</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1312,7 @@ Restaurá-la?</translation>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="+27"/>
+        <location filename="../src/app/frmGram1.cpp" line="+29"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
         <translation>Folha de gramática de Tamrin</translation>
     </message>
@@ -1462,6 +1561,48 @@ Restaurá-la?</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+56"/>
+        <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
+</source>
+        <translation>parsella: não há catálogo para o idioma “%1”; o inglês é usado
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Build English sentences word by word.</source>
+        <translation>Monte frases em inglês palavra por palavra.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
+        <translation>Imprime as tarefas de cada folha de atividades como CSV (%1) sem abrir nenhuma janela.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
+        <translation>Mostra o programa no idioma &lt;code&gt; (como de, es ou pt_BR) nesta execução; “en” é o inglês.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
+        <translation>Uma folha de atividades (.parsella) para abrir; com --summary, as folhas de atividades a resumir.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file...]</source>
+        <translation>[arquivo...]</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>parsella: --summary needs at least one worksheet file
+</source>
+        <translation>parsella: --summary precisa de pelo menos um arquivo de folha de atividades
+</translation>
+    </message>
+</context>
+<context>
     <name>parsella::HelpWindow</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-19"/>
@@ -1545,7 +1686,7 @@ Restaurá-la?</translation>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+25"/>
         <source>%1, tries: %2</source>
         <translation>%1, tentativas: %2</translation>
     </message>
@@ -1605,7 +1746,7 @@ Restaurá-la?</translation>
         <translation>&amp;Trabalhar sem tarefa</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+66"/>
         <source>Task %1: %2</source>
         <translation>Tarefa %1: %2</translation>
     </message>
@@ -1786,7 +1927,12 @@ Restaurá-la?</translation>
         <translation>A&amp;justar a árvore</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+4"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Folha de atividades</translation>
     </message>
@@ -1828,12 +1974,12 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+129"/>
+        <location line="+141"/>
         <source>Save Worksheet</source>
         <translation>Salvar folha de atividades</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-132"/>
         <source>worksheet.parsella</source>
         <translation>folha-de-atividades.parsella</translation>
     </message>
@@ -1844,7 +1990,7 @@ Restaurá-la?</translation>
         <translation>Salvar folha de atividades como</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+60"/>
         <source>it could not be written</source>
         <translation>não foi possível gravá-lo</translation>
     </message>
@@ -1984,7 +2130,17 @@ Restaurá-la?</translation>
         <translation>&amp;Folha de atividades</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+3"/>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>1 sentence</source>
         <translation>1 frase</translation>
     </message>
