@@ -453,12 +453,12 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+70"/>
+        <location filename="../src/app/Worksheet.cpp" line="+76"/>
         <source>Worksheet</source>
         <translation>Hoja de trabajo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
@@ -467,7 +467,16 @@ Save them before they are dropped?</source>
 ¿Quieres guardarlos antes de que se pierdan?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
+        <source>Save your finished sentences before they are dropped?
+
+They are not saved in a file yet.</source>
+        <translation>¿Quieres guardar tus oraciones terminadas antes de que se pierdan?
+
+Todavía no están guardadas en ningún archivo.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Restore Worksheet</source>
         <translation>Recuperar la hoja de trabajo</translation>
     </message>
@@ -486,7 +495,7 @@ Restore it?</source>
         <translation>&amp;Recuperar</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2: %3</translation>
     </message>
@@ -1932,7 +1941,7 @@ Restore it?</source>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+78"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Hoja de trabajo</translation>
     </message>

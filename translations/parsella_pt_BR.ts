@@ -453,12 +453,12 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+70"/>
+        <location filename="../src/app/Worksheet.cpp" line="+76"/>
         <source>Worksheet</source>
         <translation>Folha de atividades</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
@@ -467,7 +467,16 @@ Save them before they are dropped?</source>
 Salvar antes que elas se percam?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
+        <source>Save your finished sentences before they are dropped?
+
+They are not saved in a file yet.</source>
+        <translation>Salvar as suas frases concluídas antes que elas se percam?
+
+Elas ainda não foram salvas em nenhum arquivo.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Restore Worksheet</source>
         <translation>Restaurar folha de atividades</translation>
     </message>
@@ -486,7 +495,7 @@ Restaurá-la?</translation>
         <translation>&amp;Restaurar</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2: %3</translation>
     </message>
@@ -1932,7 +1941,7 @@ Restaurá-la?</translation>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+78"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Folha de atividades</translation>
     </message>
