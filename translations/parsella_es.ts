@@ -261,7 +261,7 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+93"/>
+        <location line="+101"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>El archivo ocupa más de %1 MiB, mucho más que cualquier hoja de trabajo.</translation>
     </message>
@@ -270,7 +270,7 @@
         <translation type="vanished">El archivo no es una hoja de trabajo: su JSON no se puede leer (%1 en el byte %2).</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-98"/>
         <source>The file is empty.</source>
         <translation>El archivo está vacío.</translation>
     </message>
@@ -340,7 +340,7 @@
         <translation>tarea %1: no es un objeto.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+23"/>
         <source>It is a folder, not a file.</source>
         <translation>Es una carpeta, no un archivo.</translation>
     </message>
@@ -353,7 +353,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+308"/>
+        <location filename="../src/core/Language.cpp" line="+324"/>
         <source>System default</source>
         <translation>Predeterminado del sistema</translation>
     </message>
@@ -518,7 +518,7 @@ Restore it?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-284"/>
+        <location filename="../src/core/Language.cpp" line="-299"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -847,7 +847,7 @@ Restore it?</source>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+87"/>
+        <location filename="../src/grammar/Task.cpp" line="+85"/>
         <source>a statement</source>
         <translation>una afirmación</translation>
     </message>
@@ -1194,7 +1194,17 @@ Restore it?</source>
         <translation>por hacer</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+7"/>
+        <source>%1, tries: %2</source>
+        <translation>%1, intentos: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
+    </message>
+    <message>
+        <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>oración %1: responde a una tarea que la hoja de trabajo no tiene</translation>
     </message>
@@ -1667,7 +1677,7 @@ Restore it?</source>
         <translation>&amp;Complemento: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>This e&amp;xact sentence</source>
         <translation>Esta oración e&amp;xacta</translation>
     </message>
@@ -1695,17 +1705,15 @@ Restore it?</source>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+25"/>
         <source>%1, tries: %2</source>
-        <translation>%1, intentos: %2</translation>
+        <translation type="vanished">%1, intentos: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1. %2 — %3</source>
-        <translation>%1. %2 — %3</translation>
+        <translation type="vanished">%1. %2 — %3</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>&amp;Tareas: elige una para trabajar</translation>
     </message>
@@ -1941,7 +1949,7 @@ Restore it?</source>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+84"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Hoja de trabajo</translation>
     </message>
@@ -1983,12 +1991,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+141"/>
+        <location line="+140"/>
         <source>Save Worksheet</source>
         <translation>Guardar hoja de trabajo</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-131"/>
         <source>worksheet.parsella</source>
         <translation>hoja-de-trabajo.parsella</translation>
     </message>
@@ -1999,7 +2007,7 @@ Restore it?</source>
         <translation>Guardar hoja de trabajo como</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>it could not be written</source>
         <translation>no se pudo escribir</translation>
     </message>
@@ -2058,7 +2066,7 @@ Restore it?</source>
         <translation>oración terminada</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Answer Task</source>
         <translation>respuesta a la tarea</translation>
     </message>
@@ -2073,7 +2081,7 @@ Restore it?</source>
         <translation>eliminar tarea</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+18"/>
         <source>Move Task Up</source>
         <translation>subir tarea</translation>
     </message>

@@ -261,7 +261,7 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+93"/>
+        <location line="+101"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>O arquivo tem mais de %1 MiB, muito mais que qualquer folha de atividades.</translation>
     </message>
@@ -270,7 +270,7 @@
         <translation type="vanished">O arquivo não é uma folha de atividades: seu JSON não pode ser lido (%1 no byte %2).</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-98"/>
         <source>The file is empty.</source>
         <translation>O arquivo está vazio.</translation>
     </message>
@@ -340,7 +340,7 @@
         <translation>tarefa %1: não é um objeto.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+23"/>
         <source>It is a folder, not a file.</source>
         <translation>É uma pasta, não um arquivo.</translation>
     </message>
@@ -353,7 +353,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+308"/>
+        <location filename="../src/core/Language.cpp" line="+324"/>
         <source>System default</source>
         <translation>Padrão do sistema</translation>
     </message>
@@ -518,7 +518,7 @@ Restaurá-la?</translation>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-284"/>
+        <location filename="../src/core/Language.cpp" line="-299"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -847,7 +847,7 @@ Restaurá-la?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+87"/>
+        <location filename="../src/grammar/Task.cpp" line="+85"/>
         <source>a statement</source>
         <translation>uma afirmação</translation>
     </message>
@@ -1194,7 +1194,17 @@ Restaurá-la?</translation>
         <translation>a fazer</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+7"/>
+        <source>%1, tries: %2</source>
+        <translation>%1, tentativas: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
+    </message>
+    <message>
+        <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>frase %1: responde a uma tarefa que a folha de atividades não tem</translation>
     </message>
@@ -1667,7 +1677,7 @@ Restaurá-la?</translation>
         <translation>&amp;Complemento: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>This e&amp;xact sentence</source>
         <translation>Esta frase e&amp;xata</translation>
     </message>
@@ -1695,17 +1705,15 @@ Restaurá-la?</translation>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+25"/>
         <source>%1, tries: %2</source>
-        <translation>%1, tentativas: %2</translation>
+        <translation type="vanished">%1, tentativas: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1. %2 — %3</source>
-        <translation>%1. %2 — %3</translation>
+        <translation type="vanished">%1. %2 — %3</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>Ta&amp;refas — escolha uma para fazer</translation>
     </message>
@@ -1941,7 +1949,7 @@ Restaurá-la?</translation>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+84"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Folha de atividades</translation>
     </message>
@@ -1983,12 +1991,12 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+141"/>
+        <location line="+140"/>
         <source>Save Worksheet</source>
         <translation>Salvar folha de atividades</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-131"/>
         <source>worksheet.parsella</source>
         <translation>folha-de-atividades.parsella</translation>
     </message>
@@ -1999,7 +2007,7 @@ Restaurá-la?</translation>
         <translation>Salvar folha de atividades como</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>it could not be written</source>
         <translation>não foi possível gravá-lo</translation>
     </message>
@@ -2058,7 +2066,7 @@ Restaurá-la?</translation>
         <translation>frase concluída</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Answer Task</source>
         <translation>resposta à tarefa</translation>
     </message>
@@ -2073,7 +2081,7 @@ Restaurá-la?</translation>
         <translation>remover tarefa</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+18"/>
         <source>Move Task Up</source>
         <translation>mover tarefa para cima</translation>
     </message>
