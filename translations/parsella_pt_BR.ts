@@ -1,2125 +1,2188 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<TS version="2.1" language="pt_BR">
 <context>
     <name>Admission</name>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="37"/>
+        <location filename="../src/grammar/Admission.cpp" line="+37"/>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="50"/>
+        <location line="+13"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“a” vem antes de som de consoante (a dog); diga “an %1”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="52"/>
+        <location line="+2"/>
         <source>“an” goes before a vowel sound (an image); say “a %1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“an” vem antes de som de vogal (an image); diga “a %1”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="58"/>
+        <location line="+6"/>
         <source>%1 is for one thing, not %2: start with “the” for more than one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é para uma coisa só, não para %2: comece com “the” para mais de uma.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="65"/>
+        <location line="+7"/>
         <source>%1 needs its adjective first: choose one such as %2, then %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa antes do seu adjetivo: escolha um, como %2, e depois %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="71"/>
+        <location line="+6"/>
         <source>%1 needs a determiner before it: choose “the”, “my” or “Mary&apos;s” first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um determinante antes: escolha primeiro “the”, “my” ou “Mary&apos;s”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="78"/>
+        <location line="+7"/>
         <source>%1 needs an article before it: choose %2 or “the” first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um artigo antes: escolha primeiro %2 ou “the”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="84"/>
+        <location line="+6"/>
         <source>%1 stands alone; to use %2, start with a determiner such as “the”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fica sozinho; para usar %2, comece com um determinante como “the”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="124"/>
+        <location line="+40"/>
         <source>an adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>um adjetivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="128"/>
+        <location line="+4"/>
         <source>a place</source>
-        <translation type="unfinished"></translation>
+        <translation>um lugar</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="132"/>
+        <location line="+4"/>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>um objeto direto</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="136"/>
+        <location line="+4"/>
         <source>an -ing word</source>
-        <translation type="unfinished"></translation>
+        <translation>uma palavra com -ing</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="147"/>
+        <location line="+11"/>
         <source>place</source>
-        <translation type="unfinished"></translation>
+        <translation>complemento de lugar</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="148"/>
+        <location line="+1"/>
         <source>object</source>
-        <translation type="unfinished"></translation>
+        <translation>objeto direto</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="149"/>
+        <location line="+1"/>
         <source>-ing word</source>
-        <translation type="unfinished"></translation>
+        <translation>palavra com -ing</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="150"/>
+        <location line="+1"/>
         <source>adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>adjetivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="212"/>
+        <location line="+62"/>
         <source>The question word %1 stays: to change it, start a new question.</source>
-        <translation type="unfinished"></translation>
+        <translation>A palavra interrogativa %1 não muda mais: para trocá-la, comece uma pergunta nova.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="221"/>
+        <location line="+9"/>
         <source>Choose “Who” or “Which” to begin the question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha “Who” ou “Which” para começar a pergunta.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="227"/>
+        <location line="+6"/>
         <source>%1 needs an adjective: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um adjetivo: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="228"/>
+        <location line="+1"/>
         <source>%1 needs a noun: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um substantivo: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="251"/>
+        <location line="+23"/>
         <source>A complement follows its verb: choose the verb first.</source>
-        <translation type="unfinished"></translation>
+        <translation>O complemento vem depois do verbo: escolha o verbo primeiro.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="254"/>
+        <location line="+3"/>
         <source>%1 takes no complement.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não aceita complemento.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="255"/>
+        <location line="+1"/>
         <source>%1 takes no %2; it takes %3: %4…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não aceita %2; aceita %3: %4…</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="256"/>
+        <location line="+1"/>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="261"/>
+        <location line="+5"/>
         <source>%1 needs a verb next: press Predicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa agora de um verbo: clique em Predicado.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="266"/>
+        <location line="+5"/>
         <source>%1 needs a complement: %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um complemento: %2…</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="271"/>
+        <location line="+5"/>
         <source>The sentence is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>A frase está completa.</translation>
     </message>
 </context>
 <context>
     <name>BracketReader</name>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="30"/>
+        <location filename="../src/grammar/BracketReader.cpp" line="+30"/>
         <source>the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o caractere de controle %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="32"/>
+        <location line="+2"/>
         <source>the invisible character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o caractere invisível %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="53"/>
+        <location line="+21"/>
         <source>There are no brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há colchetes.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="59"/>
+        <location line="+6"/>
         <source>Something follows the closing bracket of the sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Há algo depois do colchete que fecha a frase.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="83"/>
+        <location line="+24"/>
         <source>The brackets are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os colchetes têm mais de %1 caracteres.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="92"/>
+        <location line="+9"/>
         <source>The brackets hold %1, which bracket notation does not use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os colchetes contêm %1, que a notação de colchetes não usa.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="116"/>
+        <location line="+24"/>
         <source>A word is longer than %1 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma palavra tem mais de %1 letras.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="126"/>
+        <location line="+10"/>
         <source>The brackets nest deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os colchetes se aninham em mais de %1 níveis.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="131"/>
+        <location line="+5"/>
         <source>A bracket “[” was expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aqui era esperado um colchete “[”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="140"/>
+        <location line="+9"/>
         <source>A bracket opens without its label, such as NP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um colchete abre sem o seu rótulo, como NP.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="146"/>
+        <location line="+6"/>
         <source>“%1” is not a label of the tree, such as NP or VP.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um rótulo da árvore, como NP ou VP.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="160"/>
+        <location line="+14"/>
         <source>A bracket is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta fechar um colchete.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="164"/>
+        <location line="+4"/>
         <source>A blank must separate the parts of a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>As partes de um colchete devem ser separadas por um espaço.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="175"/>
+        <location line="+11"/>
         <source>Only the understood subject is written in parentheses: “(you)”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só o sujeito oculto é escrito entre parênteses: “(you)”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="182"/>
+        <location line="+7"/>
         <source>A “)” closes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um “)” não fecha nada.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="190"/>
+        <location line="+8"/>
         <source>A bracket holds one word: “%1” needs a bracket of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada colchete tem uma só palavra: “%1” precisa de um colchete próprio.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="200"/>
+        <location line="+10"/>
         <source>A bracket holds either one word or phrases, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um colchete tem uma palavra ou sintagmas, não os dois.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="208"/>
+        <location line="+8"/>
         <source>The understood subject “(you)” is a noun phrase: write [NP (you)].</source>
-        <translation type="unfinished"></translation>
+        <translation>O sujeito oculto “(you)” é um sintagma nominal: escreva [NP (you)].</translation>
     </message>
 </context>
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="74"/>
+        <location filename="../src/grammar/Document.cpp" line="+115"/>
         <source>sentence %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>frase %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="78"/>
+        <location line="+4"/>
         <source>it is not an object with a “type” and “brackets”.</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um objeto com “type” e “brackets”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="82"/>
+        <location line="+4"/>
         <source>its “type” is missing or not text; it is “statement”, “question” or “command”.</source>
-        <translation type="unfinished"></translation>
+        <translation>seu “type” falta ou não é texto; deve ser “statement”, “question” ou “command”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="87"/>
+        <location line="+5"/>
         <source>its type “%1” is none of “statement”, “question” or “command”.</source>
-        <translation type="unfinished"></translation>
+        <translation>seu tipo “%1” não é “statement”, “question” nem “command”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="91"/>
+        <location line="+4"/>
         <source>its “brackets” are missing or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>seus “brackets” faltam ou não são texto.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="128"/>
-        <location filename="../src/grammar/Document.cpp" line="213"/>
+        <location line="+37"/>
+        <location line="+101"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo tem mais de %1 MiB, muito mais que qualquer folha de atividades.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="133"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation type="vanished">O arquivo não é uma folha de atividades: seu JSON não pode ser lido (%1 no byte %2).</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="139"/>
+        <location line="-98"/>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file ends too early: it may have been cut off while being copied.</source>
+        <translation>O arquivo termina cedo demais: pode ter sido cortado ao ser copiado.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).</source>
+        <translation>O arquivo não é uma folha de atividades: seu JSON não pode ser lido (%1 na linha %2, coluna %3).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é uma folha de atividades: não contém nenhum objeto JSON.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="145"/>
+        <location line="+6"/>
         <source>The file is not a Parsella worksheet: it has no “format”.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é uma folha de atividades do Parsella: não tem “format”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="148"/>
+        <location line="+3"/>
         <source>The file is not a Parsella worksheet: its format is “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é uma folha de atividades do Parsella: seu formato é “%1”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="156"/>
+        <location line="+8"/>
         <source>The file&apos;s “version” is missing or not a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>O “version” do arquivo falta ou não é um número inteiro.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="158"/>
+        <location line="+2"/>
         <source>The file was written by a newer Parsella (its format version is %1); this one reads version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo foi gravado por um Parsella mais novo (versão de formato %1); este lê a versão %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="166"/>
+        <location line="+8"/>
         <source>The learner&apos;s name is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome do aluno não é texto.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="169"/>
+        <location line="+3"/>
         <source>The learner&apos;s name is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome do aluno tem mais de %1 caracteres.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="172"/>
+        <location line="+3"/>
         <source>The learner&apos;s name holds a control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome do aluno contém um caractere de controle.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="176"/>
+        <location line="+4"/>
         <source>The file has no list of “sentences”.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não tem uma lista “sentences”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="189"/>
+        <location line="+13"/>
         <source>The file&apos;s “tasks” are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>As “tasks” do arquivo não são uma lista.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="193"/>
+        <location line="+4"/>
         <source>task %1: it is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>tarefa %1: não é um objeto.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="208"/>
+        <location line="+23"/>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>É uma pasta, não um arquivo.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="211"/>
+        <location line="+3"/>
         <source>It is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo comum.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="308"/>
+        <location filename="../src/core/Language.cpp" line="+324"/>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão do sistema</translation>
     </message>
 </context>
 <context>
     <name>Node</name>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="17"/>
+        <location filename="../src/grammar/Node.cpp" line="+17"/>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>frase</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="18"/>
+        <location line="+1"/>
         <source>noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>sintagma nominal</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="19"/>
+        <location line="+1"/>
         <source>verb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>sintagma verbal</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="20"/>
+        <location line="+1"/>
         <source>prepositional phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>sintagma preposicional</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="21"/>
+        <location line="+1"/>
         <source>adjective phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>sintagma adjetival</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="22"/>
+        <location line="+1"/>
         <source>adverb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>sintagma adverbial</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="23"/>
+        <location line="+1"/>
         <source>determiner</source>
-        <translation type="unfinished"></translation>
+        <translation>determinante</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="24"/>
+        <location line="+1"/>
         <source>noun</source>
-        <translation type="unfinished"></translation>
+        <translation>substantivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="25"/>
+        <location line="+1"/>
         <source>pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>pronome</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="26"/>
+        <location line="+1"/>
         <source>adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>adjetivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="27"/>
+        <location line="+1"/>
         <source>adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>advérbio</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="28"/>
+        <location line="+1"/>
         <source>verb</source>
-        <translation type="unfinished"></translation>
+        <translation>verbo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="29"/>
+        <location line="+1"/>
         <source>auxiliary verb</source>
-        <translation type="unfinished"></translation>
+        <translation>verbo auxiliar</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="30"/>
+        <location line="+1"/>
         <source>preposition</source>
-        <translation type="unfinished"></translation>
+        <translation>preposição</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="31"/>
+        <location line="+1"/>
         <source>possessive</source>
-        <translation type="unfinished"></translation>
+        <translation>possessivo</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
         <source>Not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi aberto</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="52"/>
+        <location line="+1"/>
         <source>This address could not be opened, as no web browser answered. You can copy it into a browser yourself:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir este endereço, pois nenhum navegador respondeu. Você mesmo pode copiá-lo para um navegador:
+
+%1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="70"/>
+        <location filename="../src/app/Worksheet.cpp" line="+76"/>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha de atividades</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="71"/>
+        <location line="-2"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
-        <translation type="unfinished"></translation>
+        <translation>A folha de atividades “%1” tem alterações que não foram salvas.
+
+Salvar antes que elas se percam?</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="78"/>
+        <location line="-1"/>
+        <source>Save your finished sentences before they are dropped?
+
+They are not saved in a file yet.</source>
+        <translation>Salvar as suas frases concluídas antes que elas se percam?
+
+Elas ainda não foram salvas em nenhum arquivo.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar folha de atividades</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="79"/>
+        <location line="+1"/>
         <source>Parsella was not closed properly last time, and a worksheet with changes that were not saved was kept: %1.
 
 Restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>O Parsella não foi fechado corretamente da última vez, e uma folha de atividades com alterações não salvas foi guardada: %1.
+
+Restaurá-la?</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="82"/>
+        <location line="+3"/>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="93"/>
+        <location line="+24"/>
         <source>%1. %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
         <source>Learner&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome do aluno</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="107"/>
+        <location filename="../src/core/FormTable.cpp" line="+107"/>
         <source>complete</source>
-        <translation type="unfinished"></translation>
+        <translation>completa</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="109"/>
+        <location line="+2"/>
         <source>incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>incompleta</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="24"/>
+        <location filename="../src/core/Language.cpp" line="-299"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="25"/>
+        <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="26"/>
+        <location line="+1"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="27"/>
+        <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="28"/>
+        <location line="+1"/>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Não salvar</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="29"/>
+        <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="30"/>
+        <location line="+1"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="31"/>
+        <location line="+1"/>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sim</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="32"/>
+        <location line="+1"/>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Não</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="33"/>
+        <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../src/grammar/Phrases.cpp" line="90"/>
+        <location filename="../src/grammar/Phrases.cpp" line="+90"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjetivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Phrases.cpp" line="99"/>
+        <location line="+9"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Substantivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
         <source>Statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Afirmação</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="22"/>
+        <location line="+1"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Pergunta</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="23"/>
+        <location line="+1"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="71"/>
+        <location line="+48"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeito</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="74"/>
+        <location line="+3"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicado</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="81"/>
+        <location line="+7"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Complemento</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="128"/>
+        <location line="+47"/>
         <source>%1 &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 “%2”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="134"/>
+        <location line="+6"/>
         <source>%1 not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ainda não escolhido</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="149"/>
+        <location line="+15"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="156"/>
+        <location line="+7"/>
         <source>complete</source>
-        <translation type="unfinished"></translation>
+        <translation>completa</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="157"/>
+        <location line="+1"/>
         <source>not complete yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda incompleta</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="158"/>
+        <location line="+1"/>
         <source>%1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="159"/>
+        <location line="+1"/>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="166"/>
+        <location line="+7"/>
         <source>Subject: &apos;you&apos;, understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeito: “you”, oculto.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="168"/>
+        <location line="+2"/>
         <source>Subject: not chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeito: ainda não escolhido.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="170"/>
+        <location line="+2"/>
         <source>Subject: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeito: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="174"/>
+        <location line="+4"/>
         <source>Predicate: not chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicado: ainda não escolhido.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="176"/>
+        <location line="+2"/>
         <source>Predicate: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicado: %1.</translation>
     </message>
 </context>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="29"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+29"/>
         <source>an %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="30"/>
+        <location line="+1"/>
         <source>a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="40"/>
+        <location line="+10"/>
         <source>%1 is not a word the pickers offer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma palavra que as janelas de palavras oferecem.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="43"/>
+        <location line="+3"/>
         <source>%1 is %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é %2, não %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="126"/>
+        <location line="+83"/>
         <source>%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode vir depois de %2: um sintagma nominal tem determinante, advérbio, adjetivo e substantivo nessa ordem, cada um uma só vez.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="141"/>
+        <location line="+15"/>
         <source>%1 is not offered by the noun phrase generator.</source>
-        <translation type="unfinished"></translation>
+        <translation>O gerador de sintagmas nominais não oferece %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="153"/>
+        <location line="+12"/>
         <source>%1 needs a noun to be a whole subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 precisa de um substantivo para ser um sujeito completo.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="163"/>
+        <location line="+10"/>
         <source>A question&apos;s subject begins with “Who” or “Which”, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sujeito de uma pergunta começa com “Who” ou “Which”, não com %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="172"/>
+        <location line="+9"/>
         <source>“Who” is a whole subject on its own: %1 cannot follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>“Who” já é um sujeito completo sozinho: %1 não pode vir depois.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="180"/>
+        <location line="+8"/>
         <source>%1 is not offered after %2 in a question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numa pergunta, %1 não é oferecido depois de %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="204"/>
+        <location line="+24"/>
         <source>%1 begins the subject of a question, not of a statement.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 começa o sujeito de uma pergunta, não de uma afirmação.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="208"/>
+        <location line="+4"/>
         <source>The pronoun %1 is a whole subject on its own: %2 cannot follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O pronome %1 já é um sujeito completo sozinho: %2 não pode vir depois.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="238"/>
+        <location line="+30"/>
         <source>%1 is not a form the verb picker shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma forma que a janela do verbo mostra.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="243"/>
+        <location line="+5"/>
         <source>A command takes the verb&apos;s base form: %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma ordem usa a forma base do verbo: %1, não %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="252"/>
+        <location line="+9"/>
         <source>%1 does not agree with %2: the verb picker shows %3, %4 or %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não concorda com %2: a janela do verbo mostra %3, %4 ou %5.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="263"/>
+        <location line="+11"/>
         <source>%1 is not a complement the complement picker offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um complemento que a janela de complementos oferece.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="292"/>
+        <location line="+29"/>
         <source>A sentence&apos;s brackets begin with [S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os colchetes de uma frase começam com [S.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="300"/>
-        <location filename="../src/grammar/SentenceReader.cpp" line="311"/>
+        <location line="+8"/>
+        <location line="+11"/>
         <source>A command&apos;s subject is the understood “you”: write [NP (you)].</source>
-        <translation type="unfinished"></translation>
+        <translation>O sujeito de uma ordem é o “you” oculto: escreva [NP (you)].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="302"/>
+        <location line="-9"/>
         <source>Only a command has the understood subject (you).</source>
-        <translation type="unfinished"></translation>
+        <translation>Só uma ordem tem o sujeito oculto (you).</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="306"/>
+        <location line="+4"/>
         <source>The subject&apos;s brackets [NP] hold its words, each in a bracket of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os colchetes do sujeito [NP] contêm suas palavras, cada uma no seu próprio colchete.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="323"/>
+        <location line="+17"/>
         <source>A verb phrase begins with its verb: [VP [V …]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Um sintagma verbal começa com o seu verbo: [VP [V …]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="331"/>
+        <location line="+8"/>
         <source>A verb takes one complement: %1 is one too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um verbo aceita um só complemento: %1 está sobrando.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="334"/>
+        <location line="+3"/>
         <source>A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Um complemento é um sintagma: %1 precisa dos colchetes de um sintagma, como [AdvP [Adv here]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="339"/>
+        <location line="+5"/>
         <source>A sentence is its subject and its verb phrase: [S [NP …] [VP …]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma frase é o seu sujeito e o seu sintagma verbal: [S [NP …] [VP …]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="353"/>
+        <location line="+14"/>
         <source>The sentence has no subject yet: press Subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>A frase ainda não tem sujeito: clique em Sujeito.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="359"/>
+        <location line="+6"/>
         <source>A command needs its verb: press Predicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma ordem precisa do seu verbo: clique em Predicado.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="367"/>
+        <location line="+8"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os colchetes não têm a estrutura que as janelas constroem; elas escrevem esta frase assim: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="371"/>
+        <location line="+4"/>
         <source>The sentence is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>A frase não está completa.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="398"/>
+        <location line="+27"/>
         <source>%1 (at character %2 of the brackets).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no caractere %2 dos colchetes).</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <location filename="../src/grammar/Summary.cpp" line="+31"/>
+        <source>The file says this task is done, but none of its sentences meets it.</source>
+        <translation>O arquivo diz que esta tarefa está feita, mas nenhuma das suas frases a cumpre.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>The worksheet has no tasks.</source>
+        <translation>A folha de atividades não tem tarefas.</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>task %1: %2</source>
+        <translation>tarefa %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>left out: a sheet, with tasks but no learner&apos;s name and no answers.</source>
+        <translation>deixada de fora: é uma folha de tarefas, com tarefas mas sem nome do aluno e sem respostas.</translation>
     </message>
 </context>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="87"/>
+        <location filename="../src/grammar/Task.cpp" line="+85"/>
         <source>a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>uma afirmação</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="88"/>
+        <location line="+1"/>
         <source>a question</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pergunta</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="89"/>
+        <location line="+1"/>
         <source>a command</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ordem</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="97"/>
+        <location line="+8"/>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>no presente</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="98"/>
+        <location line="+1"/>
         <source>past</source>
-        <translation type="unfinished"></translation>
+        <translation>no passado</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="99"/>
+        <location line="+1"/>
         <source>future</source>
-        <translation type="unfinished"></translation>
+        <translation>no futuro</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="104"/>
+        <location line="+5"/>
         <source>plural</source>
-        <translation type="unfinished"></translation>
+        <translation>plural</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="104"/>
+        <location line="+0"/>
         <source>singular</source>
-        <translation type="unfinished"></translation>
+        <translation>singular</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="109"/>
+        <location line="+5"/>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>na primeira pessoa</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="110"/>
+        <location line="+1"/>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>na segunda pessoa</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="111"/>
+        <location line="+1"/>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>na terceira pessoa</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="119"/>
+        <location line="+8"/>
         <source>a pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>um pronome</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="120"/>
-        <location filename="../src/grammar/Task.cpp" line="133"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>a noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>um sintagma nominal</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="121"/>
+        <location line="-12"/>
         <source>“Who”</source>
-        <translation type="unfinished"></translation>
+        <translation>“Who”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="122"/>
+        <location line="+1"/>
         <source>a phrase with “Which”</source>
-        <translation type="unfinished"></translation>
+        <translation>um sintagma com “Which”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="130"/>
+        <location line="+8"/>
         <source>no complement</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum complemento</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="131"/>
+        <location line="+1"/>
         <source>a prepositional phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>um sintagma preposicional</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="132"/>
+        <location line="+1"/>
         <source>an adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>um advérbio</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="134"/>
+        <location line="+2"/>
         <source>a present participle</source>
-        <translation type="unfinished"></translation>
+        <translation>um particípio presente</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="135"/>
+        <location line="+1"/>
         <source>an adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>um adjetivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="158"/>
+        <location line="+23"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="167"/>
+        <location line="+9"/>
         <source>a command has no tense</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ordem não tem tempo verbal</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="169"/>
+        <location line="+2"/>
         <source>a command has no subject of its own, so it has no number, person or subject kind</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ordem não tem sujeito próprio, por isso não tem número, pessoa nem tipo de sujeito</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="172"/>
+        <location line="+3"/>
         <source>a question&apos;s subject is made with “Who” or “Which”</source>
-        <translation type="unfinished"></translation>
+        <translation>o sujeito de uma pergunta é formado com “Who” ou “Which”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="174"/>
+        <location line="+2"/>
         <source>“Who” and “Which” make the subject of a question, not of a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>“Who” e “Which” formam o sujeito de uma pergunta, não de uma afirmação</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="178"/>
+        <location line="+4"/>
         <source>only a pronoun subject can be in the first or second person</source>
-        <translation type="unfinished"></translation>
+        <translation>só um sujeito que é pronome pode estar na primeira ou na segunda pessoa</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="180"/>
+        <location line="+2"/>
         <source>“Who” as a subject is singular</source>
-        <translation type="unfinished"></translation>
+        <translation>“Who” como sujeito é singular</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="232"/>
+        <location line="+52"/>
         <source>it asks for nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>não pede nada</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="240"/>
+        <location line="+8"/>
         <source>%1 is no value of “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um valor de “%2”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="267"/>
+        <location line="+27"/>
         <source>it asks for %1, which this Parsella does not know</source>
-        <translation type="unfinished"></translation>
+        <translation>pede %1, que este Parsella não conhece</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="289"/>
+        <location line="+22"/>
         <source>its brackets are no sentence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seus colchetes não formam uma frase: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="295"/>
+        <location line="+6"/>
         <source>its brackets do not fit its other keys: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seus colchetes não combinam com suas outras chaves: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="341"/>
+        <location line="+46"/>
         <source>Build this sentence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Construa esta frase: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="343"/>
+        <location line="+2"/>
         <source>Build %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Construa %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="343"/>
+        <location line="+0"/>
         <source>a sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>uma frase</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="345"/>
+        <location line="+2"/>
         <source> in the %1 tense</source>
-        <translation type="unfinished"></translation>
+        <translation> %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="352"/>
+        <location line="+7"/>
         <source>in the %1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="354"/>
+        <location line="+2"/>
         <source> whose subject is %1</source>
-        <translation type="unfinished"></translation>
+        <translation> cujo sujeito seja %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="359"/>
+        <location line="+5"/>
         <source> with no complement</source>
-        <translation type="unfinished"></translation>
+        <translation> sem complemento</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="360"/>
+        <location line="+1"/>
         <source> with %1 as its complement</source>
-        <translation type="unfinished"></translation>
+        <translation> com %1 como complemento</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="371"/>
+        <location line="+11"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa pede a frase %1; a sua é %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="375"/>
+        <location line="+4"/>
         <source>%1 is not a complete sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma frase completa.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="379"/>
+        <location line="+4"/>
         <source>a command has no subject of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ordem não tem sujeito próprio.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="382"/>
+        <location line="+3"/>
         <source>The task asks for %1; %2 is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa pede %1; %2 é %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="384"/>
+        <location line="+2"/>
         <source>The task asks for the %1 tense; </source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa pede uma frase %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="385"/>
+        <location line="+1"/>
         <source>a command has no tense.</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ordem não tem tempo verbal.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="386"/>
-        <location filename="../src/grammar/Task.cpp" line="395"/>
+        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 is in the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="390"/>
+        <location line="-5"/>
         <source>The task asks for a %1 subject; </source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa pede um sujeito %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="391"/>
+        <location line="+1"/>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="394"/>
+        <location line="+3"/>
         <source>The task asks for a subject in the %1 person; </source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa pede um sujeito %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="398"/>
+        <location line="+4"/>
         <source>The task asks for %1 as the subject; </source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa pede %1 como sujeito; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="402"/>
+        <location line="+4"/>
         <source>%1 is a pronoun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um pronome.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="403"/>
+        <location line="+1"/>
         <source>%1 is a noun phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um sintagma nominal.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="404"/>
+        <location line="+1"/>
         <source>%1 is the question word alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é só a palavra interrogativa.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="405"/>
+        <location line="+1"/>
         <source>%1 is a phrase with “Which”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um sintagma com “Which”.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="413"/>
+        <location line="+8"/>
         <source>The task asks for no complement; %1 has %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa não pede complemento; %1 tem %2, %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="416"/>
+        <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 has no complement.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa pede %1 como complemento; %2 não tem complemento.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="419"/>
+        <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa pede %1 como complemento; %2 é %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="431"/>
+        <location line="+12"/>
         <source>task %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tarefa %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="435"/>
+        <location line="+4"/>
         <source>it is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um objeto</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="440"/>
+        <location line="+5"/>
         <source>it has no “ask” object</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem o objeto “ask”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="449"/>
+        <location line="+9"/>
         <source>its “prompt” is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>seu “prompt” não é texto</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="454"/>
+        <location line="+5"/>
         <source>its “prompt” is longer than 2000 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>seu “prompt” tem mais de 2000 caracteres</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="456"/>
+        <location line="+2"/>
         <source>its “prompt” holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>seu “prompt” contém um caractere de controle</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="461"/>
+        <location line="+5"/>
         <source>its “tries” is not a count</source>
-        <translation type="unfinished"></translation>
+        <translation>seu “tries” não é um número inteiro de tentativas</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="465"/>
+        <location line="+4"/>
         <source>its “done” is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>seu “done” não é true nem false</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="485"/>
+        <location line="+20"/>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>feita</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="486"/>
+        <location line="+1"/>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="486"/>
+        <location line="+0"/>
         <source>to do</source>
-        <translation type="unfinished"></translation>
+        <translation>a fazer</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="527"/>
+        <location line="+7"/>
+        <source>%1, tries: %2</source>
+        <translation>%1, tentativas: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
+    </message>
+    <message>
+        <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>frase %1: responde a uma tarefa que a folha de atividades não tem</translation>
     </message>
 </context>
 <context>
     <name>frmComp</name>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="16"/>
+        <location filename="../src/pickers/frmComp.cpp" line="+16"/>
         <source>Verb Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Complementos do verbo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="18"/>
+        <location line="+2"/>
         <source>Current Verb:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbo atual:</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="19"/>
+        <location line="+1"/>
         <source>Current verb</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbo atual</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Complementos</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="21"/>
+        <location line="+1"/>
         <source>Prepositional Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintagma preposicional</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="26"/>
+        <location line="+5"/>
         <source>Noun, Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Substantivo, sintagma nominal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="30"/>
+        <location line="+4"/>
         <source>&lt;adverb&gt;* adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;advérbio&gt;* adjetivo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="35"/>
+        <location line="+5"/>
         <source>Present Participle</source>
-        <translation type="unfinished"></translation>
+        <translation>Particípio presente</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="38"/>
+        <location line="+3"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Advérbio</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="41"/>
+        <location line="+3"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>
     <name>frmCopyright</name>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="68"/>
+        <location filename="../src/app/frmCopyright.cpp" line="+68"/>
         <source>Copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de copyright</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="73"/>
+        <location line="+5"/>
         <source>A sentence drawn as a tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma frase desenhada como árvore</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="78"/>
+        <location line="+5"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmDec</name>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="12"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+12"/>
         <source>Declarative Sentence (statement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase declarativa (afirmação)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="14"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="15"/>
+        <location line="+1"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujeito</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="16"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicado</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="17"/>
+        <location line="+1"/>
         <source>Noun, Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Substantivo, sintagma nominal</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="18"/>
+        <location line="+1"/>
         <source>Nominative Personal Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronome pessoal do caso reto</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="19"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbo, sintagma verbal</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Complemento</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="21"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="29"/>
+        <location filename="../src/app/frmGram1.cpp" line="+29"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha de gramática de Tamrin</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="32"/>
+        <location line="+3"/>
         <source>Declarative Sentence = (statement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase declarativa = (afirmação)</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="33"/>
+        <location line="+1"/>
         <source>Interrogative Sentence = (question) ???</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase interrogativa = (pergunta) ???</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="34"/>
+        <location line="+1"/>
         <source>Imperative Sentence = (command)   !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase imperativa = (ordem)   !!!</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="35"/>
+        <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
 </context>
 <context>
     <name>frmImp</name>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="6"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+6"/>
         <source>Imperative Sentence (Command)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase imperativa (ordem)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="8"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="9"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicado</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="10"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbo, sintagma verbal</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="11"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Complemento</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="12"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>
     <name>frmInt</name>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="15"/>
+        <location filename="../src/sentences/frmInt.cpp" line="+15"/>
         <source>Interrogative Sentence (Question)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase interrogativa (pergunta)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="17"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="18"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Predicado</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="19"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbo, sintagma verbal</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Complemento</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="21"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="23"/>
+        <location line="+2"/>
         <source>Who/Which</source>
-        <translation type="unfinished"></translation>
+        <translation>Who/Which</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="26"/>
+        <location line="+3"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjetivo</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="27"/>
+        <location line="+1"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Advérbio</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="34"/>
+        <location line="+7"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Substantivo</translation>
     </message>
 </context>
 <context>
     <name>frmNP</name>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="18"/>
+        <location filename="../src/pickers/frmNP.cpp" line="+18"/>
         <source>Noun Phrase Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerador de sintagmas nominais</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="20"/>
+        <location line="+2"/>
         <source>Noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintagma nominal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="21"/>
+        <location line="+1"/>
         <source>Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintagma nominal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="23"/>
+        <location line="+2"/>
         <source>Article</source>
-        <translation type="unfinished"></translation>
+        <translation>Artigo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="27"/>
+        <location line="+4"/>
         <source>Common Possessive Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Substantivo comum possessivo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="30"/>
+        <location line="+3"/>
         <source>Proper Possessive Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Substantivo próprio possessivo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="33"/>
+        <location line="+3"/>
         <source>Personal Possessive Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjetivo possessivo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="43"/>
+        <location line="+10"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjetivo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="44"/>
+        <location line="+1"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Advérbio</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="51"/>
+        <location line="+7"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Substantivo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="60"/>
+        <location line="+9"/>
         <source>Proper Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Substantivo próprio</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="62"/>
+        <location line="+2"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>
     <name>frmNPP</name>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="16"/>
+        <location filename="../src/pickers/frmNPP.cpp" line="+16"/>
         <source>Nominative Personal Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronome pessoal do caso reto</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="18"/>
+        <location line="+2"/>
         <source>Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronome</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="19"/>
+        <location line="+1"/>
         <source>-- Singular --</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Singular --</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="21"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="30"/>
+        <location line="+2"/>
+        <location line="+9"/>
         <source>First Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeira pessoa</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="23"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="32"/>
+        <location line="-7"/>
+        <location line="+9"/>
         <source>Second Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda pessoa</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="27"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="34"/>
+        <location line="-5"/>
+        <location line="+7"/>
         <source>Third Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Terceira pessoa</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="28"/>
+        <location line="-6"/>
         <source>-- Plural --</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Plural --</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="35"/>
+        <location line="+7"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>
     <name>frmVerb</name>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="15"/>
+        <location filename="../src/pickers/frmVerb.cpp" line="+15"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbo, sintagma verbal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="17"/>
+        <location line="+2"/>
         <source>Verb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintagma verbal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="18"/>
+        <location line="+1"/>
         <source>Verbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbos</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="27"/>
+        <location line="+9"/>
         <source>Tense</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="31"/>
+        <location line="+4"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="56"/>
+        <location filename="../src/app/main.cpp" line="+56"/>
         <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella: não há catálogo para o idioma “%1”; o inglês é usado
+</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="62"/>
+        <location line="+6"/>
         <source>Build English sentences word by word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte frases em inglês palavra por palavra.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="67"/>
+        <location line="+5"/>
         <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime as tarefas de cada folha de atividades como CSV (%1) sem abrir nenhuma janela.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="70"/>
+        <location line="+3"/>
         <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o programa no idioma &lt;code&gt; (como de, es ou pt_BR) nesta execução; “en” é o inglês.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="74"/>
+        <location line="+4"/>
         <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma folha de atividades (.parsella) para abrir; com --summary, as folhas de atividades a resumir.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="75"/>
+        <location line="+1"/>
         <source>[file...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[arquivo...]</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="98"/>
+        <location line="+43"/>
         <source>parsella: --summary needs at least one worksheet file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella: --summary precisa de pelo menos um arquivo de folha de atividades
+</translation>
     </message>
 </context>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="33"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;A página &lt;b&gt;%1&lt;/b&gt; não foi encontrada.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="34"/>
+        <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
         <source>New Task from Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova tarefa a partir de uma frase</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="20"/>
+        <location line="+2"/>
         <source>Ask for a sentence like “%1”, with the features ticked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peça uma frase como “%1”, com as características marcadas:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="26"/>
+        <location line="+6"/>
         <source>&amp;Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+1"/>
         <source>T&amp;ense: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;empo: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+0"/>
         <source>&amp;Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Número: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+0"/>
         <source>&amp;Person: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pessoa: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="28"/>
+        <location line="+1"/>
         <source>&amp;Subject: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sujeito: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="28"/>
+        <location line="+0"/>
         <source>&amp;Complement: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Complemento: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="41"/>
+        <location line="+15"/>
         <source>This e&amp;xact sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta frase e&amp;xata</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="46"/>
+        <location line="+5"/>
         <source>The learner reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>O aluno lê:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="55"/>
+        <location line="+9"/>
         <source>Your &amp;own prompt (optional):</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu próprio enunciad&amp;o (opcional):</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="104"/>
+        <location line="+49"/>
         <source>Tick at least one feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque pelo menos uma característica.</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="105"/>
+        <location line="+1"/>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Enunciado</translation>
     </message>
 </context>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="25"/>
         <source>%1, tries: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="vanished">%1, tentativas: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="26"/>
         <source>%1. %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="vanished">%1. %2 — %3</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="46"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;refas — escolha uma para fazer</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="49"/>
+        <location line="+3"/>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarefas</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="55"/>
+        <location line="+6"/>
         <source>Current task</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarefa atual</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="63"/>
+        <location line="+8"/>
         <source>Task feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorno sobre a tarefa</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="80"/>
+        <location line="+17"/>
         <source>Tas&amp;ks</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarefas</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="82"/>
+        <location line="+2"/>
         <source>&amp;New Task from Sentence…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nova tarefa a partir da frase…</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="86"/>
+        <location line="+4"/>
         <source>&amp;Remove Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover tarefa</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="92"/>
+        <location line="+6"/>
         <source>Move Task &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover tarefa para c&amp;ima</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="98"/>
+        <location line="+6"/>
         <source>Move Task &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover tarefa para &amp;baixo</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="105"/>
+        <location line="+7"/>
         <source>&amp;Work Without a Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trabalhar sem tarefa</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="171"/>
+        <location line="+66"/>
         <source>Task %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarefa %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="177"/>
+        <location line="+6"/>
         <source>No task chosen: sentences are only listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma tarefa escolhida: as frases só entram na lista.</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="188"/>
+        <location line="+11"/>
         <source>Task %1 is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tarefa %1 está feita.</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="191"/>
+        <location line="+3"/>
         <source>Task %1, not yet: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarefa %1, ainda não: %2</translation>
     </message>
 </context>
 <context>
     <name>parsella::TreeView</name>
     <message>
-        <location filename="../src/app/TreeView.cpp" line="28"/>
+        <location filename="../src/app/TreeView.cpp" line="+28"/>
         <source>The tree of the sentence you build grows here.</source>
-        <translation type="unfinished"></translation>
+        <translation>A árvore da frase que você constrói cresce aqui.</translation>
     </message>
     <message>
-        <location filename="../src/app/TreeView.cpp" line="101"/>
+        <location line="+73"/>
         <source>Sentence tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Árvore da frase</translation>
     </message>
 </context>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="96"/>
+        <location filename="../src/app/Worksheet.cpp" line="+3"/>
         <source>Parsella worksheet (*.parsella)</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha de atividades do Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="191"/>
+        <location line="+95"/>
         <source>&amp;Learner:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;luno:</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="194"/>
+        <location line="+3"/>
         <source>Learner</source>
-        <translation type="unfinished"></translation>
+        <translation>Aluno</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="195"/>
+        <location line="+1"/>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>opcional</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="203"/>
+        <location line="+8"/>
         <source>Finished &amp;sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frases concluídas</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="206"/>
+        <location line="+3"/>
         <source>Finished sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Frases concluídas</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="231"/>
+        <location line="+25"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="232"/>
+        <location line="+1"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nova</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="233"/>
+        <location line="+1"/>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="237"/>
+        <location line="+4"/>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recentes</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="240"/>
+        <location line="+3"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="244"/>
+        <location line="+4"/>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;como…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="248"/>
+        <location line="+4"/>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="249"/>
+        <location line="+1"/>
         <source>&amp;Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagem…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="250"/>
+        <location line="+1"/>
         <source>&amp;Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="251"/>
+        <location line="+1"/>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="253"/>
+        <location line="+2"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="256"/>
+        <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="257"/>
+        <location line="+1"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="260"/>
+        <location line="+3"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="266"/>
+        <location line="+6"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="267"/>
+        <location line="+1"/>
         <source>Copy as &amp;Brackets</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar como co&amp;lchetes</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="270"/>
+        <location line="+3"/>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;mover</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="271"/>
+        <location line="+1"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para c&amp;ima</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="275"/>
+        <location line="+4"/>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover para &amp;baixo</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="292"/>
+        <location line="+17"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="293"/>
+        <location line="+1"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="297"/>
+        <location line="+4"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reduzir</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="300"/>
+        <location line="+3"/>
         <source>&amp;Fit the Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justar a árvore</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="304"/>
+        <location line="+4"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="378"/>
+        <location line="+84"/>
         <source>%1[*] — Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] — Folha de atividades</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="417"/>
+        <location line="+39"/>
         <source>&amp;Tree of the sentence being built</source>
-        <translation type="unfinished"></translation>
+        <translation>Ár&amp;vore da frase em construção</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="420"/>
+        <location line="+3"/>
         <source>&amp;Tree of sentence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ár&amp;vore da frase %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="423"/>
+        <location line="+3"/>
         <source>&amp;Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Ár&amp;vore</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="464"/>
+        <location line="+41"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="472"/>
+        <location line="+8"/>
         <source>No recent worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma folha de atividades recente</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="499"/>
-        <location filename="../src/app/Worksheet.cpp" line="509"/>
+        <location line="+27"/>
+        <location line="+10"/>
         <source>Open Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir folha de atividades</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="510"/>
+        <location line="+1"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo “%1” não foi aberto: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="523"/>
-        <location filename="../src/app/Worksheet.cpp" line="664"/>
+        <location line="+13"/>
+        <location line="+140"/>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar folha de atividades</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="532"/>
+        <location line="-131"/>
         <source>worksheet.parsella</source>
-        <translation type="unfinished"></translation>
+        <translation>folha-de-atividades.parsella</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="534"/>
-        <location filename="../src/app/Worksheet.cpp" line="539"/>
+        <location line="+2"/>
+        <location line="+5"/>
         <source>Save Worksheet As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar folha de atividades como</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="599"/>
+        <location line="+59"/>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravá-lo</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="600"/>
+        <location line="+1"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo “%1” não foi salvo: %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="609"/>
+        <location line="+9"/>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar imagem</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="612"/>
+        <location line="+3"/>
         <source>SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem SVG (*.svg);;Imagem PNG (*.png)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="619"/>
+        <location line="+7"/>
         <source>The file &quot;%1&quot; was not saved: a picture is saved as SVG or PNG, so its name must end in .svg or .png.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo “%1” não foi salvo: uma imagem é salva como SVG ou PNG, então o nome dela precisa terminar em .svg ou .png.</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="667"/>
+        <location line="+48"/>
         <source>Text (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto (*.txt);;Todos os arquivos (*)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="681"/>
+        <location line="+14"/>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Folha de atividades</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="697"/>
-        <location filename="../src/app/Worksheet.cpp" line="707"/>
+        <location line="+16"/>
+        <location line="+10"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="708"/>
+        <location line="+1"/>
         <source>The worksheet was not printed: the printer &quot;%1&quot; could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>A folha de atividades não foi impressa: não foi possível usar a impressora “%1”.</translation>
     </message>
 </context>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="94"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem título</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="117"/>
+        <location line="+23"/>
         <source>Finished Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>frase concluída</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="136"/>
+        <location line="+20"/>
         <source>Answer Task</source>
-        <translation type="unfinished"></translation>
+        <translation>resposta à tarefa</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="162"/>
+        <location line="+26"/>
         <source>New Task</source>
-        <translation type="unfinished"></translation>
+        <translation>nova tarefa</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="179"/>
+        <location line="+17"/>
         <source>Remove Task</source>
-        <translation type="unfinished"></translation>
+        <translation>remover tarefa</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="206"/>
+        <location line="+18"/>
         <source>Move Task Up</source>
-        <translation type="unfinished"></translation>
+        <translation>mover tarefa para cima</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="206"/>
+        <location line="+0"/>
         <source>Move Task Down</source>
-        <translation type="unfinished"></translation>
+        <translation>mover tarefa para baixo</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="224"/>
+        <location line="+18"/>
         <source>Remove Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>remover frase</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="239"/>
+        <location line="+15"/>
         <source>Move Sentence Up</source>
-        <translation type="unfinished"></translation>
+        <translation>mover frase para cima</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="239"/>
+        <location line="+0"/>
         <source>Move Sentence Down</source>
-        <translation type="unfinished"></translation>
+        <translation>mover frase para baixo</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmCopyright</name>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="95"/>
+        <location filename="../src/app/frmCopyright.cpp" line="+17"/>
         <source>Copyright © %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="105"/>
+        <location line="+10"/>
         <source>Grammar and Help work offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Gramática e Ajuda funcionam sem internet</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="117"/>
+        <location line="+12"/>
         <source>link to the publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>link para o site da editora</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="58"/>
+        <location filename="../src/app/frmGram1.cpp" line="+23"/>
         <source>&amp;Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gramática</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="60"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="62"/>
+        <location line="+2"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="64"/>
+        <location line="+2"/>
         <source>&amp;Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Folha de atividades</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="67"/>
+        <location line="+3"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="69"/>
+        <location line="+2"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="153"/>
+        <location line="+84"/>
         <source>1 sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>1 frase</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="153"/>
+        <location line="+0"/>
         <source>%1 sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frases</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="155"/>
+        <location line="+2"/>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="158"/>
+        <location line="+3"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar folha de atividades</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmNP</name>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="253"/>
+        <location filename="../src/pickers/frmNP.cpp" line="+191"/>
         <source>Error - A noun was not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro - Nenhum substantivo foi escolhido</translation>
     </message>
 </context>
 </TS>
