@@ -1,0 +1,2015 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Admission</name>
+    <message>
+        <location filename="../src/grammar/Admission.cpp" line="+37"/>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
+        <translation>« a » se met devant un son consonne (a dog) ; dis « an %1 ».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>“an” goes before a vowel sound (an image); say “a %1”.</source>
+        <translation>« an » se met devant un son voyelle (an image) ; dis « a %1 ».</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is for one thing, not %2: start with “the” for more than one.</source>
+        <translation>%1 sert pour une seule chose, pas pour %2 : commence par « the » pour plusieurs.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 needs its adjective first: choose one such as %2, then %3.</source>
+        <translation>%1 a d’abord besoin de son adjectif : choisis-en un comme %2, puis %3.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 needs a determiner before it: choose “the”, “my” or “Mary&apos;s” first.</source>
+        <translation>%1 a besoin d’un déterminant devant lui : choisis d’abord « the », « my » ou « Mary&apos;s ».</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 needs an article before it: choose %2 or “the” first.</source>
+        <translation>%1 a besoin d’un article devant lui : choisis d’abord %2 ou « the ».</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 stands alone; to use %2, start with a determiner such as “the”.</source>
+        <translation>%1 s’emploie seul ; pour utiliser %2, commence par un déterminant comme « the ».</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>an adjective</source>
+        <translation>un adjectif</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a place</source>
+        <translation>un complément de lieu</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>an object</source>
+        <translation>un complément d’objet</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>an -ing word</source>
+        <translation>un mot en -ing</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>place</source>
+        <translation>un complément de lieu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>object</source>
+        <translation>un complément d’objet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>-ing word</source>
+        <translation>un mot en -ing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adjective</source>
+        <translation>un adjectif</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>The question word %1 stays: to change it, start a new question.</source>
+        <translation>Le mot interrogatif %1 reste : pour le changer, commence une nouvelle question.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Choose “Who” or “Which” to begin the question.</source>
+        <translation>Choisis « Who » ou « Which » pour commencer la question.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 needs an adjective: %2</source>
+        <translation>%1 a besoin d’un adjectif : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 needs a noun: %2</source>
+        <translation>%1 a besoin d’un nom : %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A complement follows its verb: choose the verb first.</source>
+        <translation>Un complément suit son verbe : choisis d’abord le verbe.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 takes no complement.</source>
+        <translation>%1 n’a pas de complément.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 takes no %2; it takes %3: %4…</source>
+        <translation>%1 ne se construit pas avec %2, mais avec %3 : %4…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 needs a verb next: press Predicate.</source>
+        <translation>Après %1, il faut un verbe : clique sur Prédicat.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 needs a complement: %2…</source>
+        <translation>%1 a besoin d’un complément : %2…</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The sentence is complete.</source>
+        <translation>La phrase est complète.</translation>
+    </message>
+</context>
+<context>
+    <name>BracketReader</name>
+    <message>
+        <location filename="../src/grammar/BracketReader.cpp" line="+30"/>
+        <source>the control character %1</source>
+        <translation>le caractère de contrôle %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the invisible character %1</source>
+        <translation>le caractère invisible %1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>There are no brackets.</source>
+        <translation>Il n’y a pas de crochets.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Something follows the closing bracket of the sentence.</source>
+        <translation>Quelque chose suit le crochet fermant de la phrase.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The brackets are longer than %1 characters.</source>
+        <translation>Les crochets dépassent %1 caractères.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The brackets hold %1, which bracket notation does not use.</source>
+        <translation>Les crochets contiennent %1, que la notation à crochets n’utilise pas.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>A word is longer than %1 letters.</source>
+        <translation>Un mot dépasse %1 lettres.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The brackets nest deeper than %1 levels.</source>
+        <translation>Les crochets s’emboîtent sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A bracket “[” was expected here.</source>
+        <translation>Un crochet « [ » était attendu ici.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A bracket opens without its label, such as NP.</source>
+        <translation>Un crochet s’ouvre sans son étiquette, comme NP.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>“%1” is not a label of the tree, such as NP or VP.</source>
+        <translation>« %1 » n’est pas une étiquette de l’arbre, comme NP ou VP.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>A bracket is not closed.</source>
+        <translation>Un crochet n’est pas fermé.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A blank must separate the parts of a bracket.</source>
+        <translation>Une espace doit séparer les parties d’un crochet.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Only the understood subject is written in parentheses: “(you)”.</source>
+        <translation>Seul le sujet sous-entendu s’écrit entre parenthèses : « (you) ».</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>A “)” closes nothing.</source>
+        <translation>Une « ) » ne ferme rien.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A bracket holds one word: “%1” needs a bracket of its own.</source>
+        <translation>Un crochet contient un seul mot : « %1 » a besoin de son propre crochet.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A bracket holds either one word or phrases, not both.</source>
+        <translation>Un crochet contient soit un mot, soit des groupes, pas les deux.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The understood subject “(you)” is a noun phrase: write [NP (you)].</source>
+        <translation>Le sujet sous-entendu « (you) » est un groupe nominal : écris [NP (you)].</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <location filename="../src/grammar/Document.cpp" line="+74"/>
+        <source>sentence %1: %2</source>
+        <translation>phrase %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it is not an object with a “type” and “brackets”.</source>
+        <translation>ce n’est pas un objet avec « type » et « brackets ».</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its “type” is missing or not text; it is “statement”, “question” or “command”.</source>
+        <translation>sa clé « type » manque ou n’est pas du texte ; elle vaut « statement », « question » ou « command ».</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its type “%1” is none of “statement”, “question” or “command”.</source>
+        <translation>son type « %1 » n’est ni « statement », ni « question », ni « command ».</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its “brackets” are missing or not text.</source>
+        <translation>sa clé « brackets » manque ou n’est pas du texte.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <location line="+85"/>
+        <source>The file is larger than %1 MiB, far more than any worksheet.</source>
+        <translation>Le fichier dépasse %1 Mio, bien plus que n’importe quelle fiche.</translation>
+    </message>
+    <message>
+        <location line="-80"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
+        <translation>Le fichier n’est pas une fiche : son JSON est illisible (%1 à l’octet %2).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file is not a worksheet: it holds no JSON object.</source>
+        <translation>Le fichier n’est pas une fiche : il ne contient aucun objet JSON.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The file is not a Parsella worksheet: it has no “format”.</source>
+        <translation>Le fichier n’est pas une fiche Parsella : il n’a pas de « format ».</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a Parsella worksheet: its format is “%1”.</source>
+        <translation>Le fichier n’est pas une fiche Parsella : son format est « %1 ».</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The file&apos;s “version” is missing or not a whole number.</source>
+        <translation>La « version » du fichier manque ou n’est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file was written by a newer Parsella (its format version is %1); this one reads version %2.</source>
+        <translation>Le fichier a été écrit par un Parsella plus récent (version de format %1) ; celui-ci lit la version %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The learner&apos;s name is not text.</source>
+        <translation>Le nom de l’élève n’est pas du texte.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The learner&apos;s name is longer than %1 characters.</source>
+        <translation>Le nom de l’élève dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The learner&apos;s name holds a control character.</source>
+        <translation>Le nom de l’élève contient un caractère de contrôle.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The file has no list of “sentences”.</source>
+        <translation>Le fichier n’a pas de liste « sentences ».</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The file&apos;s “tasks” are not a list.</source>
+        <translation>La clé « tasks » du fichier n’est pas une liste.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>task %1: it is not an object.</source>
+        <translation>exercice %1 : ce n’est pas un objet.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>It is a folder, not a file.</source>
+        <translation>C’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>It is not an ordinary file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
+    <name>Node</name>
+    <message>
+        <location filename="../src/grammar/Node.cpp" line="+17"/>
+        <source>sentence</source>
+        <translation>phrase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>noun phrase</source>
+        <translation>groupe nominal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verb phrase</source>
+        <translation>groupe verbal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>prepositional phrase</source>
+        <translation>groupe prépositionnel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adjective phrase</source>
+        <translation>groupe adjectival</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adverb phrase</source>
+        <translation>groupe adverbial</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>determiner</source>
+        <translation>déterminant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>noun</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pronoun</source>
+        <translation>pronom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adjective</source>
+        <translation>adjectif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adverb</source>
+        <translation>adverbe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verb</source>
+        <translation>verbe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>auxiliary verb</source>
+        <translation>auxiliaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>preposition</source>
+        <translation>préposition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>possessive</source>
+        <translation>possessif</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
+        <source>Not opened</source>
+        <translation>Non ouvert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>This address could not be opened, as no web browser answered. You can copy it into a browser yourself:
+
+%1</source>
+        <translation>Cette adresse n’a pas pu être ouverte, car aucun navigateur web n’a répondu. Tu peux la copier toi-même dans un navigateur :
+
+%1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/Worksheet.cpp" line="+69"/>
+        <source>Worksheet</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The worksheet “%1” has changes that are not saved.
+
+Save them before they are dropped?</source>
+        <translation>La fiche « %1 » a des modifications non enregistrées.
+
+Les enregistrer avant qu’elles soient perdues ?</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Restore Worksheet</source>
+        <translation>Restaurer la fiche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Parsella was not closed properly last time, and a worksheet with changes that were not saved was kept: %1.
+
+Restore it?</source>
+        <translation>La dernière fois, Parsella n’a pas été fermé correctement, et une fiche avec des modifications non enregistrées a été gardée : %1.
+
+La restaurer ?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1. %2: %3</source>
+        <translation>%1. %2 : %3</translation>
+    </message>
+    <message>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
+        <source>Learner&apos;s Name</source>
+        <translation>Nom de l’élève</translation>
+    </message>
+    <message>
+        <location filename="../src/core/FormTable.cpp" line="+107"/>
+        <source>complete</source>
+        <translation>complet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>incomplete</source>
+        <translation>incomplet</translation>
+    </message>
+</context>
+<context>
+    <name>Sentence</name>
+    <message>
+        <location filename="../src/grammar/Phrases.cpp" line="+90"/>
+        <source>Adjective</source>
+        <translation>Adjectif</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Noun</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
+        <source>Statement</source>
+        <translation>Phrase déclarative</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Question</source>
+        <translation>Phrase interrogative</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Command</source>
+        <translation>Phrase impérative</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Predicate</source>
+        <translation>Prédicat</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Complement</source>
+        <translation>Complément</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>%1 &apos;%2&apos;</source>
+        <translation>%1 « %2 »</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 not chosen yet</source>
+        <translation>%1 pas encore choisi</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>complete</source>
+        <translation>complète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not complete yet</source>
+        <translation>pas encore complète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2.</source>
+        <translation>%1, %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Subject: &apos;you&apos;, understood.</source>
+        <translation>Sujet : « you », sous-entendu.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Subject: not chosen yet.</source>
+        <translation>Sujet : pas encore choisi.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Subject: %1.</source>
+        <translation>Sujet : %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Predicate: not chosen yet.</source>
+        <translation>Prédicat : pas encore choisi.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Predicate: %1.</source>
+        <translation>Prédicat : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SentenceReader</name>
+    <message>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+29"/>
+        <source>an %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1 is not a word the pickers offer.</source>
+        <translation>%1 n’est pas un mot proposé dans les listes.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is %2, not %3.</source>
+        <translation>Nature de %1 : %2, pas %3.</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.</source>
+        <translation>%1 ne peut pas suivre %2 : un groupe nominal donne son déterminant, son adverbe, son adjectif et son nom dans cet ordre, chacun une fois.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 is not offered by the noun phrase generator.</source>
+        <translation>%1 n’est pas proposé pour construire un groupe nominal.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 needs a noun to be a whole subject.</source>
+        <translation>%1 a besoin d’un nom pour former un sujet complet.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>A question&apos;s subject begins with “Who” or “Which”, not %1.</source>
+        <translation>Le sujet d’une question commence par « Who » ou « Which », pas par %1.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>“Who” is a whole subject on its own: %1 cannot follow it.</source>
+        <translation>« Who » est à lui seul un sujet complet : %1 ne peut pas le suivre.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is not offered after %2 in a question.</source>
+        <translation>%1 n’est pas proposé après %2 dans une question.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>%1 begins the subject of a question, not of a statement.</source>
+        <translation>%1 commence le sujet d’une question, pas d’une phrase déclarative.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The pronoun %1 is a whole subject on its own: %2 cannot follow it.</source>
+        <translation>Le pronom %1 est à lui seul un sujet complet : %2 ne peut pas le suivre.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1 is not a form the verb picker shows.</source>
+        <translation>%1 n’est pas une forme proposée pour le verbe.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A command takes the verb&apos;s base form: %1, not %2.</source>
+        <translation>Une phrase impérative prend la base verbale : %1, pas %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 does not agree with %2: the verb picker shows %3, %4 or %5.</source>
+        <translation>%1 ne s’accorde pas avec %2 : les formes proposées sont %3, %4 ou %5.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 is not a complement the complement picker offers.</source>
+        <translation>%1 n’est pas un complément proposé dans la liste.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>A sentence&apos;s brackets begin with [S.</source>
+        <translation>Les crochets d’une phrase commencent par [S.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+11"/>
+        <source>A command&apos;s subject is the understood “you”: write [NP (you)].</source>
+        <translation>Le sujet d’une phrase impérative est le « you » sous-entendu : écris [NP (you)].</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>Only a command has the understood subject (you).</source>
+        <translation>Seule une phrase impérative a le sujet sous-entendu (you).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The subject&apos;s brackets [NP] hold its words, each in a bracket of its own.</source>
+        <translation>Les crochets du sujet [NP] contiennent ses mots, chacun dans son propre crochet.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>A verb phrase begins with its verb: [VP [V …]].</source>
+        <translation>Un groupe verbal commence par son verbe : [VP [V …]].</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>A verb takes one complement: %1 is one too many.</source>
+        <translation>Un verbe prend un seul complément : %1 est en trop.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].</source>
+        <translation>Un complément est un groupe : %1 a besoin des crochets d’un groupe, comme [AdvP [Adv here]].</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A sentence is its subject and its verb phrase: [S [NP …] [VP …]].</source>
+        <translation>Une phrase, c’est son sujet et son groupe verbal : [S [NP …] [VP …]].</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The sentence has no subject yet: press Subject.</source>
+        <translation>La phrase n’a pas encore de sujet : clique sur Sujet.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A command needs its verb: press Predicate.</source>
+        <translation>Une phrase impérative a besoin de son verbe : clique sur Prédicat.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
+        <translation>Les crochets n’ont pas la structure que construisent les fenêtres ; elles écrivent cette phrase ainsi : %1.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The sentence is not complete.</source>
+        <translation>La phrase n’est pas complète.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>%1 (at character %2 of the brackets).</source>
+        <translation>%1 (au caractère %2 des crochets).</translation>
+    </message>
+</context>
+<context>
+    <name>Task</name>
+    <message>
+        <location filename="../src/grammar/Task.cpp" line="+87"/>
+        <source>a statement</source>
+        <translation>une phrase déclarative</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a question</source>
+        <translation>une phrase interrogative</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a command</source>
+        <translation>une phrase impérative</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>present</source>
+        <translation>au présent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>past</source>
+        <translation>au passé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>future</source>
+        <translation>au futur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>plural</source>
+        <translation>au pluriel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>singular</source>
+        <translation>au singulier</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>first</source>
+        <translation>à la première personne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>second</source>
+        <translation>à la deuxième personne</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>third</source>
+        <translation>à la troisième personne</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>a pronoun</source>
+        <translation>un pronom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+13"/>
+        <source>a noun phrase</source>
+        <translation>un groupe nominal</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>“Who”</source>
+        <translation>« Who »</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a phrase with “Which”</source>
+        <translation>un groupe avec « Which »</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>no complement</source>
+        <translation>aucun complément</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a prepositional phrase</source>
+        <translation>un groupe prépositionnel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>an adverb</source>
+        <translation>un adverbe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a present participle</source>
+        <translation>un participe présent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>an adjective</source>
+        <translation>un adjectif</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>a command has no tense</source>
+        <translation>une phrase impérative n’a pas de temps</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a command has no subject of its own, so it has no number, person or subject kind</source>
+        <translation>une phrase impérative n’a pas de sujet à elle, donc ni nombre, ni personne, ni sorte de sujet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>a question&apos;s subject is made with “Who” or “Which”</source>
+        <translation>le sujet d’une question se fait avec « Who » ou « Which »</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>“Who” and “Which” make the subject of a question, not of a statement</source>
+        <translation>« Who » et « Which » forment le sujet d’une question, pas d’une phrase déclarative</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>only a pronoun subject can be in the first or second person</source>
+        <translation>seul un pronom sujet peut être à la première ou à la deuxième personne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>“Who” as a subject is singular</source>
+        <translation>« Who » comme sujet est au singulier</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>it asks for nothing</source>
+        <translation>il ne demande rien</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 is no value of “%2”</source>
+        <translation>%1 n’est pas une valeur de « %2 »</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>it asks for %1, which this Parsella does not know</source>
+        <translation>il demande %1, que ce Parsella ne connaît pas</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>its brackets are no sentence: %1</source>
+        <translation>ses crochets ne forment pas une phrase : %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>its brackets do not fit its other keys: %1</source>
+        <translation>ses crochets ne vont pas avec ses autres clés : %1</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Build this sentence: %1</source>
+        <translation>Construis cette phrase : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Build %1</source>
+        <translation>Construis %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>a sentence</source>
+        <translation>une phrase</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> in the %1 tense</source>
+        <translation> %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>in the %1 person</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> whose subject is %1</source>
+        <translation> dont le sujet est %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> with no complement</source>
+        <translation> sans complément</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> with %1 as its complement</source>
+        <translation> avec %1 comme complément</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The task asks for the sentence %1; yours is %2.</source>
+        <translation>L’exercice demande la phrase %1 ; la tienne est %2.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a complete sentence.</source>
+        <translation>%1 n’est pas une phrase complète.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a command has no subject of its own.</source>
+        <translation>une phrase impérative n’a pas de sujet à elle.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The task asks for %1; %2 is %3.</source>
+        <translation>L’exercice demande %1 ; %2 est %3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The task asks for the %1 tense; </source>
+        <translation>L’exercice demande une phrase %1 ; </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>a command has no tense.</source>
+        <translation>une phrase impérative n’a pas de temps.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+9"/>
+        <source>%1 is in the %2.</source>
+        <translation>%1 est %2.</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>The task asks for a %1 subject; </source>
+        <translation>L’exercice demande un sujet %1 ; </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is %2.</source>
+        <translation>%1 est %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The task asks for a subject in the %1 person; </source>
+        <translation>L’exercice demande un sujet %1 ; </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The task asks for %1 as the subject; </source>
+        <translation>L’exercice demande %1 comme sujet ; </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is a pronoun.</source>
+        <translation>%1 est un pronom.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is a noun phrase.</source>
+        <translation>%1 est un groupe nominal.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is the question word alone.</source>
+        <translation>%1 est le mot interrogatif seul.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 is a phrase with “Which”.</source>
+        <translation>%1 est un groupe avec « Which ».</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The task asks for no complement; %1 has %2, %3.</source>
+        <translation>L’exercice ne demande aucun complément ; %1 a %2, %3.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The task asks for %1 as the complement; %2 has no complement.</source>
+        <translation>L’exercice demande %1 comme complément ; %2 n’a pas de complément.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The task asks for %1 as the complement; %2 is %3.</source>
+        <translation>L’exercice demande %1 comme complément ; %2 est %3.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>task %1: %2</source>
+        <translation>exercice %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>it is not an object</source>
+        <translation>ce n’est pas un objet</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it has no “ask” object</source>
+        <translation>il n’a pas d’objet « ask »</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>its “prompt” is not text</source>
+        <translation>sa clé « prompt » n’est pas du texte</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its “prompt” is longer than 2000 characters</source>
+        <translation>sa clé « prompt » dépasse 2000 caractères</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>its “prompt” holds a control character</source>
+        <translation>sa clé « prompt » contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its “tries” is not a count</source>
+        <translation>sa clé « tries » n’est pas un nombre</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its “done” is neither true nor false</source>
+        <translation>sa clé « done » n’est ni true ni false</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>done</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>not yet</source>
+        <translation>pas encore</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>to do</source>
+        <translation>à faire</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>sentence %1: it answers a task the worksheet does not have</source>
+        <translation>phrase %1 : elle répond à un exercice que la fiche n’a pas</translation>
+    </message>
+</context>
+<context>
+    <name>frmComp</name>
+    <message>
+        <location filename="../src/pickers/frmComp.cpp" line="+16"/>
+        <source>Verb Complements</source>
+        <translation>Compléments du verbe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Current Verb:</source>
+        <translation>Verbe choisi :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Current verb</source>
+        <translation>Verbe choisi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Complements</source>
+        <translation>Compléments</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prepositional Phrase</source>
+        <translation>Groupe prépositionnel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Noun, Noun Phrase</source>
+        <translation>Nom, groupe nominal</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&lt;adverb&gt;* adjective</source>
+        <translation>&lt;adverbe&gt;* adjectif</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Present Participle</source>
+        <translation>Participe présent</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Adverb</source>
+        <translation>Adverbe</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>frmCopyright</name>
+    <message>
+        <location filename="../src/app/frmCopyright.cpp" line="+68"/>
+        <source>Copyright notice</source>
+        <translation>Droits d’auteur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>A sentence drawn as a tree</source>
+        <translation>Une phrase dessinée en arbre</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmDec</name>
+    <message>
+        <location filename="../src/sentences/frmDec.cpp" line="+12"/>
+        <source>Declarative Sentence (statement)</source>
+        <translation>Phrase déclarative (affirmation)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sentence</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Predicate</source>
+        <translation>Prédicat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Noun, Noun Phrase</source>
+        <translation>Nom, groupe nominal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nominative Personal Pronoun</source>
+        <translation>Pronom personnel sujet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verb, Verb Phrase</source>
+        <translation>Verbe, groupe verbal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Complement</source>
+        <translation>Complément</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>frmGram1</name>
+    <message>
+        <location filename="../src/app/frmGram1.cpp" line="+27"/>
+        <source>Tamrin&apos;s Grammatical Worksheet</source>
+        <translation>La fiche de grammaire de Tamrin</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Declarative Sentence = (statement)</source>
+        <translation>Phrase déclarative = (affirmation)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Interrogative Sentence = (question) ???</source>
+        <translation>Phrase interrogative = (question) ???</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Imperative Sentence = (command)   !!!</source>
+        <translation>Phrase impérative = (ordre)   !!!</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>frmImp</name>
+    <message>
+        <location filename="../src/sentences/frmImp.cpp" line="+6"/>
+        <source>Imperative Sentence (Command)</source>
+        <translation>Phrase impérative (ordre)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sentence</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Predicate</source>
+        <translation>Prédicat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verb, Verb Phrase</source>
+        <translation>Verbe, groupe verbal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Complement</source>
+        <translation>Complément</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>frmInt</name>
+    <message>
+        <location filename="../src/sentences/frmInt.cpp" line="+15"/>
+        <source>Interrogative Sentence (Question)</source>
+        <translation>Phrase interrogative (question)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sentence</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Predicate</source>
+        <translation>Prédicat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verb, Verb Phrase</source>
+        <translation>Verbe, groupe verbal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Complement</source>
+        <translation>Complément</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Who/Which</source>
+        <translation>Who/Which</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Adjective</source>
+        <translation>Adjectif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adverb</source>
+        <translation>Adverbe</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Noun</source>
+        <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>frmNP</name>
+    <message>
+        <location filename="../src/pickers/frmNP.cpp" line="+18"/>
+        <source>Noun Phrase Generation</source>
+        <translation>Construire un groupe nominal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Noun phrase</source>
+        <translation>Groupe nominal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Noun Phrase</source>
+        <translation>Groupe nominal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Article</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Common Possessive Noun</source>
+        <translation>Nom commun au génitif</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Proper Possessive Noun</source>
+        <translation>Nom propre au génitif</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Personal Possessive Adjective</source>
+        <translation>Adjectif possessif</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Adjective</source>
+        <translation>Adjectif</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adverb</source>
+        <translation>Adverbe</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Noun</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Proper Noun</source>
+        <translation>Nom propre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>frmNPP</name>
+    <message>
+        <location filename="../src/pickers/frmNPP.cpp" line="+16"/>
+        <source>Nominative Personal Pronoun</source>
+        <translation>Pronom personnel sujet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pronoun</source>
+        <translation>Pronom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>-- Singular --</source>
+        <translation>-- Singulier --</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+9"/>
+        <source>First Person</source>
+        <translation>1re personne</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <location line="+9"/>
+        <source>Second Person</source>
+        <translation>2e personne</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+7"/>
+        <source>Third Person</source>
+        <translation>3e personne</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>-- Plural --</source>
+        <translation>-- Pluriel --</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>frmVerb</name>
+    <message>
+        <location filename="../src/pickers/frmVerb.cpp" line="+15"/>
+        <source>Verb, Verb Phrase</source>
+        <translation>Verbe, groupe verbal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Verb phrase</source>
+        <translation>Groupe verbal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Verbs</source>
+        <translation>Verbes</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tense</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::HelpWindow</name>
+    <message>
+        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
+        <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;La page &lt;b&gt;%1&lt;/b&gt; est introuvable.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::NewTaskDialog</name>
+    <message>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
+        <source>New Task from Sentence</source>
+        <translation>Nouvel exercice à partir de la phrase</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ask for a sentence like “%1”, with the features ticked:</source>
+        <translation>Demander une phrase comme « %1 », avec les critères cochés :</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Type: %1</source>
+        <translation>&amp;Type : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T&amp;ense: %1</source>
+        <translation>T&amp;emps : %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Number: %1</source>
+        <translation>&amp;Nombre : %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Person: %1</source>
+        <translation>&amp;Personne : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Subject: %1</source>
+        <translation>&amp;Sujet : %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Complement: %1</source>
+        <translation>&amp;Complément : %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>This e&amp;xact sentence</source>
+        <translation>Cette phrase e&amp;xacte</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The learner reads:</source>
+        <translation>L’élève lit :</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Your &amp;own prompt (optional):</source>
+        <translation>Consigne pe&amp;rsonnelle (facultative) :</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Tick at least one feature.</source>
+        <translation>Coche au moins un critère.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Prompt</source>
+        <translation>Consigne</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::TaskPanel</name>
+    <message>
+        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
+        <source>%1, tries: %2</source>
+        <translation>%1, essais : %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>&amp;Tasks — choose one to work on</source>
+        <translation>&amp;Exercices — choisis celui que tu veux faire</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tasks</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Current task</source>
+        <translation>Exercice en cours</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Task feedback</source>
+        <translation>Retour sur l’exercice</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Tas&amp;ks</source>
+        <translation>E&amp;xercices</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;New Task from Sentence…</source>
+        <translation>&amp;Nouvel exercice à partir de la phrase…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Remove Task</source>
+        <translation>&amp;Supprimer l’exercice</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move Task &amp;Up</source>
+        <translation>&amp;Monter l’exercice</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Move Task &amp;Down</source>
+        <translation>&amp;Descendre l’exercice</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Work Without a Task</source>
+        <translation>&amp;Travailler sans exercice</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Task %1: %2</source>
+        <translation>Exercice %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No task chosen: sentences are only listed.</source>
+        <translation>Aucun exercice choisi : les phrases sont seulement listées.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Task %1 is done.</source>
+        <translation>L’exercice %1 est réussi.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Task %1, not yet: %2</source>
+        <translation>Exercice %1, pas encore : %2</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::TreeView</name>
+    <message>
+        <location filename="../src/app/TreeView.cpp" line="+28"/>
+        <source>The tree of the sentence you build grows here.</source>
+        <translation>L’arbre de la phrase que tu construis pousse ici.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Sentence tree</source>
+        <translation>Arbre de la phrase</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::Worksheet</name>
+    <message>
+        <location filename="../src/app/Worksheet.cpp" line="+3"/>
+        <source>Parsella worksheet (*.parsella)</source>
+        <translation>Fiche Parsella (*.parsella)</translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>&amp;Learner:</source>
+        <translation>É&amp;lève :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>optional</source>
+        <translation>facultatif</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Finished &amp;sentences</source>
+        <translation>&amp;Phrases terminées</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Finished sentences</source>
+        <translation>Phrases terminées</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Open &amp;Recent</source>
+        <translation>Ouvrir un fichier &amp;récent</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Save &amp;As…</source>
+        <translation>Enregistrer &amp;sous…</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Export</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Picture…</source>
+        <translation>&amp;Image…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Text…</source>
+        <translation>&amp;Texte…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Copy as &amp;Brackets</source>
+        <translation>Copier en cr&amp;ochets</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Re&amp;move</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Fit the Tree</source>
+        <translation>A&amp;juster l’arbre</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>%1[*] — Worksheet</source>
+        <translation>%1[*] — Fiche</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>&amp;Tree of the sentence being built</source>
+        <translation>A&amp;rbre de la phrase en construction</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Tree of sentence %1</source>
+        <translation>A&amp;rbre de la phrase %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Tree</source>
+        <translation>A&amp;rbre</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No recent worksheets</source>
+        <translation>Aucune fiche récente</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <location line="+10"/>
+        <source>Open Worksheet</source>
+        <translation>Ouvrir une fiche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file &quot;%1&quot; was not opened: %2</source>
+        <translation>Le fichier « %1 » n’a pas été ouvert : %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+129"/>
+        <source>Save Worksheet</source>
+        <translation>Enregistrer la fiche</translation>
+    </message>
+    <message>
+        <location line="-120"/>
+        <source>worksheet.parsella</source>
+        <translation>fiche.parsella</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+5"/>
+        <source>Save Worksheet As</source>
+        <translation>Enregistrer la fiche sous</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>it could not be written</source>
+        <translation>il n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file &quot;%1&quot; was not saved: %2.</source>
+        <translation>Le fichier « %1 » n’a pas été enregistré : %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>SVG picture (*.svg);;PNG picture (*.png)</source>
+        <translation>Image SVG (*.svg);;Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The file &quot;%1&quot; was not saved: a picture is saved as SVG or PNG, so its name must end in .svg or .png.</source>
+        <translation>Le fichier « %1 » n’a pas été enregistré : une image s’enregistre en SVG ou en PNG, son nom doit donc finir par .svg ou .png.</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Text (*.txt);;All files (*)</source>
+        <translation>Texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Worksheet</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+10"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The worksheet was not printed: the printer &quot;%1&quot; could not be used.</source>
+        <translation>La fiche n’a pas été imprimée : l’imprimante « %1 » n’a pas pu être utilisée.</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::WorksheetDocument</name>
+    <message>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Finished Sentence</source>
+        <translation>Phrase terminée</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Answer Task</source>
+        <translation>Réponse à l’exercice</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>New Task</source>
+        <translation>Nouvel exercice</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Remove Task</source>
+        <translation>Supprimer l’exercice</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Move Task Up</source>
+        <translation>Monter l’exercice</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move Task Down</source>
+        <translation>Descendre l’exercice</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Remove Sentence</source>
+        <translation>Supprimer la phrase</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Move Sentence Up</source>
+        <translation>Monter la phrase</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move Sentence Down</source>
+        <translation>Descendre la phrase</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::frmCopyright</name>
+    <message>
+        <location filename="../src/app/frmCopyright.cpp" line="+17"/>
+        <source>Copyright © %1</source>
+        <translation>Copyright © %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Grammar and Help work offline</source>
+        <translation>Grammaire et aide sans Internet</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>link to the publisher&apos;s web site</source>
+        <translation>lien vers le site web de l’éditeur</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::frmGram1</name>
+    <message>
+        <location filename="../src/app/frmGram1.cpp" line="+23"/>
+        <source>&amp;Grammar</source>
+        <translation>&amp;Grammaire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Worksheet</source>
+        <translation>&amp;Fiche</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>1 sentence</source>
+        <translation>1 phrase</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 sentences</source>
+        <translation>%1 phrases</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 by %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Restore Worksheet</source>
+        <translation>Restaurer la fiche</translation>
+    </message>
+</context>
+<context>
+    <name>parsella::frmNP</name>
+    <message>
+        <location filename="../src/pickers/frmNP.cpp" line="+191"/>
+        <source>Error - A noun was not selected</source>
+        <translation>Erreur - aucun nom n’a été choisi</translation>
+    </message>
+</context>
+</TS>
