@@ -1572,7 +1572,7 @@ La restaurer ?</translation>
     <message>
         <location line="+8"/>
         <source>Task feedback</source>
-        <translation>Retour sur l’exercice</translation>
+        <translation>Remarques sur l’exercice</translation>
     </message>
     <message>
         <location line="+17"/>
