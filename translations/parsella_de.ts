@@ -247,7 +247,7 @@
     <message>
         <location line="+4"/>
         <source>its “type” is missing or not text; it is “statement”, “question” or “command”.</source>
-        <translation>Sein Schlüssel „type“ fehlt oder ist kein Text; er ist „statement“, „question“ oder „command“.</translation>
+        <translation>Sein Schlüssel „type“ fehlt oder ist kein Text; er muss „statement“, „question“ oder „command“ sein.</translation>
     </message>
     <message>
         <location line="+5"/>

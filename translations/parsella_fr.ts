@@ -247,7 +247,7 @@
     <message>
         <location line="+4"/>
         <source>its “type” is missing or not text; it is “statement”, “question” or “command”.</source>
-        <translation>sa clé « type » manque ou n’est pas du texte ; elle vaut « statement », « question » ou « command ».</translation>
+        <translation>sa clé « type » manque ou n’est pas du texte ; elle doit valoir « statement », « question » ou « command ».</translation>
     </message>
     <message>
         <location line="+5"/>
