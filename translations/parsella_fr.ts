@@ -6,42 +6,42 @@
     <message>
         <location filename="../src/grammar/Admission.cpp" line="+37"/>
         <source>“%1”</source>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
-        <translation>« a » se met devant un son consonne (a dog) ; dis « an %1 ».</translation>
+        <translation>«&#xa0;a&#xa0;» se met devant un son consonne (a dog)&#xa0;; dis «&#xa0;an %1&#xa0;».</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>“an” goes before a vowel sound (an image); say “a %1”.</source>
-        <translation>« an » se met devant un son voyelle (an image) ; dis « a %1 ».</translation>
+        <translation>«&#xa0;an&#xa0;» se met devant un son voyelle (an image)&#xa0;; dis «&#xa0;a %1&#xa0;».</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is for one thing, not %2: start with “the” for more than one.</source>
-        <translation>%1 sert pour une seule chose, pas pour %2 : commence par « the » pour plusieurs.</translation>
+        <translation>%1 sert pour une seule chose, pas pour %2&#xa0;: commence par «&#xa0;the&#xa0;» pour plusieurs.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1 needs its adjective first: choose one such as %2, then %3.</source>
-        <translation>%1 a d’abord besoin de son adjectif : choisis-en un comme %2, puis %3.</translation>
+        <translation>%1 a d’abord besoin de son adjectif&#xa0;: choisis-en un comme %2, puis %3.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 needs a determiner before it: choose “the”, “my” or “Mary&apos;s” first.</source>
-        <translation>%1 a besoin d’un déterminant devant lui : choisis d’abord « the », « my » ou « Mary&apos;s ».</translation>
+        <translation>%1 a besoin d’un déterminant devant lui&#xa0;: choisis d’abord «&#xa0;the&#xa0;», «&#xa0;my&#xa0;» ou «&#xa0;Mary&apos;s&#xa0;».</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1 needs an article before it: choose %2 or “the” first.</source>
-        <translation>%1 a besoin d’un article devant lui : choisis d’abord %2 ou « the ».</translation>
+        <translation>%1 a besoin d’un article devant lui&#xa0;: choisis d’abord %2 ou «&#xa0;the&#xa0;».</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 stands alone; to use %2, start with a determiner such as “the”.</source>
-        <translation>%1 s’emploie seul ; pour utiliser %2, commence par un déterminant comme « the ».</translation>
+        <translation>%1 s’emploie seul&#xa0;; pour utiliser %2, commence par un déterminant comme «&#xa0;the&#xa0;».</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -86,27 +86,27 @@
     <message>
         <location line="+62"/>
         <source>The question word %1 stays: to change it, start a new question.</source>
-        <translation>Le mot interrogatif %1 reste : pour le changer, commence une nouvelle question.</translation>
+        <translation>Le mot interrogatif %1 reste&#xa0;: pour le changer, commence une nouvelle question.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Choose “Who” or “Which” to begin the question.</source>
-        <translation>Choisis « Who » ou « Which » pour commencer la question.</translation>
+        <translation>Choisis «&#xa0;Who&#xa0;» ou «&#xa0;Which&#xa0;» pour commencer la question.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 needs an adjective: %2</source>
-        <translation>%1 a besoin d’un adjectif : %2</translation>
+        <translation>%1 a besoin d’un adjectif&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 needs a noun: %2</source>
-        <translation>%1 a besoin d’un nom : %2</translation>
+        <translation>%1 a besoin d’un nom&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>A complement follows its verb: choose the verb first.</source>
-        <translation>Un complément suit son verbe : choisis d’abord le verbe.</translation>
+        <translation>Un complément suit son verbe&#xa0;: choisis d’abord le verbe.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -116,7 +116,7 @@
     <message>
         <location line="+1"/>
         <source>%1 takes no %2; it takes %3: %4…</source>
-        <translation>%1 ne se construit pas avec %2, mais avec %3 : %4…</translation>
+        <translation>%1 ne se construit pas avec %2, mais avec %3&#xa0;: %4…</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -126,12 +126,12 @@
     <message>
         <location line="+5"/>
         <source>%1 needs a verb next: press Predicate.</source>
-        <translation>Après %1, il faut un verbe : clique sur Prédicat.</translation>
+        <translation>Après %1, il faut un verbe&#xa0;: clique sur Prédicat.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 needs a complement: %2…</source>
-        <translation>%1 a besoin d’un complément : %2…</translation>
+        <translation>%1 a besoin d’un complément&#xa0;: %2…</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -184,7 +184,7 @@
     <message>
         <location line="+5"/>
         <source>A bracket “[” was expected here.</source>
-        <translation>Un crochet « [ » était attendu ici.</translation>
+        <translation>Un crochet «&#xa0;[&#xa0;» était attendu ici.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -194,7 +194,7 @@
     <message>
         <location line="+6"/>
         <source>“%1” is not a label of the tree, such as NP or VP.</source>
-        <translation>« %1 » n’est pas une étiquette de l’arbre, comme NP ou VP.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une étiquette de l’arbre, comme NP ou VP.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -209,17 +209,17 @@
     <message>
         <location line="+11"/>
         <source>Only the understood subject is written in parentheses: “(you)”.</source>
-        <translation>Seul le sujet sous-entendu s’écrit entre parenthèses : « (you) ».</translation>
+        <translation>Seul le sujet sous-entendu s’écrit entre parenthèses&#xa0;: «&#xa0;(you)&#xa0;».</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>A “)” closes nothing.</source>
-        <translation>Une « ) » ne ferme rien.</translation>
+        <translation>Une «&#xa0;)&#xa0;» ne ferme rien.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>A bracket holds one word: “%1” needs a bracket of its own.</source>
-        <translation>Un crochet contient un seul mot : « %1 » a besoin de son propre crochet.</translation>
+        <translation>Un crochet contient un seul mot&#xa0;: «&#xa0;%1&#xa0;» a besoin de son propre crochet.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -229,7 +229,7 @@
     <message>
         <location line="+8"/>
         <source>The understood subject “(you)” is a noun phrase: write [NP (you)].</source>
-        <translation>Le sujet sous-entendu « (you) » est un groupe nominal : écris [NP (you)].</translation>
+        <translation>Le sujet sous-entendu «&#xa0;(you)&#xa0;» est un groupe nominal&#xa0;: écris [NP (you)].</translation>
     </message>
 </context>
 <context>
@@ -237,27 +237,27 @@
     <message>
         <location filename="../src/grammar/Document.cpp" line="+74"/>
         <source>sentence %1: %2</source>
-        <translation>phrase %1 : %2</translation>
+        <translation>phrase %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it is not an object with a “type” and “brackets”.</source>
-        <translation>ce n’est pas un objet avec « type » et « brackets ».</translation>
+        <translation>ce n’est pas un objet avec «&#xa0;type&#xa0;» et «&#xa0;brackets&#xa0;».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its “type” is missing or not text; it is “statement”, “question” or “command”.</source>
-        <translation>sa clé « type » manque ou n’est pas du texte ; elle doit valoir « statement », « question » ou « command ».</translation>
+        <translation>sa clé «&#xa0;type&#xa0;» manque ou n’est pas du texte&#xa0;; elle doit valoir «&#xa0;statement&#xa0;», «&#xa0;question&#xa0;» ou «&#xa0;command&#xa0;».</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its type “%1” is none of “statement”, “question” or “command”.</source>
-        <translation>son type « %1 » n’est ni « statement », ni « question », ni « command ».</translation>
+        <translation>son type «&#xa0;%1&#xa0;» n’est ni «&#xa0;statement&#xa0;», ni «&#xa0;question&#xa0;», ni «&#xa0;command&#xa0;».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its “brackets” are missing or not text.</source>
-        <translation>sa clé « brackets » manque ou n’est pas du texte.</translation>
+        <translation>sa clé «&#xa0;brackets&#xa0;» manque ou n’est pas du texte.</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -268,32 +268,32 @@
     <message>
         <location line="-80"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation>Le fichier n’est pas une fiche : son JSON est illisible (%1 à l’octet %2).</translation>
+        <translation>Le fichier n’est pas une fiche&#xa0;: son JSON est illisible (%1 à l’octet %2).</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
-        <translation>Le fichier n’est pas une fiche : il ne contient aucun objet JSON.</translation>
+        <translation>Le fichier n’est pas une fiche&#xa0;: il ne contient aucun objet JSON.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>The file is not a Parsella worksheet: it has no “format”.</source>
-        <translation>Le fichier n’est pas une fiche Parsella : il n’a pas de « format ».</translation>
+        <translation>Le fichier n’est pas une fiche Parsella&#xa0;: il n’a pas de «&#xa0;format&#xa0;».</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The file is not a Parsella worksheet: its format is “%1”.</source>
-        <translation>Le fichier n’est pas une fiche Parsella : son format est « %1 ».</translation>
+        <translation>Le fichier n’est pas une fiche Parsella&#xa0;: son format est «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The file&apos;s “version” is missing or not a whole number.</source>
-        <translation>La « version » du fichier manque ou n’est pas un nombre entier.</translation>
+        <translation>La «&#xa0;version&#xa0;» du fichier manque ou n’est pas un nombre entier.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file was written by a newer Parsella (its format version is %1); this one reads version %2.</source>
-        <translation>Le fichier a été écrit par un Parsella plus récent (version de format %1) ; celui-ci lit la version %2.</translation>
+        <translation>Le fichier a été écrit par un Parsella plus récent (version de format %1)&#xa0;; celui-ci lit la version %2.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -313,17 +313,17 @@
     <message>
         <location line="+4"/>
         <source>The file has no list of “sentences”.</source>
-        <translation>Le fichier n’a pas de liste « sentences ».</translation>
+        <translation>Le fichier n’a pas de liste «&#xa0;sentences&#xa0;».</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The file&apos;s “tasks” are not a list.</source>
-        <translation>La clé « tasks » du fichier n’est pas une liste.</translation>
+        <translation>La clé «&#xa0;tasks&#xa0;» du fichier n’est pas une liste.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>task %1: it is not an object.</source>
-        <translation>exercice %1 : ce n’est pas un objet.</translation>
+        <translation>exercice %1&#xa0;: ce n’est pas un objet.</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -426,7 +426,7 @@
         <source>This address could not be opened, as no web browser answered. You can copy it into a browser yourself:
 
 %1</source>
-        <translation>Cette adresse n’a pas pu être ouverte, car aucun navigateur web n’a répondu. Tu peux la copier toi-même dans un navigateur :
+        <translation>Cette adresse n’a pas pu être ouverte, car aucun navigateur web n’a répondu. Tu peux la copier toi-même dans un navigateur&#xa0;:
 
 %1</translation>
     </message>
@@ -440,9 +440,9 @@
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
-        <translation>La fiche « %1 » a des modifications non enregistrées.
+        <translation>La fiche «&#xa0;%1&#xa0;» a des modifications non enregistrées.
 
-Les enregistrer avant qu’elles soient perdues ?</translation>
+Les enregistrer avant qu’elles soient perdues&#xa0;?</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -454,9 +454,9 @@ Les enregistrer avant qu’elles soient perdues ?</translation>
         <source>Parsella was not closed properly last time, and a worksheet with changes that were not saved was kept: %1.
 
 Restore it?</source>
-        <translation>La dernière fois, Parsella n’a pas été fermé correctement, et une fiche avec des modifications non enregistrées a été gardée : %1.
+        <translation>La dernière fois, Parsella n’a pas été fermé correctement, et une fiche avec des modifications non enregistrées a été gardée&#xa0;: %1.
 
-La restaurer ?</translation>
+La restaurer&#xa0;?</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -466,7 +466,7 @@ La restaurer ?</translation>
     <message>
         <location line="+11"/>
         <source>%1. %2: %3</source>
-        <translation>%1. %2 : %3</translation>
+        <translation>%1. %2&#xa0;: %3</translation>
     </message>
     <message>
         <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
@@ -529,7 +529,7 @@ La restaurer ?</translation>
     <message>
         <location line="+47"/>
         <source>%1 &apos;%2&apos;</source>
-        <translation>%1 « %2 »</translation>
+        <translation>%1 «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -559,32 +559,32 @@ La restaurer ?</translation>
     <message>
         <location line="+1"/>
         <source>%1, %2: %3</source>
-        <translation>%1, %2 : %3</translation>
+        <translation>%1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Subject: &apos;you&apos;, understood.</source>
-        <translation>Sujet : « you », sous-entendu.</translation>
+        <translation>Sujet&#xa0;: «&#xa0;you&#xa0;», sous-entendu.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subject: not chosen yet.</source>
-        <translation>Sujet : pas encore choisi.</translation>
+        <translation>Sujet&#xa0;: pas encore choisi.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subject: %1.</source>
-        <translation>Sujet : %1.</translation>
+        <translation>Sujet&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Predicate: not chosen yet.</source>
-        <translation>Prédicat : pas encore choisi.</translation>
+        <translation>Prédicat&#xa0;: pas encore choisi.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Predicate: %1.</source>
-        <translation>Prédicat : %1.</translation>
+        <translation>Prédicat&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -607,12 +607,12 @@ La restaurer ?</translation>
     <message>
         <location line="+3"/>
         <source>%1 is %2, not %3.</source>
-        <translation>Nature de %1 : %2, pas %3.</translation>
+        <translation>Nature de %1&#xa0;: %2, pas %3.</translation>
     </message>
     <message>
         <location line="+83"/>
         <source>%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.</source>
-        <translation>%1 ne peut pas suivre %2 : un groupe nominal donne son déterminant, son adverbe, son adjectif et son nom dans cet ordre, chacun une fois.</translation>
+        <translation>%1 ne peut pas suivre %2&#xa0;: un groupe nominal donne son déterminant, son adverbe, son adjectif et son nom dans cet ordre, chacun une fois.</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -627,12 +627,12 @@ La restaurer ?</translation>
     <message>
         <location line="+10"/>
         <source>A question&apos;s subject begins with “Who” or “Which”, not %1.</source>
-        <translation>Le sujet d’une question commence par « Who » ou « Which », pas par %1.</translation>
+        <translation>Le sujet d’une question commence par «&#xa0;Who&#xa0;» ou «&#xa0;Which&#xa0;», pas par %1.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>“Who” is a whole subject on its own: %1 cannot follow it.</source>
-        <translation>« Who » est à lui seul un sujet complet : %1 ne peut pas le suivre.</translation>
+        <translation>«&#xa0;Who&#xa0;» est à lui seul un sujet complet&#xa0;: %1 ne peut pas le suivre.</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -647,7 +647,7 @@ La restaurer ?</translation>
     <message>
         <location line="+4"/>
         <source>The pronoun %1 is a whole subject on its own: %2 cannot follow it.</source>
-        <translation>Le pronom %1 est à lui seul un sujet complet : %2 ne peut pas le suivre.</translation>
+        <translation>Le pronom %1 est à lui seul un sujet complet&#xa0;: %2 ne peut pas le suivre.</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -657,12 +657,12 @@ La restaurer ?</translation>
     <message>
         <location line="+5"/>
         <source>A command takes the verb&apos;s base form: %1, not %2.</source>
-        <translation>Une phrase impérative prend la base verbale : %1, pas %2.</translation>
+        <translation>Une phrase impérative prend la base verbale&#xa0;: %1, pas %2.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 does not agree with %2: the verb picker shows %3, %4 or %5.</source>
-        <translation>%1 ne s’accorde pas avec %2 : les formes proposées sont %3, %4 ou %5.</translation>
+        <translation>%1 ne s’accorde pas avec %2&#xa0;: les formes proposées sont %3, %4 ou %5.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -678,7 +678,7 @@ La restaurer ?</translation>
         <location line="+8"/>
         <location line="+11"/>
         <source>A command&apos;s subject is the understood “you”: write [NP (you)].</source>
-        <translation>Le sujet d’une phrase impérative est le « you » sous-entendu : écris [NP (you)].</translation>
+        <translation>Le sujet d’une phrase impérative est le «&#xa0;you&#xa0;» sous-entendu&#xa0;: écris [NP (you)].</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -693,37 +693,37 @@ La restaurer ?</translation>
     <message>
         <location line="+17"/>
         <source>A verb phrase begins with its verb: [VP [V …]].</source>
-        <translation>Un groupe verbal commence par son verbe : [VP [V …]].</translation>
+        <translation>Un groupe verbal commence par son verbe&#xa0;: [VP [V …]].</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>A verb takes one complement: %1 is one too many.</source>
-        <translation>Un verbe prend un seul complément : %1 est en trop.</translation>
+        <translation>Un verbe prend un seul complément&#xa0;: %1 est en trop.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].</source>
-        <translation>Un complément est un groupe : %1 a besoin des crochets d’un groupe, comme [AdvP [Adv here]].</translation>
+        <translation>Un complément est un groupe&#xa0;: %1 a besoin des crochets d’un groupe, comme [AdvP [Adv here]].</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>A sentence is its subject and its verb phrase: [S [NP …] [VP …]].</source>
-        <translation>Une phrase, c’est son sujet et son groupe verbal : [S [NP …] [VP …]].</translation>
+        <translation>Une phrase, c’est son sujet et son groupe verbal&#xa0;: [S [NP …] [VP …]].</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The sentence has no subject yet: press Subject.</source>
-        <translation>La phrase n’a pas encore de sujet : clique sur Sujet.</translation>
+        <translation>La phrase n’a pas encore de sujet&#xa0;: clique sur Sujet.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>A command needs its verb: press Predicate.</source>
-        <translation>Une phrase impérative a besoin de son verbe : clique sur Prédicat.</translation>
+        <translation>Une phrase impérative a besoin de son verbe&#xa0;: clique sur Prédicat.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
-        <translation>Les crochets n’ont pas la structure que construisent les fenêtres ; elles écrivent cette phrase ainsi : %1.</translation>
+        <translation>Les crochets n’ont pas la structure que construisent les fenêtres&#xa0;; elles écrivent cette phrase ainsi&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -807,12 +807,12 @@ La restaurer ?</translation>
     <message>
         <location line="-12"/>
         <source>“Who”</source>
-        <translation>« Who »</translation>
+        <translation>«&#xa0;Who&#xa0;»</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a phrase with “Which”</source>
-        <translation>un groupe avec « Which »</translation>
+        <translation>un groupe avec «&#xa0;Which&#xa0;»</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -857,12 +857,12 @@ La restaurer ?</translation>
     <message>
         <location line="+3"/>
         <source>a question&apos;s subject is made with “Who” or “Which”</source>
-        <translation>le sujet d’une question se fait avec « Who » ou « Which »</translation>
+        <translation>le sujet d’une question se fait avec «&#xa0;Who&#xa0;» ou «&#xa0;Which&#xa0;»</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>“Who” and “Which” make the subject of a question, not of a statement</source>
-        <translation>« Who » et « Which » forment le sujet d’une question, pas d’une phrase déclarative</translation>
+        <translation>«&#xa0;Who&#xa0;» et «&#xa0;Which&#xa0;» forment le sujet d’une question, pas d’une phrase déclarative</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -872,7 +872,7 @@ La restaurer ?</translation>
     <message>
         <location line="+2"/>
         <source>“Who” as a subject is singular</source>
-        <translation>« Who » comme sujet est au singulier</translation>
+        <translation>«&#xa0;Who&#xa0;» comme sujet est au singulier</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -882,7 +882,7 @@ La restaurer ?</translation>
     <message>
         <location line="+8"/>
         <source>%1 is no value of “%2”</source>
-        <translation>%1 n’est pas une valeur de « %2 »</translation>
+        <translation>%1 n’est pas une valeur de «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -892,17 +892,17 @@ La restaurer ?</translation>
     <message>
         <location line="+22"/>
         <source>its brackets are no sentence: %1</source>
-        <translation>ses crochets ne forment pas une phrase : %1</translation>
+        <translation>ses crochets ne forment pas une phrase&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>its brackets do not fit its other keys: %1</source>
-        <translation>ses crochets ne vont pas avec ses autres clés : %1</translation>
+        <translation>ses crochets ne vont pas avec ses autres clés&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>Build this sentence: %1</source>
-        <translation>Construis cette phrase : %1</translation>
+        <translation>Construis cette phrase&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -942,7 +942,7 @@ La restaurer ?</translation>
     <message>
         <location line="+11"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
-        <translation>L’exercice demande la phrase %1 ; la tienne est %2.</translation>
+        <translation>L’exercice demande la phrase %1&#xa0;; la tienne est %2.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -957,12 +957,12 @@ La restaurer ?</translation>
     <message>
         <location line="+3"/>
         <source>The task asks for %1; %2 is %3.</source>
-        <translation>L’exercice demande %1 ; %2 est %3.</translation>
+        <translation>L’exercice demande %1&#xa0;; %2 est %3.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The task asks for the %1 tense; </source>
-        <translation>L’exercice demande une phrase %1 ; </translation>
+        <translation>L’exercice demande une phrase %1&#xa0;; </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -978,7 +978,7 @@ La restaurer ?</translation>
     <message>
         <location line="-5"/>
         <source>The task asks for a %1 subject; </source>
-        <translation>L’exercice demande un sujet %1 ; </translation>
+        <translation>L’exercice demande un sujet %1&#xa0;; </translation>
     </message>
     <message>
         <location line="+1"/>
@@ -988,12 +988,12 @@ La restaurer ?</translation>
     <message>
         <location line="+3"/>
         <source>The task asks for a subject in the %1 person; </source>
-        <translation>L’exercice demande un sujet %1 ; </translation>
+        <translation>L’exercice demande un sujet %1&#xa0;; </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The task asks for %1 as the subject; </source>
-        <translation>L’exercice demande %1 comme sujet ; </translation>
+        <translation>L’exercice demande %1 comme sujet&#xa0;; </translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1013,27 +1013,27 @@ La restaurer ?</translation>
     <message>
         <location line="+1"/>
         <source>%1 is a phrase with “Which”.</source>
-        <translation>%1 est un groupe avec « Which ».</translation>
+        <translation>%1 est un groupe avec «&#xa0;Which&#xa0;».</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The task asks for no complement; %1 has %2, %3.</source>
-        <translation>L’exercice ne demande aucun complément ; %1 a %2, %3.</translation>
+        <translation>L’exercice ne demande aucun complément&#xa0;; %1 a %2, %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 has no complement.</source>
-        <translation>L’exercice demande %1 comme complément ; %2 n’a pas de complément.</translation>
+        <translation>L’exercice demande %1 comme complément&#xa0;; %2 n’a pas de complément.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 is %3.</source>
-        <translation>L’exercice demande %1 comme complément ; %2 est %3.</translation>
+        <translation>L’exercice demande %1 comme complément&#xa0;; %2 est %3.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>task %1: %2</source>
-        <translation>exercice %1 : %2</translation>
+        <translation>exercice %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1043,32 +1043,32 @@ La restaurer ?</translation>
     <message>
         <location line="+5"/>
         <source>it has no “ask” object</source>
-        <translation>il n’a pas d’objet « ask »</translation>
+        <translation>il n’a pas d’objet «&#xa0;ask&#xa0;»</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>its “prompt” is not text</source>
-        <translation>sa clé « prompt » n’est pas du texte</translation>
+        <translation>sa clé «&#xa0;prompt&#xa0;» n’est pas du texte</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its “prompt” is longer than 2000 characters</source>
-        <translation>sa clé « prompt » dépasse 2000 caractères</translation>
+        <translation>sa clé «&#xa0;prompt&#xa0;» dépasse 2000 caractères</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its “prompt” holds a control character</source>
-        <translation>sa clé « prompt » contient un caractère de contrôle</translation>
+        <translation>sa clé «&#xa0;prompt&#xa0;» contient un caractère de contrôle</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its “tries” is not a count</source>
-        <translation>sa clé « tries » n’est pas un nombre</translation>
+        <translation>sa clé «&#xa0;tries&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its “done” is neither true nor false</source>
-        <translation>sa clé « done » n’est ni true ni false</translation>
+        <translation>sa clé «&#xa0;done&#xa0;» n’est ni true ni false</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -1088,7 +1088,7 @@ La restaurer ?</translation>
     <message>
         <location line="+41"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
-        <translation>phrase %1 : elle répond à un exercice que la fiche n’a pas</translation>
+        <translation>phrase %1&#xa0;: elle répond à un exercice que la fiche n’a pas</translation>
     </message>
 </context>
 <context>
@@ -1101,7 +1101,7 @@ La restaurer ?</translation>
     <message>
         <location line="+2"/>
         <source>Current Verb:</source>
-        <translation>Verbe choisi :</translation>
+        <translation>Verbe choisi&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1225,12 +1225,12 @@ La restaurer ?</translation>
     <message>
         <location line="+1"/>
         <source>Interrogative Sentence = (question) ???</source>
-        <translation>Phrase interrogative = (question) ???</translation>
+        <translation>Phrase interrogative = (question)&#xa0;???</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Imperative Sentence = (command)   !!!</source>
-        <translation>Phrase impérative = (ordre)   !!!</translation>
+        <translation>Phrase impérative = (ordre)  &#xa0;!!!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1484,37 +1484,37 @@ La restaurer ?</translation>
     <message>
         <location line="+2"/>
         <source>Ask for a sentence like “%1”, with the features ticked:</source>
-        <translation>Demander une phrase comme « %1 », avec les critères cochés :</translation>
+        <translation>Demander une phrase comme «&#xa0;%1&#xa0;», avec les critères cochés&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Type: %1</source>
-        <translation>&amp;Type : %1</translation>
+        <translation>&amp;Type&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>T&amp;ense: %1</source>
-        <translation>T&amp;emps : %1</translation>
+        <translation>T&amp;emps&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Number: %1</source>
-        <translation>&amp;Nombre : %1</translation>
+        <translation>&amp;Nombre&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Person: %1</source>
-        <translation>&amp;Personne : %1</translation>
+        <translation>&amp;Personne&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Subject: %1</source>
-        <translation>&amp;Sujet : %1</translation>
+        <translation>&amp;Sujet&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&amp;Complement: %1</source>
-        <translation>&amp;Complément : %1</translation>
+        <translation>&amp;Complément&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1524,12 +1524,12 @@ La restaurer ?</translation>
     <message>
         <location line="+5"/>
         <source>The learner reads:</source>
-        <translation>L’élève lit :</translation>
+        <translation>L’élève lit&#xa0;:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Your &amp;own prompt (optional):</source>
-        <translation>Consigne pe&amp;rsonnelle (facultative) :</translation>
+        <translation>Consigne pe&amp;rsonnelle (facultative)&#xa0;:</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -1547,7 +1547,7 @@ La restaurer ?</translation>
     <message>
         <location filename="../src/app/TaskPanel.cpp" line="+24"/>
         <source>%1, tries: %2</source>
-        <translation>%1, essais : %2</translation>
+        <translation>%1, essais&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1607,12 +1607,12 @@ La restaurer ?</translation>
     <message>
         <location line="+57"/>
         <source>Task %1: %2</source>
-        <translation>Exercice %1 : %2</translation>
+        <translation>Exercice %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No task chosen: sentences are only listed.</source>
-        <translation>Aucun exercice choisi : les phrases sont seulement listées.</translation>
+        <translation>Aucun exercice choisi&#xa0;: les phrases sont seulement listées.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1622,7 +1622,7 @@ La restaurer ?</translation>
     <message>
         <location line="+3"/>
         <source>Task %1, not yet: %2</source>
-        <translation>Exercice %1, pas encore : %2</translation>
+        <translation>Exercice %1, pas encore&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1648,7 +1648,7 @@ La restaurer ?</translation>
     <message>
         <location line="+95"/>
         <source>&amp;Learner:</source>
-        <translation>É&amp;lève :</translation>
+        <translation>É&amp;lève&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1824,7 +1824,7 @@ La restaurer ?</translation>
     <message>
         <location line="+1"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>Le fichier « %1 » n’a pas été ouvert : %2</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1851,7 +1851,7 @@ La restaurer ?</translation>
     <message>
         <location line="+1"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>Le fichier « %1 » n’a pas été enregistré : %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1866,7 +1866,7 @@ La restaurer ?</translation>
     <message>
         <location line="+7"/>
         <source>The file &quot;%1&quot; was not saved: a picture is saved as SVG or PNG, so its name must end in .svg or .png.</source>
-        <translation>Le fichier « %1 » n’a pas été enregistré : une image s’enregistre en SVG ou en PNG, son nom doit donc finir par .svg ou .png.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: une image s’enregistre en SVG ou en PNG, son nom doit donc finir par .svg ou .png.</translation>
     </message>
     <message>
         <location line="+48"/>
@@ -1887,7 +1887,7 @@ La restaurer ?</translation>
     <message>
         <location line="+1"/>
         <source>The worksheet was not printed: the printer &quot;%1&quot; could not be used.</source>
-        <translation>La fiche n’a pas été imprimée : l’imprimante « %1 » n’a pas pu être utilisée.</translation>
+        <translation>La fiche n’a pas été imprimée&#xa0;: l’imprimante «&#xa0;%1&#xa0;» n’a pas pu être utilisée.</translation>
     </message>
 </context>
 <context>
