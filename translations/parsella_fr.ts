@@ -1996,7 +1996,7 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+2"/>
         <source>%1 by %2</source>
-        <translation>%1 de %2</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+3"/>
