@@ -1,2125 +1,2015 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE" sourcelanguage="en">
+<TS version="2.1" language="de">
 <context>
     <name>Admission</name>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="37"/>
+        <location filename="../src/grammar/Admission.cpp" line="+37"/>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="50"/>
+        <location line="+13"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„a“ steht vor einem Konsonanten-Laut (a dog); sag „an %1“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="52"/>
+        <location line="+2"/>
         <source>“an” goes before a vowel sound (an image); say “a %1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„an“ steht vor einem Vokal-Laut (an image); sag „a %1“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="58"/>
+        <location line="+6"/>
         <source>%1 is for one thing, not %2: start with “the” for more than one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht für eine Sache, nicht für %2: Beginne bei mehreren mit „the“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="65"/>
+        <location line="+7"/>
         <source>%1 needs its adjective first: choose one such as %2, then %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht zuerst sein Adjektiv: Wähle eines wie %2, dann %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="71"/>
+        <location line="+6"/>
         <source>%1 needs a determiner before it: choose “the”, “my” or “Mary&apos;s” first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Begleiter davor: Wähle zuerst „the“, „my“ oder „Mary&apos;s“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="78"/>
+        <location line="+7"/>
         <source>%1 needs an article before it: choose %2 or “the” first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Artikel davor: Wähle zuerst %2 oder „the“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="84"/>
+        <location line="+6"/>
         <source>%1 stands alone; to use %2, start with a determiner such as “the”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht allein; für %2 beginne mit einem Begleiter wie „the“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="124"/>
+        <location line="+40"/>
         <source>an adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Adjektiv</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="128"/>
+        <location line="+4"/>
         <source>a place</source>
-        <translation type="unfinished"></translation>
+        <translation>einer Ortsangabe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="132"/>
+        <location line="+4"/>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Objekt</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="136"/>
+        <location line="+4"/>
         <source>an -ing word</source>
-        <translation type="unfinished"></translation>
+        <translation>einer -ing-Form</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="147"/>
+        <location line="+11"/>
         <source>place</source>
-        <translation type="unfinished"></translation>
+        <translation>einer Ortsangabe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="148"/>
+        <location line="+1"/>
         <source>object</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Objekt</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="149"/>
+        <location line="+1"/>
         <source>-ing word</source>
-        <translation type="unfinished"></translation>
+        <translation>einer -ing-Form</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="150"/>
+        <location line="+1"/>
         <source>adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>einem Adjektiv</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="212"/>
+        <location line="+62"/>
         <source>The question word %1 stays: to change it, start a new question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fragewort %1 bleibt: Um es zu ändern, beginne eine neue Frage.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="221"/>
+        <location line="+9"/>
         <source>Choose “Who” or “Which” to begin the question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle „Who“ oder „Which“, um die Frage zu beginnen.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="227"/>
+        <location line="+6"/>
         <source>%1 needs an adjective: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht ein Adjektiv: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="228"/>
+        <location line="+1"/>
         <source>%1 needs a noun: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht ein Nomen: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="251"/>
+        <location line="+23"/>
         <source>A complement follows its verb: choose the verb first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ergänzung folgt ihrem Verb: Wähle zuerst das Verb.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="254"/>
+        <location line="+3"/>
         <source>%1 takes no complement.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Ergänzung.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="255"/>
+        <location line="+1"/>
         <source>%1 takes no %2; it takes %3: %4…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht nicht mit %2, sondern mit %3: %4…</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="256"/>
+        <location line="+1"/>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="261"/>
+        <location line="+5"/>
         <source>%1 needs a verb next: press Predicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach %1 kommt ein Verb: Klicke auf Prädikat.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="266"/>
+        <location line="+5"/>
         <source>%1 needs a complement: %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht eine Ergänzung: %2…</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="271"/>
+        <location line="+5"/>
         <source>The sentence is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Satz ist vollständig.</translation>
     </message>
 </context>
 <context>
     <name>BracketReader</name>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="30"/>
+        <location filename="../src/grammar/BracketReader.cpp" line="+30"/>
         <source>the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Steuerzeichen %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="32"/>
+        <location line="+2"/>
         <source>the invisible character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das unsichtbare Zeichen %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="53"/>
+        <location line="+21"/>
         <source>There are no brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Klammern.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="59"/>
+        <location line="+6"/>
         <source>Something follows the closing bracket of the sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der schließenden Klammer des Satzes steht noch etwas.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="83"/>
+        <location line="+24"/>
         <source>The brackets are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammern sind länger als %1 Zeichen.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="92"/>
+        <location line="+9"/>
         <source>The brackets hold %1, which bracket notation does not use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammern enthalten %1, das die Klammerschreibweise nicht verwendet.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="116"/>
+        <location line="+24"/>
         <source>A word is longer than %1 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Wort ist länger als %1 Buchstaben.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="126"/>
+        <location line="+10"/>
         <source>The brackets nest deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammern sind tiefer als %1 Ebenen verschachtelt.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="131"/>
+        <location line="+5"/>
         <source>A bracket “[” was expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wurde eine Klammer „[“ erwartet.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="140"/>
+        <location line="+9"/>
         <source>A bracket opens without its label, such as NP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Klammer öffnet sich ohne ihr Etikett, zum Beispiel NP.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="146"/>
+        <location line="+6"/>
         <source>“%1” is not a label of the tree, such as NP or VP.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Etikett des Baums wie NP oder VP.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="160"/>
+        <location line="+14"/>
         <source>A bracket is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Klammer ist nicht geschlossen.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="164"/>
+        <location line="+4"/>
         <source>A blank must separate the parts of a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Teile einer Klammer müssen durch ein Leerzeichen getrennt sein.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="175"/>
+        <location line="+11"/>
         <source>Only the understood subject is written in parentheses: “(you)”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur das mitgedachte Subjekt steht in runden Klammern: „(you)“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="182"/>
+        <location line="+7"/>
         <source>A “)” closes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine „)“ schließt nichts.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="190"/>
+        <location line="+8"/>
         <source>A bracket holds one word: “%1” needs a bracket of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Klammer enthält ein Wort: „%1“ braucht eine eigene Klammer.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="200"/>
+        <location line="+10"/>
         <source>A bracket holds either one word or phrases, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Klammer enthält entweder ein Wort oder Wortgruppen, nicht beides.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="208"/>
+        <location line="+8"/>
         <source>The understood subject “(you)” is a noun phrase: write [NP (you)].</source>
-        <translation type="unfinished"></translation>
+        <translation>Das mitgedachte Subjekt „(you)“ ist eine Nominalgruppe: Schreib [NP (you)].</translation>
     </message>
 </context>
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="74"/>
+        <location filename="../src/grammar/Document.cpp" line="+74"/>
         <source>sentence %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="78"/>
+        <location line="+4"/>
         <source>it is not an object with a “type” and “brackets”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ist kein Objekt mit „type“ und „brackets“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="82"/>
+        <location line="+4"/>
         <source>its “type” is missing or not text; it is “statement”, “question” or “command”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Schlüssel „type“ fehlt oder ist kein Text; er muss „statement“, „question“ oder „command“ sein.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="87"/>
+        <location line="+5"/>
         <source>its type “%1” is none of “statement”, “question” or “command”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Typ „%1“ ist weder „statement“ noch „question“ noch „command“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="91"/>
+        <location line="+4"/>
         <source>its “brackets” are missing or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Schlüssel „brackets“ fehlt oder ist kein Text.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="128"/>
-        <location filename="../src/grammar/Document.cpp" line="213"/>
+        <location line="+37"/>
+        <location line="+85"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 MiB, viel mehr als jedes Arbeitsblatt.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="133"/>
+        <location line="-80"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Arbeitsblatt: Ihr JSON ist nicht lesbar (%1 bei Byte %2).</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="139"/>
+        <location line="+6"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Arbeitsblatt: Sie enthält kein JSON-Objekt.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="145"/>
+        <location line="+6"/>
         <source>The file is not a Parsella worksheet: it has no “format”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Parsella-Arbeitsblatt: Sie hat kein „format“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="148"/>
+        <location line="+3"/>
         <source>The file is not a Parsella worksheet: its format is “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein Parsella-Arbeitsblatt: Ihr Format ist „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="156"/>
+        <location line="+8"/>
         <source>The file&apos;s “version” is missing or not a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die „version“ der Datei fehlt oder ist keine ganze Zahl.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="158"/>
+        <location line="+2"/>
         <source>The file was written by a newer Parsella (its format version is %1); this one reads version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei stammt von einem neueren Parsella (Formatversion %1); dieses liest Version %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="166"/>
+        <location line="+8"/>
         <source>The learner&apos;s name is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist kein Text.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="169"/>
+        <location line="+3"/>
         <source>The learner&apos;s name is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist länger als %1 Zeichen.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="172"/>
+        <location line="+3"/>
         <source>The learner&apos;s name holds a control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name enthält ein Steuerzeichen.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="176"/>
+        <location line="+4"/>
         <source>The file has no list of “sentences”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat keine Liste „sentences“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="189"/>
+        <location line="+13"/>
         <source>The file&apos;s “tasks” are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel „tasks“ der Datei ist keine Liste.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="193"/>
+        <location line="+4"/>
         <source>task %1: it is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1: Sie ist kein Objekt.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="208"/>
+        <location line="+15"/>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="211"/>
+        <location line="+3"/>
         <source>It is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Language</name>
-    <message>
-        <location filename="../src/core/Language.cpp" line="308"/>
-        <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>
     <name>Node</name>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="17"/>
+        <location filename="../src/grammar/Node.cpp" line="+17"/>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="18"/>
+        <location line="+1"/>
         <source>noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="19"/>
+        <location line="+1"/>
         <source>verb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbgruppe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="20"/>
+        <location line="+1"/>
         <source>prepositional phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Präpositionalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="21"/>
+        <location line="+1"/>
         <source>adjective phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjektivgruppe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="22"/>
+        <location line="+1"/>
         <source>adverb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Adverbgruppe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="23"/>
+        <location line="+1"/>
         <source>determiner</source>
-        <translation type="unfinished"></translation>
+        <translation>Begleiter</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="24"/>
+        <location line="+1"/>
         <source>noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="25"/>
+        <location line="+1"/>
         <source>pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronomen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="26"/>
+        <location line="+1"/>
         <source>adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjektiv</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="27"/>
+        <location line="+1"/>
         <source>adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Adverb</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="28"/>
+        <location line="+1"/>
         <source>verb</source>
-        <translation type="unfinished"></translation>
+        <translation>Verb</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="29"/>
+        <location line="+1"/>
         <source>auxiliary verb</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfsverb</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="30"/>
+        <location line="+1"/>
         <source>preposition</source>
-        <translation type="unfinished"></translation>
+        <translation>Präposition</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="31"/>
+        <location line="+1"/>
         <source>possessive</source>
-        <translation type="unfinished"></translation>
+        <translation>Possessiv</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
         <source>Not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="52"/>
+        <location line="+1"/>
         <source>This address could not be opened, as no web browser answered. You can copy it into a browser yourself:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Adresse konnte nicht geöffnet werden, weil kein Webbrowser geantwortet hat. Du kannst sie selbst in einen Browser kopieren:
+
+%1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="70"/>
+        <location filename="../src/app/Worksheet.cpp" line="+69"/>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="71"/>
+        <location line="+1"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt „%1“ hat ungespeicherte Änderungen.
+
+Sollen sie gespeichert werden, bevor sie verloren gehen?</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="78"/>
+        <location line="+7"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="79"/>
+        <location line="+1"/>
         <source>Parsella was not closed properly last time, and a worksheet with changes that were not saved was kept: %1.
 
 Restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Parsella wurde letztes Mal nicht richtig beendet, und ein Arbeitsblatt mit ungespeicherten Änderungen wurde aufbewahrt: %1.
+
+Soll es wiederhergestellt werden?</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="82"/>
+        <location line="+3"/>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="93"/>
+        <location line="+11"/>
         <source>%1. %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
         <source>Learner&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="107"/>
+        <location filename="../src/core/FormTable.cpp" line="+107"/>
         <source>complete</source>
-        <translation type="unfinished"></translation>
+        <translation>vollständig</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="109"/>
+        <location line="+2"/>
         <source>incomplete</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>QPlatformTheme</name>
-    <message>
-        <location filename="../src/core/Language.cpp" line="24"/>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="25"/>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="26"/>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="27"/>
-        <source>Discard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="28"/>
-        <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="29"/>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="30"/>
-        <source>Open</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="31"/>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="32"/>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="33"/>
-        <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>unvollständig</translation>
     </message>
 </context>
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../src/grammar/Phrases.cpp" line="90"/>
+        <location filename="../src/grammar/Phrases.cpp" line="+90"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjektiv</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Phrases.cpp" line="99"/>
+        <location line="+9"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
         <source>Statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussagesatz</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="22"/>
+        <location line="+1"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragesatz</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="23"/>
+        <location line="+1"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufforderungssatz</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="71"/>
+        <location line="+48"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Subjekt</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="74"/>
+        <location line="+3"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prädikat</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="81"/>
+        <location line="+7"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergänzung</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="128"/>
+        <location line="+47"/>
         <source>%1 &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="134"/>
+        <location line="+6"/>
         <source>%1 not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noch nicht gewählt</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="149"/>
+        <location line="+15"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="156"/>
+        <location line="+7"/>
         <source>complete</source>
-        <translation type="unfinished"></translation>
+        <translation>vollständig</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="157"/>
+        <location line="+1"/>
         <source>not complete yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht vollständig</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="158"/>
+        <location line="+1"/>
         <source>%1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="159"/>
+        <location line="+1"/>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="166"/>
+        <location line="+7"/>
         <source>Subject: &apos;you&apos;, understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subjekt: „you“, mitgedacht.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="168"/>
+        <location line="+2"/>
         <source>Subject: not chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subjekt: noch nicht gewählt.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="170"/>
+        <location line="+2"/>
         <source>Subject: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subjekt: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="174"/>
+        <location line="+4"/>
         <source>Predicate: not chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prädikat: noch nicht gewählt.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="176"/>
+        <location line="+2"/>
         <source>Predicate: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prädikat: %1.</translation>
     </message>
 </context>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="29"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+29"/>
         <source>an %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="30"/>
+        <location line="+1"/>
         <source>a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="40"/>
+        <location line="+10"/>
         <source>%1 is not a word the pickers offer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Wort aus den Auswahllisten.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="43"/>
+        <location line="+3"/>
         <source>%1 is %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortart von %1: %2, nicht %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="126"/>
+        <location line="+83"/>
         <source>%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht nach %2 stehen: Eine Nominalgruppe nennt Begleiter, Adverb, Adjektiv und Nomen in dieser Reihenfolge, jedes einmal.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="141"/>
+        <location line="+15"/>
         <source>%1 is not offered by the noun phrase generator.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird beim Bauen der Nominalgruppe nicht angeboten.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="153"/>
+        <location line="+12"/>
         <source>%1 needs a noun to be a whole subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht ein Nomen, um ein ganzes Subjekt zu sein.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="163"/>
+        <location line="+10"/>
         <source>A question&apos;s subject begins with “Who” or “Which”, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Subjekt einer Frage beginnt mit „Who“ oder „Which“, nicht mit %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="172"/>
+        <location line="+9"/>
         <source>“Who” is a whole subject on its own: %1 cannot follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Who“ ist allein schon ein ganzes Subjekt: %1 kann nicht folgen.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="180"/>
+        <location line="+8"/>
         <source>%1 is not offered after %2 in a question.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird in einer Frage nach %2 nicht angeboten.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="204"/>
+        <location line="+24"/>
         <source>%1 begins the subject of a question, not of a statement.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beginnt das Subjekt einer Frage, nicht eines Aussagesatzes.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="208"/>
+        <location line="+4"/>
         <source>The pronoun %1 is a whole subject on its own: %2 cannot follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Pronomen %1 ist allein schon ein ganzes Subjekt: %2 kann nicht folgen.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="238"/>
+        <location line="+30"/>
         <source>%1 is not a form the verb picker shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Verbform aus der Auswahl.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="243"/>
+        <location line="+5"/>
         <source>A command takes the verb&apos;s base form: %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Aufforderungssatz nimmt die Grundform des Verbs: %1, nicht %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="252"/>
+        <location line="+9"/>
         <source>%1 does not agree with %2: the verb picker shows %3, %4 or %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt nicht zu %2: Die Auswahl zeigt %3, %4 oder %5.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="263"/>
+        <location line="+11"/>
         <source>%1 is not a complement the complement picker offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Ergänzung aus der Auswahl.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="292"/>
+        <location line="+29"/>
         <source>A sentence&apos;s brackets begin with [S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammern eines Satzes beginnen mit [S.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="300"/>
-        <location filename="../src/grammar/SentenceReader.cpp" line="311"/>
+        <location line="+8"/>
+        <location line="+11"/>
         <source>A command&apos;s subject is the understood “you”: write [NP (you)].</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Subjekt eines Aufforderungssatzes ist das mitgedachte „you“: Schreib [NP (you)].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="302"/>
+        <location line="-9"/>
         <source>Only a command has the understood subject (you).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Aufforderungssatz hat das mitgedachte Subjekt (you).</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="306"/>
+        <location line="+4"/>
         <source>The subject&apos;s brackets [NP] hold its words, each in a bracket of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammern des Subjekts [NP] enthalten seine Wörter, jedes in einer eigenen Klammer.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="323"/>
+        <location line="+17"/>
         <source>A verb phrase begins with its verb: [VP [V …]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Verbgruppe beginnt mit ihrem Verb: [VP [V …]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="331"/>
+        <location line="+8"/>
         <source>A verb takes one complement: %1 is one too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Verb nimmt eine Ergänzung: %1 ist eine zu viel.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="334"/>
+        <location line="+3"/>
         <source>A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ergänzung ist eine Wortgruppe: %1 braucht deren Klammern, zum Beispiel [AdvP [Adv here]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="339"/>
+        <location line="+5"/>
         <source>A sentence is its subject and its verb phrase: [S [NP …] [VP …]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Satz besteht aus Subjekt und Verbgruppe: [S [NP …] [VP …]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="353"/>
+        <location line="+14"/>
         <source>The sentence has no subject yet: press Subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Satz hat noch kein Subjekt: Klicke auf Subjekt.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="359"/>
+        <location line="+6"/>
         <source>A command needs its verb: press Predicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Aufforderungssatz braucht sein Verb: Klicke auf Prädikat.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="367"/>
+        <location line="+8"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klammern haben nicht den Aufbau, den die Fenster bauen; sie schreiben diesen Satz so: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="371"/>
+        <location line="+4"/>
         <source>The sentence is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Satz ist nicht vollständig.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="398"/>
+        <location line="+27"/>
         <source>%1 (at character %2 of the brackets).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (bei Zeichen %2 der Klammern).</translation>
     </message>
 </context>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="87"/>
+        <location filename="../src/grammar/Task.cpp" line="+87"/>
         <source>a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Aussage</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="88"/>
+        <location line="+1"/>
         <source>a question</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Frage</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="89"/>
+        <location line="+1"/>
         <source>a command</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Aufforderung</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="97"/>
+        <location line="+8"/>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>im Präsens</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="98"/>
+        <location line="+1"/>
         <source>past</source>
-        <translation type="unfinished"></translation>
+        <translation>im Präteritum</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="99"/>
+        <location line="+1"/>
         <source>future</source>
-        <translation type="unfinished"></translation>
+        <translation>im Futur</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="104"/>
+        <location line="+5"/>
         <source>plural</source>
-        <translation type="unfinished"></translation>
+        <translation>im Plural</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="104"/>
+        <location line="+0"/>
         <source>singular</source>
-        <translation type="unfinished"></translation>
+        <translation>im Singular</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="109"/>
+        <location line="+5"/>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>in der 1. Person</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="110"/>
+        <location line="+1"/>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>in der 2. Person</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="111"/>
+        <location line="+1"/>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>in der 3. Person</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="119"/>
+        <location line="+8"/>
         <source>a pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Pronomen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="120"/>
-        <location filename="../src/grammar/Task.cpp" line="133"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>a noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Nominalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="121"/>
+        <location line="-12"/>
         <source>“Who”</source>
-        <translation type="unfinished"></translation>
+        <translation>„Who“</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="122"/>
+        <location line="+1"/>
         <source>a phrase with “Which”</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Wortgruppe mit „Which“</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="130"/>
+        <location line="+8"/>
         <source>no complement</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Ergänzung</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="131"/>
+        <location line="+1"/>
         <source>a prepositional phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Präpositionalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="132"/>
+        <location line="+1"/>
         <source>an adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Adverb</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="134"/>
+        <location line="+2"/>
         <source>a present participle</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Partizip Präsens</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="135"/>
+        <location line="+1"/>
         <source>an adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Adjektiv</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="158"/>
+        <location line="+23"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="167"/>
+        <location line="+9"/>
         <source>a command has no tense</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufforderung hat keine Zeitform</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="169"/>
+        <location line="+2"/>
         <source>a command has no subject of its own, so it has no number, person or subject kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufforderung hat kein eigenes Subjekt, also weder Numerus noch Person noch Art des Subjekts</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="172"/>
+        <location line="+3"/>
         <source>a question&apos;s subject is made with “Who” or “Which”</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Subjekt einer Frage wird mit „Who“ oder „Which“ gebildet</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="174"/>
+        <location line="+2"/>
         <source>“Who” and “Which” make the subject of a question, not of a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>„Who“ und „Which“ bilden das Subjekt einer Frage, nicht einer Aussage</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="178"/>
+        <location line="+4"/>
         <source>only a pronoun subject can be in the first or second person</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein Pronomen als Subjekt kann in der 1. oder 2. Person stehen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="180"/>
+        <location line="+2"/>
         <source>“Who” as a subject is singular</source>
-        <translation type="unfinished"></translation>
+        <translation>„Who“ als Subjekt steht im Singular</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="232"/>
+        <location line="+52"/>
         <source>it asks for nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verlangt nichts</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="240"/>
+        <location line="+8"/>
         <source>%1 is no value of “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Wert von „%2“</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="267"/>
+        <location line="+27"/>
         <source>it asks for %1, which this Parsella does not know</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verlangt %1, das dieses Parsella nicht kennt</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="289"/>
+        <location line="+22"/>
         <source>its brackets are no sentence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Klammern ergeben keinen Satz: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="295"/>
+        <location line="+6"/>
         <source>its brackets do not fit its other keys: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Klammern passen nicht zu ihren anderen Schlüsseln: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="341"/>
+        <location line="+46"/>
         <source>Build this sentence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilde diesen Satz: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="343"/>
+        <location line="+2"/>
         <source>Build %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilde %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="343"/>
+        <location line="+0"/>
         <source>a sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Satz</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="345"/>
+        <location line="+2"/>
         <source> in the %1 tense</source>
-        <translation type="unfinished"></translation>
+        <translation> %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="352"/>
+        <location line="+7"/>
         <source>in the %1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="354"/>
+        <location line="+2"/>
         <source> whose subject is %1</source>
-        <translation type="unfinished"></translation>
+        <translation> (Subjekt: %1)</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="359"/>
+        <location line="+5"/>
         <source> with no complement</source>
-        <translation type="unfinished"></translation>
+        <translation> ohne Ergänzung</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="360"/>
+        <location line="+1"/>
         <source> with %1 as its complement</source>
-        <translation type="unfinished"></translation>
+        <translation> mit Ergänzung: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="371"/>
+        <location line="+11"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt den Satz %1; deiner ist %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="375"/>
+        <location line="+4"/>
         <source>%1 is not a complete sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein vollständiger Satz.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="379"/>
+        <location line="+4"/>
         <source>a command has no subject of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Aufforderung hat kein eigenes Subjekt.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="382"/>
+        <location line="+3"/>
         <source>The task asks for %1; %2 is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt %1; %2 ist %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="384"/>
+        <location line="+2"/>
         <source>The task asks for the %1 tense; </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt einen Satz %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="385"/>
+        <location line="+1"/>
         <source>a command has no tense.</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Aufforderung hat keine Zeitform.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="386"/>
-        <location filename="../src/grammar/Task.cpp" line="395"/>
+        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 is in the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="390"/>
+        <location line="-5"/>
         <source>The task asks for a %1 subject; </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt ein Subjekt %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="391"/>
+        <location line="+1"/>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="394"/>
+        <location line="+3"/>
         <source>The task asks for a subject in the %1 person; </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt ein Subjekt %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="398"/>
+        <location line="+4"/>
         <source>The task asks for %1 as the subject; </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt als Subjekt %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="402"/>
+        <location line="+4"/>
         <source>%1 is a pronoun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Pronomen.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="403"/>
+        <location line="+1"/>
         <source>%1 is a noun phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Nominalgruppe.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="404"/>
+        <location line="+1"/>
         <source>%1 is the question word alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist das Fragewort allein.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="405"/>
+        <location line="+1"/>
         <source>%1 is a phrase with “Which”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Wortgruppe mit „Which“.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="413"/>
+        <location line="+8"/>
         <source>The task asks for no complement; %1 has %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt keine Ergänzung; %1 hat %2, %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="416"/>
+        <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 has no complement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt als Ergänzung %1; %2 hat keine Ergänzung.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="419"/>
+        <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgabe verlangt als Ergänzung %1; %2 ist %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="431"/>
+        <location line="+12"/>
         <source>task %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="435"/>
+        <location line="+4"/>
         <source>it is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist kein Objekt</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="440"/>
+        <location line="+5"/>
         <source>it has no “ask” object</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie hat kein Objekt „ask“</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="449"/>
+        <location line="+9"/>
         <source>its “prompt” is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Schlüssel „prompt“ ist kein Text</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="454"/>
+        <location line="+5"/>
         <source>its “prompt” is longer than 2000 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Schlüssel „prompt“ ist länger als 2000 Zeichen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="456"/>
+        <location line="+2"/>
         <source>its “prompt” holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Schlüssel „prompt“ enthält ein Steuerzeichen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="461"/>
+        <location line="+5"/>
         <source>its “tries” is not a count</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Schlüssel „tries“ ist keine Anzahl</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="465"/>
+        <location line="+4"/>
         <source>its “done” is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Schlüssel „done“ ist weder true noch false</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="485"/>
+        <location line="+20"/>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>geschafft</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="486"/>
+        <location line="+1"/>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="486"/>
+        <location line="+0"/>
         <source>to do</source>
-        <translation type="unfinished"></translation>
+        <translation>offen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="527"/>
+        <location line="+41"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz %1: Er beantwortet eine Aufgabe, die das Arbeitsblatt nicht hat</translation>
     </message>
 </context>
 <context>
     <name>frmComp</name>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="16"/>
+        <location filename="../src/pickers/frmComp.cpp" line="+16"/>
         <source>Verb Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergänzungen zum Verb</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="18"/>
+        <location line="+2"/>
         <source>Current Verb:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Verb:</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="19"/>
+        <location line="+1"/>
         <source>Current verb</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Verb</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergänzungen</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="21"/>
+        <location line="+1"/>
         <source>Prepositional Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Präpositionalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="26"/>
+        <location line="+5"/>
         <source>Noun, Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen, Nominalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="30"/>
+        <location line="+4"/>
         <source>&lt;adverb&gt;* adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Adverb&gt;* Adjektiv</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="35"/>
+        <location line="+5"/>
         <source>Present Participle</source>
-        <translation type="unfinished"></translation>
+        <translation>Partizip Präsens</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="38"/>
+        <location line="+3"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Adverb</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="41"/>
+        <location line="+3"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>frmCopyright</name>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="68"/>
+        <location filename="../src/app/frmCopyright.cpp" line="+68"/>
         <source>Copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Urheberrecht</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="73"/>
+        <location line="+5"/>
         <source>A sentence drawn as a tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Satz, als Baum gezeichnet</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="78"/>
+        <location line="+5"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmDec</name>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="12"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+12"/>
         <source>Declarative Sentence (statement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussagesatz (Aussage)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="14"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="15"/>
+        <location line="+1"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Subjekt</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="16"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prädikat</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="17"/>
+        <location line="+1"/>
         <source>Noun, Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen, Nominalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="18"/>
+        <location line="+1"/>
         <source>Nominative Personal Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalpronomen (Nominativ)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="19"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verb, Verbgruppe</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergänzung</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="21"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="29"/>
+        <location filename="../src/app/frmGram1.cpp" line="+27"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamrins Grammatik-Arbeitsblatt</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="32"/>
+        <location line="+3"/>
         <source>Declarative Sentence = (statement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussagesatz = (Aussage)</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="33"/>
+        <location line="+1"/>
         <source>Interrogative Sentence = (question) ???</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragesatz = (Frage) ???</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="34"/>
+        <location line="+1"/>
         <source>Imperative Sentence = (command)   !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufforderungssatz = (Befehl)   !!!</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="35"/>
+        <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>frmImp</name>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="6"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+6"/>
         <source>Imperative Sentence (Command)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufforderungssatz (Befehl)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="8"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="9"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prädikat</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="10"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verb, Verbgruppe</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="11"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergänzung</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="12"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>frmInt</name>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="15"/>
+        <location filename="../src/sentences/frmInt.cpp" line="+15"/>
         <source>Interrogative Sentence (Question)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragesatz (Frage)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="17"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="18"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prädikat</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="19"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verb, Verbgruppe</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergänzung</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="21"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="23"/>
+        <location line="+2"/>
         <source>Who/Which</source>
-        <translation type="unfinished"></translation>
+        <translation>Who/Which</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="26"/>
+        <location line="+3"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjektiv</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="27"/>
+        <location line="+1"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Adverb</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="34"/>
+        <location line="+7"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen</translation>
     </message>
 </context>
 <context>
     <name>frmNP</name>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="18"/>
+        <location filename="../src/pickers/frmNP.cpp" line="+18"/>
         <source>Noun Phrase Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominalgruppe bauen</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="20"/>
+        <location line="+2"/>
         <source>Noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="21"/>
+        <location line="+1"/>
         <source>Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominalgruppe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="23"/>
+        <location line="+2"/>
         <source>Article</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="27"/>
+        <location line="+4"/>
         <source>Common Possessive Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen mit s-Genitiv</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="30"/>
+        <location line="+3"/>
         <source>Proper Possessive Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenname mit s-Genitiv</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="33"/>
+        <location line="+3"/>
         <source>Personal Possessive Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Possessivbegleiter</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="43"/>
+        <location line="+10"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjektiv</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="44"/>
+        <location line="+1"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Adverb</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="51"/>
+        <location line="+7"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomen</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="60"/>
+        <location line="+9"/>
         <source>Proper Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenname</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="62"/>
+        <location line="+2"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>frmNPP</name>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="16"/>
+        <location filename="../src/pickers/frmNPP.cpp" line="+16"/>
         <source>Nominative Personal Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalpronomen im Nominativ</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="18"/>
+        <location line="+2"/>
         <source>Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronomen</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="19"/>
+        <location line="+1"/>
         <source>-- Singular --</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Singular --</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="21"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="30"/>
+        <location line="+2"/>
+        <location line="+9"/>
         <source>First Person</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Person</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="23"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="32"/>
+        <location line="-7"/>
+        <location line="+9"/>
         <source>Second Person</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Person</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="27"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="34"/>
+        <location line="-5"/>
+        <location line="+7"/>
         <source>Third Person</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Person</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="28"/>
+        <location line="-6"/>
         <source>-- Plural --</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Plural --</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="35"/>
+        <location line="+7"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>frmVerb</name>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="15"/>
+        <location filename="../src/pickers/frmVerb.cpp" line="+15"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verb, Verbgruppe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="17"/>
+        <location line="+2"/>
         <source>Verb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbgruppe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="18"/>
+        <location line="+1"/>
         <source>Verbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Verben</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="27"/>
+        <location line="+9"/>
         <source>Tense</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitform</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="31"/>
+        <location line="+4"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <location filename="../src/app/main.cpp" line="56"/>
-        <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="62"/>
-        <source>Build English sentences word by word.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="67"/>
-        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="70"/>
-        <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="74"/>
-        <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="75"/>
-        <source>[file...]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="98"/>
-        <source>parsella: --summary needs at least one worksheet file
-</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="33"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Die Seite &lt;b&gt;%1&lt;/b&gt; wurde nicht gefunden.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="34"/>
+        <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
         <source>New Task from Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Aufgabe aus dem Satz</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="20"/>
+        <location line="+2"/>
         <source>Ask for a sentence like “%1”, with the features ticked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Satz wie „%1“ verlangen, mit den angekreuzten Merkmalen:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="26"/>
+        <location line="+6"/>
         <source>&amp;Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+1"/>
         <source>T&amp;ense: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitform: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+0"/>
         <source>&amp;Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Numerus: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+0"/>
         <source>&amp;Person: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Person: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="28"/>
+        <location line="+1"/>
         <source>&amp;Subject: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subjekt: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="28"/>
+        <location line="+0"/>
         <source>&amp;Complement: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ergänzung: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="41"/>
+        <location line="+13"/>
         <source>This e&amp;xact sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Genau &amp;diesen Satz</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="46"/>
+        <location line="+5"/>
         <source>The learner reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>So lautet die Aufgabe:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="55"/>
+        <location line="+9"/>
         <source>Your &amp;own prompt (optional):</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Formulierung (&amp;optional):</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="104"/>
+        <location line="+49"/>
         <source>Tick at least one feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuze mindestens ein Merkmal an.</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="105"/>
+        <location line="+1"/>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabentext</translation>
     </message>
 </context>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="25"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
         <source>%1, tries: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Versuche: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="26"/>
+        <location line="+1"/>
         <source>%1. %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 — %3</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="46"/>
+        <location line="+20"/>
         <source>&amp;Tasks — choose one to work on</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ufgaben — wähle eine aus</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="49"/>
+        <location line="+3"/>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="55"/>
+        <location line="+6"/>
         <source>Current task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Aufgabe</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="63"/>
+        <location line="+8"/>
         <source>Task feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückmeldung zur Aufgabe</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="80"/>
+        <location line="+17"/>
         <source>Tas&amp;ks</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf&amp;gaben</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="82"/>
+        <location line="+2"/>
         <source>&amp;New Task from Sentence…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Aufgabe aus dem Satz…</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="86"/>
+        <location line="+4"/>
         <source>&amp;Remove Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe &amp;entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="92"/>
+        <location line="+6"/>
         <source>Move Task &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="98"/>
+        <location line="+6"/>
         <source>Move Task &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="105"/>
+        <location line="+7"/>
         <source>&amp;Work Without a Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Aufgabe &amp;arbeiten</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="171"/>
+        <location line="+57"/>
         <source>Task %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="177"/>
+        <location line="+6"/>
         <source>No task chosen: sentences are only listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Aufgabe gewählt: Die Sätze werden nur aufgelistet.</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="188"/>
+        <location line="+11"/>
         <source>Task %1 is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1 ist geschafft.</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="191"/>
+        <location line="+3"/>
         <source>Task %1, not yet: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe %1, noch nicht: %2</translation>
     </message>
 </context>
 <context>
     <name>parsella::TreeView</name>
     <message>
-        <location filename="../src/app/TreeView.cpp" line="28"/>
+        <location filename="../src/app/TreeView.cpp" line="+28"/>
         <source>The tree of the sentence you build grows here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wächst der Baum des Satzes, den du baust.</translation>
     </message>
     <message>
-        <location filename="../src/app/TreeView.cpp" line="101"/>
+        <location line="+73"/>
         <source>Sentence tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Satzbaum</translation>
     </message>
 </context>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="96"/>
+        <location filename="../src/app/Worksheet.cpp" line="+3"/>
         <source>Parsella worksheet (*.parsella)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parsella-Arbeitsblatt (*.parsella)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="191"/>
+        <location line="+95"/>
         <source>&amp;Learner:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="194"/>
+        <location line="+3"/>
         <source>Learner</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="195"/>
+        <location line="+1"/>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>optional</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="203"/>
+        <location line="+8"/>
         <source>Finished &amp;sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertige Sätze</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="206"/>
+        <location line="+3"/>
         <source>Finished sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertige Sätze</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="231"/>
+        <location line="+25"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="232"/>
+        <location line="+1"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="233"/>
+        <location line="+1"/>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="237"/>
+        <location line="+4"/>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="240"/>
+        <location line="+3"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="244"/>
+        <location line="+4"/>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="248"/>
+        <location line="+4"/>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="249"/>
+        <location line="+1"/>
         <source>&amp;Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="250"/>
+        <location line="+1"/>
         <source>&amp;Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Text…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="251"/>
+        <location line="+1"/>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="253"/>
+        <location line="+2"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="256"/>
+        <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="257"/>
+        <location line="+1"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="260"/>
+        <location line="+3"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="266"/>
+        <location line="+6"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="267"/>
+        <location line="+1"/>
         <source>Copy as &amp;Brackets</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Kl&amp;ammern kopieren</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="270"/>
+        <location line="+3"/>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="271"/>
+        <location line="+1"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="275"/>
+        <location line="+4"/>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="292"/>
+        <location line="+17"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="293"/>
+        <location line="+1"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="297"/>
+        <location line="+4"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="300"/>
+        <location line="+3"/>
         <source>&amp;Fit the Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Baum ein&amp;passen</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="304"/>
-        <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/Worksheet.cpp" line="378"/>
+        <location line="+76"/>
         <source>%1[*] — Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] — Arbeitsblatt</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="417"/>
+        <location line="+39"/>
         <source>&amp;Tree of the sentence being built</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau&amp;m des Satzes, der gerade entsteht</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="420"/>
+        <location line="+3"/>
         <source>&amp;Tree of sentence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau&amp;m von Satz %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="423"/>
+        <location line="+3"/>
         <source>&amp;Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Bau&amp;m</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="464"/>
+        <location line="+41"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="472"/>
+        <location line="+8"/>
         <source>No recent worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine zuletzt geöffneten Arbeitsblätter</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="499"/>
-        <location filename="../src/app/Worksheet.cpp" line="509"/>
+        <location line="+27"/>
+        <location line="+10"/>
         <source>Open Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt öffnen</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="510"/>
+        <location line="+1"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ wurde nicht geöffnet: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="523"/>
-        <location filename="../src/app/Worksheet.cpp" line="664"/>
+        <location line="+13"/>
+        <location line="+129"/>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="532"/>
+        <location line="-120"/>
         <source>worksheet.parsella</source>
-        <translation type="unfinished"></translation>
+        <translation>arbeitsblatt.parsella</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="534"/>
-        <location filename="../src/app/Worksheet.cpp" line="539"/>
+        <location line="+2"/>
+        <location line="+5"/>
         <source>Save Worksheet As</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt speichern unter</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="599"/>
+        <location line="+48"/>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>sie konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="600"/>
+        <location line="+1"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ wurde nicht gespeichert: %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="609"/>
+        <location line="+9"/>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="612"/>
+        <location line="+3"/>
         <source>SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>SVG-Bild (*.svg);;PNG-Bild (*.png)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="619"/>
+        <location line="+7"/>
         <source>The file &quot;%1&quot; was not saved: a picture is saved as SVG or PNG, so its name must end in .svg or .png.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ wurde nicht gespeichert: Ein Bild wird als SVG oder PNG gespeichert, sein Name muss also auf .svg oder .png enden.</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="667"/>
+        <location line="+48"/>
         <source>Text (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="681"/>
+        <location line="+14"/>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="697"/>
-        <location filename="../src/app/Worksheet.cpp" line="707"/>
+        <location line="+16"/>
+        <location line="+10"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="708"/>
+        <location line="+1"/>
         <source>The worksheet was not printed: the printer &quot;%1&quot; could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt wurde nicht gedruckt: Der Drucker „%1“ ließ sich nicht verwenden.</translation>
     </message>
 </context>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="94"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="117"/>
+        <location line="+23"/>
         <source>Finished Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertiger Satz</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="136"/>
+        <location line="+19"/>
         <source>Answer Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe beantworten</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="162"/>
+        <location line="+26"/>
         <source>New Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Aufgabe</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="179"/>
+        <location line="+17"/>
         <source>Remove Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="206"/>
+        <location line="+27"/>
         <source>Move Task Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe nach oben</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="206"/>
+        <location line="+0"/>
         <source>Move Task Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabe nach unten</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="224"/>
+        <location line="+18"/>
         <source>Remove Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="239"/>
+        <location line="+15"/>
         <source>Move Sentence Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz nach oben</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="239"/>
+        <location line="+0"/>
         <source>Move Sentence Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Satz nach unten</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmCopyright</name>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="95"/>
+        <location filename="../src/app/frmCopyright.cpp" line="+17"/>
         <source>Copyright © %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="105"/>
+        <location line="+10"/>
         <source>Grammar and Help work offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Grammatik und Hilfe auch offline</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="117"/>
+        <location line="+12"/>
         <source>link to the publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zur Website des Herausgebers</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="58"/>
+        <location filename="../src/app/frmGram1.cpp" line="+23"/>
         <source>&amp;Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grammatik</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="60"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="62"/>
+        <location line="+2"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="64"/>
+        <location line="+2"/>
         <source>&amp;Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arbeitsblatt</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="67"/>
-        <source>&amp;View</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/frmGram1.cpp" line="69"/>
-        <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/frmGram1.cpp" line="153"/>
+        <location line="+85"/>
         <source>1 sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Satz</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="153"/>
+        <location line="+0"/>
         <source>%1 sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sätze</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="155"/>
+        <location line="+2"/>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="158"/>
+        <location line="+3"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt wiederherstellen</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmNP</name>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="253"/>
+        <location filename="../src/pickers/frmNP.cpp" line="+191"/>
         <source>Error - A noun was not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler - Es wurde kein Nomen gewählt</translation>
     </message>
 </context>
 </TS>

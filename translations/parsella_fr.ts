@@ -1,2125 +1,2015 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<TS version="2.1" language="fr">
 <context>
     <name>Admission</name>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="37"/>
+        <location filename="../src/grammar/Admission.cpp" line="+37"/>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="50"/>
+        <location line="+13"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;a&#xa0;» se met devant un son consonne (a dog)&#xa0;; dis «&#xa0;an %1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="52"/>
+        <location line="+2"/>
         <source>“an” goes before a vowel sound (an image); say “a %1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;an&#xa0;» se met devant un son voyelle (an image)&#xa0;; dis «&#xa0;a %1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="58"/>
+        <location line="+6"/>
         <source>%1 is for one thing, not %2: start with “the” for more than one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sert pour une seule chose, pas pour %2&#xa0;: commence par «&#xa0;the&#xa0;» pour plusieurs.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="65"/>
+        <location line="+7"/>
         <source>%1 needs its adjective first: choose one such as %2, then %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a d’abord besoin de son adjectif&#xa0;: choisis-en un comme %2, puis %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="71"/>
+        <location line="+6"/>
         <source>%1 needs a determiner before it: choose “the”, “my” or “Mary&apos;s” first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d’un déterminant devant lui&#xa0;: choisis d’abord «&#xa0;the&#xa0;», «&#xa0;my&#xa0;» ou «&#xa0;Mary&apos;s&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="78"/>
+        <location line="+7"/>
         <source>%1 needs an article before it: choose %2 or “the” first.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d’un article devant lui&#xa0;: choisis d’abord %2 ou «&#xa0;the&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="84"/>
+        <location line="+6"/>
         <source>%1 stands alone; to use %2, start with a determiner such as “the”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s’emploie seul&#xa0;; pour utiliser %2, commence par un déterminant comme «&#xa0;the&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="124"/>
+        <location line="+40"/>
         <source>an adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>un adjectif</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="128"/>
+        <location line="+4"/>
         <source>a place</source>
-        <translation type="unfinished"></translation>
+        <translation>un complément de lieu</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="132"/>
+        <location line="+4"/>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>un complément d’objet</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="136"/>
+        <location line="+4"/>
         <source>an -ing word</source>
-        <translation type="unfinished"></translation>
+        <translation>un mot en -ing</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="147"/>
+        <location line="+11"/>
         <source>place</source>
-        <translation type="unfinished"></translation>
+        <translation>un complément de lieu</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="148"/>
+        <location line="+1"/>
         <source>object</source>
-        <translation type="unfinished"></translation>
+        <translation>un complément d’objet</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="149"/>
+        <location line="+1"/>
         <source>-ing word</source>
-        <translation type="unfinished"></translation>
+        <translation>un mot en -ing</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="150"/>
+        <location line="+1"/>
         <source>adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>un adjectif</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="212"/>
+        <location line="+62"/>
         <source>The question word %1 stays: to change it, start a new question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot interrogatif %1 reste&#xa0;: pour le changer, commence une nouvelle question.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="221"/>
+        <location line="+9"/>
         <source>Choose “Who” or “Which” to begin the question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis «&#xa0;Who&#xa0;» ou «&#xa0;Which&#xa0;» pour commencer la question.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="227"/>
+        <location line="+6"/>
         <source>%1 needs an adjective: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d’un adjectif&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="228"/>
+        <location line="+1"/>
         <source>%1 needs a noun: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d’un nom&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="251"/>
+        <location line="+23"/>
         <source>A complement follows its verb: choose the verb first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un complément suit son verbe&#xa0;: choisis d’abord le verbe.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="254"/>
+        <location line="+3"/>
         <source>%1 takes no complement.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas de complément.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="255"/>
+        <location line="+1"/>
         <source>%1 takes no %2; it takes %3: %4…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne se construit pas avec %2, mais avec %3&#xa0;: %4…</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="256"/>
+        <location line="+1"/>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="261"/>
+        <location line="+5"/>
         <source>%1 needs a verb next: press Predicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après %1, il faut un verbe&#xa0;: clique sur Prédicat.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="266"/>
+        <location line="+5"/>
         <source>%1 needs a complement: %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d’un complément&#xa0;: %2…</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="271"/>
+        <location line="+5"/>
         <source>The sentence is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La phrase est complète.</translation>
     </message>
 </context>
 <context>
     <name>BracketReader</name>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="30"/>
+        <location filename="../src/grammar/BracketReader.cpp" line="+30"/>
         <source>the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le caractère de contrôle %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="32"/>
+        <location line="+2"/>
         <source>the invisible character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le caractère invisible %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="53"/>
+        <location line="+21"/>
         <source>There are no brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de crochets.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="59"/>
+        <location line="+6"/>
         <source>Something follows the closing bracket of the sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelque chose suit le crochet fermant de la phrase.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="83"/>
+        <location line="+24"/>
         <source>The brackets are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les crochets dépassent %1 caractères.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="92"/>
+        <location line="+9"/>
         <source>The brackets hold %1, which bracket notation does not use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les crochets contiennent %1, que la notation à crochets n’utilise pas.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="116"/>
+        <location line="+24"/>
         <source>A word is longer than %1 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mot dépasse %1 lettres.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="126"/>
+        <location line="+10"/>
         <source>The brackets nest deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les crochets s’emboîtent sur plus de %1 niveaux.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="131"/>
+        <location line="+5"/>
         <source>A bracket “[” was expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un crochet «&#xa0;[&#xa0;» était attendu ici.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="140"/>
+        <location line="+9"/>
         <source>A bracket opens without its label, such as NP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un crochet s’ouvre sans son étiquette, comme NP.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="146"/>
+        <location line="+6"/>
         <source>“%1” is not a label of the tree, such as NP or VP.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une étiquette de l’arbre, comme NP ou VP.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="160"/>
+        <location line="+14"/>
         <source>A bracket is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un crochet n’est pas fermé.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="164"/>
+        <location line="+4"/>
         <source>A blank must separate the parts of a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une espace doit séparer les parties d’un crochet.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="175"/>
+        <location line="+11"/>
         <source>Only the understood subject is written in parentheses: “(you)”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le sujet sous-entendu s’écrit entre parenthèses&#xa0;: «&#xa0;(you)&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="182"/>
+        <location line="+7"/>
         <source>A “)” closes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une «&#xa0;)&#xa0;» ne ferme rien.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="190"/>
+        <location line="+8"/>
         <source>A bracket holds one word: “%1” needs a bracket of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un crochet contient un seul mot&#xa0;: «&#xa0;%1&#xa0;» a besoin de son propre crochet.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="200"/>
+        <location line="+10"/>
         <source>A bracket holds either one word or phrases, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un crochet contient soit un mot, soit des groupes, pas les deux.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="208"/>
+        <location line="+8"/>
         <source>The understood subject “(you)” is a noun phrase: write [NP (you)].</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet sous-entendu «&#xa0;(you)&#xa0;» est un groupe nominal&#xa0;: écris [NP (you)].</translation>
     </message>
 </context>
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="74"/>
+        <location filename="../src/grammar/Document.cpp" line="+74"/>
         <source>sentence %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>phrase %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="78"/>
+        <location line="+4"/>
         <source>it is not an object with a “type” and “brackets”.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un objet avec «&#xa0;type&#xa0;» et «&#xa0;brackets&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="82"/>
+        <location line="+4"/>
         <source>its “type” is missing or not text; it is “statement”, “question” or “command”.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa clé «&#xa0;type&#xa0;» manque ou n’est pas du texte&#xa0;; elle doit valoir «&#xa0;statement&#xa0;», «&#xa0;question&#xa0;» ou «&#xa0;command&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="87"/>
+        <location line="+5"/>
         <source>its type “%1” is none of “statement”, “question” or “command”.</source>
-        <translation type="unfinished"></translation>
+        <translation>son type «&#xa0;%1&#xa0;» n’est ni «&#xa0;statement&#xa0;», ni «&#xa0;question&#xa0;», ni «&#xa0;command&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="91"/>
+        <location line="+4"/>
         <source>its “brackets” are missing or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa clé «&#xa0;brackets&#xa0;» manque ou n’est pas du texte.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="128"/>
-        <location filename="../src/grammar/Document.cpp" line="213"/>
+        <location line="+37"/>
+        <location line="+85"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse %1 Mio, bien plus que n’importe quelle fiche.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="133"/>
+        <location line="-80"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas une fiche&#xa0;: son JSON est illisible (%1 à l’octet %2).</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="139"/>
+        <location line="+6"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas une fiche&#xa0;: il ne contient aucun objet JSON.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="145"/>
+        <location line="+6"/>
         <source>The file is not a Parsella worksheet: it has no “format”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas une fiche Parsella&#xa0;: il n’a pas de «&#xa0;format&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="148"/>
+        <location line="+3"/>
         <source>The file is not a Parsella worksheet: its format is “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas une fiche Parsella&#xa0;: son format est «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="156"/>
+        <location line="+8"/>
         <source>The file&apos;s “version” is missing or not a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La «&#xa0;version&#xa0;» du fichier manque ou n’est pas un nombre entier.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="158"/>
+        <location line="+2"/>
         <source>The file was written by a newer Parsella (its format version is %1); this one reads version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été écrit par un Parsella plus récent (version de format %1)&#xa0;; celui-ci lit la version %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="166"/>
+        <location line="+8"/>
         <source>The learner&apos;s name is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l’élève n’est pas du texte.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="169"/>
+        <location line="+3"/>
         <source>The learner&apos;s name is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l’élève dépasse %1 caractères.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="172"/>
+        <location line="+3"/>
         <source>The learner&apos;s name holds a control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l’élève contient un caractère de contrôle.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="176"/>
+        <location line="+4"/>
         <source>The file has no list of “sentences”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas de liste «&#xa0;sentences&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="189"/>
+        <location line="+13"/>
         <source>The file&apos;s “tasks” are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé «&#xa0;tasks&#xa0;» du fichier n’est pas une liste.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="193"/>
+        <location line="+4"/>
         <source>task %1: it is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>exercice %1&#xa0;: ce n’est pas un objet.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="208"/>
+        <location line="+15"/>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier, pas un fichier.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="211"/>
+        <location line="+3"/>
         <source>It is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Language</name>
-    <message>
-        <location filename="../src/core/Language.cpp" line="308"/>
-        <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
     <name>Node</name>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="17"/>
+        <location filename="../src/grammar/Node.cpp" line="+17"/>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>phrase</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="18"/>
+        <location line="+1"/>
         <source>noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe nominal</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="19"/>
+        <location line="+1"/>
         <source>verb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe verbal</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="20"/>
+        <location line="+1"/>
         <source>prepositional phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe prépositionnel</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="21"/>
+        <location line="+1"/>
         <source>adjective phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe adjectival</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="22"/>
+        <location line="+1"/>
         <source>adverb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>groupe adverbial</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="23"/>
+        <location line="+1"/>
         <source>determiner</source>
-        <translation type="unfinished"></translation>
+        <translation>déterminant</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="24"/>
+        <location line="+1"/>
         <source>noun</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="25"/>
+        <location line="+1"/>
         <source>pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>pronom</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="26"/>
+        <location line="+1"/>
         <source>adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>adjectif</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="27"/>
+        <location line="+1"/>
         <source>adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>adverbe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="28"/>
+        <location line="+1"/>
         <source>verb</source>
-        <translation type="unfinished"></translation>
+        <translation>verbe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="29"/>
+        <location line="+1"/>
         <source>auxiliary verb</source>
-        <translation type="unfinished"></translation>
+        <translation>auxiliaire</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="30"/>
+        <location line="+1"/>
         <source>preposition</source>
-        <translation type="unfinished"></translation>
+        <translation>préposition</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="31"/>
+        <location line="+1"/>
         <source>possessive</source>
-        <translation type="unfinished"></translation>
+        <translation>possessif</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
         <source>Not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ouvert</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="52"/>
+        <location line="+1"/>
         <source>This address could not be opened, as no web browser answered. You can copy it into a browser yourself:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette adresse n’a pas pu être ouverte, car aucun navigateur web n’a répondu. Tu peux la copier toi-même dans un navigateur&#xa0;:
+
+%1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="70"/>
+        <location filename="../src/app/Worksheet.cpp" line="+69"/>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="71"/>
+        <location line="+1"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche «&#xa0;%1&#xa0;» a des modifications non enregistrées.
+
+Les enregistrer avant qu’elles soient perdues&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="78"/>
+        <location line="+7"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la fiche</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="79"/>
+        <location line="+1"/>
         <source>Parsella was not closed properly last time, and a worksheet with changes that were not saved was kept: %1.
 
 Restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière fois, Parsella n’a pas été fermé correctement, et une fiche avec des modifications non enregistrées a été gardée&#xa0;: %1.
+
+La restaurer&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="82"/>
+        <location line="+3"/>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="93"/>
+        <location line="+11"/>
         <source>%1. %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
         <source>Learner&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l’élève</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="107"/>
+        <location filename="../src/core/FormTable.cpp" line="+107"/>
         <source>complete</source>
-        <translation type="unfinished"></translation>
+        <translation>complet</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="109"/>
+        <location line="+2"/>
         <source>incomplete</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>QPlatformTheme</name>
-    <message>
-        <location filename="../src/core/Language.cpp" line="24"/>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="25"/>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="26"/>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="27"/>
-        <source>Discard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="28"/>
-        <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="29"/>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="30"/>
-        <source>Open</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="31"/>
-        <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="32"/>
-        <source>&amp;No</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/core/Language.cpp" line="33"/>
-        <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>incomplet</translation>
     </message>
 </context>
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../src/grammar/Phrases.cpp" line="90"/>
+        <location filename="../src/grammar/Phrases.cpp" line="+90"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjectif</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Phrases.cpp" line="99"/>
+        <location line="+9"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
         <source>Statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase déclarative</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="22"/>
+        <location line="+1"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase interrogative</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="23"/>
+        <location line="+1"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase impérative</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="71"/>
+        <location line="+48"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="74"/>
+        <location line="+3"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prédicat</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="81"/>
+        <location line="+7"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Complément</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="128"/>
+        <location line="+47"/>
         <source>%1 &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="134"/>
+        <location line="+6"/>
         <source>%1 not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pas encore choisi</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="149"/>
+        <location line="+15"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="156"/>
+        <location line="+7"/>
         <source>complete</source>
-        <translation type="unfinished"></translation>
+        <translation>complète</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="157"/>
+        <location line="+1"/>
         <source>not complete yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore complète</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="158"/>
+        <location line="+1"/>
         <source>%1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="159"/>
+        <location line="+1"/>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="166"/>
+        <location line="+7"/>
         <source>Subject: &apos;you&apos;, understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet&#xa0;: «&#xa0;you&#xa0;», sous-entendu.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="168"/>
+        <location line="+2"/>
         <source>Subject: not chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet&#xa0;: pas encore choisi.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="170"/>
+        <location line="+2"/>
         <source>Subject: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="174"/>
+        <location line="+4"/>
         <source>Predicate: not chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prédicat&#xa0;: pas encore choisi.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="176"/>
+        <location line="+2"/>
         <source>Predicate: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prédicat&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="29"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+29"/>
         <source>an %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="30"/>
+        <location line="+1"/>
         <source>a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="40"/>
+        <location line="+10"/>
         <source>%1 is not a word the pickers offer.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un mot proposé dans les listes.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="43"/>
+        <location line="+3"/>
         <source>%1 is %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nature de %1&#xa0;: %2, pas %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="126"/>
+        <location line="+83"/>
         <source>%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas suivre %2&#xa0;: un groupe nominal donne son déterminant, son adverbe, son adjectif et son nom dans cet ordre, chacun une fois.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="141"/>
+        <location line="+15"/>
         <source>%1 is not offered by the noun phrase generator.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas proposé pour construire un groupe nominal.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="153"/>
+        <location line="+12"/>
         <source>%1 needs a noun to be a whole subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin d’un nom pour former un sujet complet.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="163"/>
+        <location line="+10"/>
         <source>A question&apos;s subject begins with “Who” or “Which”, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet d’une question commence par «&#xa0;Who&#xa0;» ou «&#xa0;Which&#xa0;», pas par %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="172"/>
+        <location line="+9"/>
         <source>“Who” is a whole subject on its own: %1 cannot follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Who&#xa0;» est à lui seul un sujet complet&#xa0;: %1 ne peut pas le suivre.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="180"/>
+        <location line="+8"/>
         <source>%1 is not offered after %2 in a question.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas proposé après %2 dans une question.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="204"/>
+        <location line="+24"/>
         <source>%1 begins the subject of a question, not of a statement.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 commence le sujet d’une question, pas d’une phrase déclarative.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="208"/>
+        <location line="+4"/>
         <source>The pronoun %1 is a whole subject on its own: %2 cannot follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pronom %1 est à lui seul un sujet complet&#xa0;: %2 ne peut pas le suivre.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="238"/>
+        <location line="+30"/>
         <source>%1 is not a form the verb picker shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une forme proposée pour le verbe.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="243"/>
+        <location line="+5"/>
         <source>A command takes the verb&apos;s base form: %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une phrase impérative prend la base verbale&#xa0;: %1, pas %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="252"/>
+        <location line="+9"/>
         <source>%1 does not agree with %2: the verb picker shows %3, %4 or %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne s’accorde pas avec %2&#xa0;: les formes proposées sont %3, %4 ou %5.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="263"/>
+        <location line="+11"/>
         <source>%1 is not a complement the complement picker offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un complément proposé dans la liste.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="292"/>
+        <location line="+29"/>
         <source>A sentence&apos;s brackets begin with [S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les crochets d’une phrase commencent par [S.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="300"/>
-        <location filename="../src/grammar/SentenceReader.cpp" line="311"/>
+        <location line="+8"/>
+        <location line="+11"/>
         <source>A command&apos;s subject is the understood “you”: write [NP (you)].</source>
-        <translation type="unfinished"></translation>
+        <translation>Le sujet d’une phrase impérative est le «&#xa0;you&#xa0;» sous-entendu&#xa0;: écris [NP (you)].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="302"/>
+        <location line="-9"/>
         <source>Only a command has the understood subject (you).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule une phrase impérative a le sujet sous-entendu (you).</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="306"/>
+        <location line="+4"/>
         <source>The subject&apos;s brackets [NP] hold its words, each in a bracket of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les crochets du sujet [NP] contiennent ses mots, chacun dans son propre crochet.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="323"/>
+        <location line="+17"/>
         <source>A verb phrase begins with its verb: [VP [V …]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Un groupe verbal commence par son verbe&#xa0;: [VP [V …]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="331"/>
+        <location line="+8"/>
         <source>A verb takes one complement: %1 is one too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un verbe prend un seul complément&#xa0;: %1 est en trop.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="334"/>
+        <location line="+3"/>
         <source>A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Un complément est un groupe&#xa0;: %1 a besoin des crochets d’un groupe, comme [AdvP [Adv here]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="339"/>
+        <location line="+5"/>
         <source>A sentence is its subject and its verb phrase: [S [NP …] [VP …]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Une phrase, c’est son sujet et son groupe verbal&#xa0;: [S [NP …] [VP …]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="353"/>
+        <location line="+14"/>
         <source>The sentence has no subject yet: press Subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>La phrase n’a pas encore de sujet&#xa0;: clique sur Sujet.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="359"/>
+        <location line="+6"/>
         <source>A command needs its verb: press Predicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une phrase impérative a besoin de son verbe&#xa0;: clique sur Prédicat.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="367"/>
+        <location line="+8"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les crochets n’ont pas la structure que construisent les fenêtres&#xa0;; elles écrivent cette phrase ainsi&#xa0;: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="371"/>
+        <location line="+4"/>
         <source>The sentence is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>La phrase n’est pas complète.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="398"/>
+        <location line="+27"/>
         <source>%1 (at character %2 of the brackets).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (au caractère %2 des crochets).</translation>
     </message>
 </context>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="87"/>
+        <location filename="../src/grammar/Task.cpp" line="+87"/>
         <source>a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>une phrase déclarative</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="88"/>
+        <location line="+1"/>
         <source>a question</source>
-        <translation type="unfinished"></translation>
+        <translation>une phrase interrogative</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="89"/>
+        <location line="+1"/>
         <source>a command</source>
-        <translation type="unfinished"></translation>
+        <translation>une phrase impérative</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="97"/>
+        <location line="+8"/>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>au présent</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="98"/>
+        <location line="+1"/>
         <source>past</source>
-        <translation type="unfinished"></translation>
+        <translation>au passé</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="99"/>
+        <location line="+1"/>
         <source>future</source>
-        <translation type="unfinished"></translation>
+        <translation>au futur</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="104"/>
+        <location line="+5"/>
         <source>plural</source>
-        <translation type="unfinished"></translation>
+        <translation>au pluriel</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="104"/>
+        <location line="+0"/>
         <source>singular</source>
-        <translation type="unfinished"></translation>
+        <translation>au singulier</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="109"/>
+        <location line="+5"/>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>à la première personne</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="110"/>
+        <location line="+1"/>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>à la deuxième personne</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="111"/>
+        <location line="+1"/>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>à la troisième personne</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="119"/>
+        <location line="+8"/>
         <source>a pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>un pronom</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="120"/>
-        <location filename="../src/grammar/Task.cpp" line="133"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>a noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>un groupe nominal</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="121"/>
+        <location line="-12"/>
         <source>“Who”</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Who&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="122"/>
+        <location line="+1"/>
         <source>a phrase with “Which”</source>
-        <translation type="unfinished"></translation>
+        <translation>un groupe avec «&#xa0;Which&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="130"/>
+        <location line="+8"/>
         <source>no complement</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun complément</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="131"/>
+        <location line="+1"/>
         <source>a prepositional phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>un groupe prépositionnel</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="132"/>
+        <location line="+1"/>
         <source>an adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>un adverbe</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="134"/>
+        <location line="+2"/>
         <source>a present participle</source>
-        <translation type="unfinished"></translation>
+        <translation>un participe présent</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="135"/>
+        <location line="+1"/>
         <source>an adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>un adjectif</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="158"/>
+        <location line="+23"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="167"/>
+        <location line="+9"/>
         <source>a command has no tense</source>
-        <translation type="unfinished"></translation>
+        <translation>une phrase impérative n’a pas de temps</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="169"/>
+        <location line="+2"/>
         <source>a command has no subject of its own, so it has no number, person or subject kind</source>
-        <translation type="unfinished"></translation>
+        <translation>une phrase impérative n’a pas de sujet à elle, donc ni nombre, ni personne, ni sorte de sujet</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="172"/>
+        <location line="+3"/>
         <source>a question&apos;s subject is made with “Who” or “Which”</source>
-        <translation type="unfinished"></translation>
+        <translation>le sujet d’une question se fait avec «&#xa0;Who&#xa0;» ou «&#xa0;Which&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="174"/>
+        <location line="+2"/>
         <source>“Who” and “Which” make the subject of a question, not of a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Who&#xa0;» et «&#xa0;Which&#xa0;» forment le sujet d’une question, pas d’une phrase déclarative</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="178"/>
+        <location line="+4"/>
         <source>only a pronoun subject can be in the first or second person</source>
-        <translation type="unfinished"></translation>
+        <translation>seul un pronom sujet peut être à la première ou à la deuxième personne</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="180"/>
+        <location line="+2"/>
         <source>“Who” as a subject is singular</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Who&#xa0;» comme sujet est au singulier</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="232"/>
+        <location line="+52"/>
         <source>it asks for nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne demande rien</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="240"/>
+        <location line="+8"/>
         <source>%1 is no value of “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une valeur de «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="267"/>
+        <location line="+27"/>
         <source>it asks for %1, which this Parsella does not know</source>
-        <translation type="unfinished"></translation>
+        <translation>il demande %1, que ce Parsella ne connaît pas</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="289"/>
+        <location line="+22"/>
         <source>its brackets are no sentence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ses crochets ne forment pas une phrase&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="295"/>
+        <location line="+6"/>
         <source>its brackets do not fit its other keys: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ses crochets ne vont pas avec ses autres clés&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="341"/>
+        <location line="+46"/>
         <source>Build this sentence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Construis cette phrase&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="343"/>
+        <location line="+2"/>
         <source>Build %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Construis %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="343"/>
+        <location line="+0"/>
         <source>a sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>une phrase</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="345"/>
+        <location line="+2"/>
         <source> in the %1 tense</source>
-        <translation type="unfinished"></translation>
+        <translation> %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="352"/>
+        <location line="+7"/>
         <source>in the %1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="354"/>
+        <location line="+2"/>
         <source> whose subject is %1</source>
-        <translation type="unfinished"></translation>
+        <translation> dont le sujet est %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="359"/>
+        <location line="+5"/>
         <source> with no complement</source>
-        <translation type="unfinished"></translation>
+        <translation> sans complément</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="360"/>
+        <location line="+1"/>
         <source> with %1 as its complement</source>
-        <translation type="unfinished"></translation>
+        <translation> avec %1 comme complément</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="371"/>
+        <location line="+11"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice demande la phrase %1&#xa0;; la tienne est %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="375"/>
+        <location line="+4"/>
         <source>%1 is not a complete sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une phrase complète.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="379"/>
+        <location line="+4"/>
         <source>a command has no subject of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>une phrase impérative n’a pas de sujet à elle.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="382"/>
+        <location line="+3"/>
         <source>The task asks for %1; %2 is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice demande %1&#xa0;; %2 est %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="384"/>
+        <location line="+2"/>
         <source>The task asks for the %1 tense; </source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice demande une phrase %1&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="385"/>
+        <location line="+1"/>
         <source>a command has no tense.</source>
-        <translation type="unfinished"></translation>
+        <translation>une phrase impérative n’a pas de temps.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="386"/>
-        <location filename="../src/grammar/Task.cpp" line="395"/>
+        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 is in the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="390"/>
+        <location line="-5"/>
         <source>The task asks for a %1 subject; </source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice demande un sujet %1&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="391"/>
+        <location line="+1"/>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="394"/>
+        <location line="+3"/>
         <source>The task asks for a subject in the %1 person; </source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice demande un sujet %1&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="398"/>
+        <location line="+4"/>
         <source>The task asks for %1 as the subject; </source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice demande %1 comme sujet&#xa0;; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="402"/>
+        <location line="+4"/>
         <source>%1 is a pronoun.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un pronom.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="403"/>
+        <location line="+1"/>
         <source>%1 is a noun phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un groupe nominal.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="404"/>
+        <location line="+1"/>
         <source>%1 is the question word alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le mot interrogatif seul.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="405"/>
+        <location line="+1"/>
         <source>%1 is a phrase with “Which”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un groupe avec «&#xa0;Which&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="413"/>
+        <location line="+8"/>
         <source>The task asks for no complement; %1 has %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice ne demande aucun complément&#xa0;; %1 a %2, %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="416"/>
+        <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 has no complement.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice demande %1 comme complément&#xa0;; %2 n’a pas de complément.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="419"/>
+        <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice demande %1 comme complément&#xa0;; %2 est %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="431"/>
+        <location line="+12"/>
         <source>task %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>exercice %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="435"/>
+        <location line="+4"/>
         <source>it is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un objet</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="440"/>
+        <location line="+5"/>
         <source>it has no “ask” object</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas d’objet «&#xa0;ask&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="449"/>
+        <location line="+9"/>
         <source>its “prompt” is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>sa clé «&#xa0;prompt&#xa0;» n’est pas du texte</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="454"/>
+        <location line="+5"/>
         <source>its “prompt” is longer than 2000 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>sa clé «&#xa0;prompt&#xa0;» dépasse 2000 caractères</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="456"/>
+        <location line="+2"/>
         <source>its “prompt” holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>sa clé «&#xa0;prompt&#xa0;» contient un caractère de contrôle</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="461"/>
+        <location line="+5"/>
         <source>its “tries” is not a count</source>
-        <translation type="unfinished"></translation>
+        <translation>sa clé «&#xa0;tries&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="465"/>
+        <location line="+4"/>
         <source>its “done” is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>sa clé «&#xa0;done&#xa0;» n’est ni true ni false</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="485"/>
+        <location line="+20"/>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>réussi</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="486"/>
+        <location line="+1"/>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="486"/>
+        <location line="+0"/>
         <source>to do</source>
-        <translation type="unfinished"></translation>
+        <translation>à faire</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="527"/>
+        <location line="+41"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>phrase %1&#xa0;: elle répond à un exercice que la fiche n’a pas</translation>
     </message>
 </context>
 <context>
     <name>frmComp</name>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="16"/>
+        <location filename="../src/pickers/frmComp.cpp" line="+16"/>
         <source>Verb Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Compléments du verbe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="18"/>
+        <location line="+2"/>
         <source>Current Verb:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbe choisi&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="19"/>
+        <location line="+1"/>
         <source>Current verb</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbe choisi</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Compléments</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="21"/>
+        <location line="+1"/>
         <source>Prepositional Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe prépositionnel</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="26"/>
+        <location line="+5"/>
         <source>Noun, Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, groupe nominal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="30"/>
+        <location line="+4"/>
         <source>&lt;adverb&gt;* adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;adverbe&gt;* adjectif</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="35"/>
+        <location line="+5"/>
         <source>Present Participle</source>
-        <translation type="unfinished"></translation>
+        <translation>Participe présent</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="38"/>
+        <location line="+3"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Adverbe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="41"/>
+        <location line="+3"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>frmCopyright</name>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="68"/>
+        <location filename="../src/app/frmCopyright.cpp" line="+68"/>
         <source>Copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Droits d’auteur</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="73"/>
+        <location line="+5"/>
         <source>A sentence drawn as a tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Une phrase dessinée en arbre</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="78"/>
+        <location line="+5"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmDec</name>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="12"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+12"/>
         <source>Declarative Sentence (statement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase déclarative (affirmation)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="14"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="15"/>
+        <location line="+1"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujet</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="16"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prédicat</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="17"/>
+        <location line="+1"/>
         <source>Noun, Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom, groupe nominal</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="18"/>
+        <location line="+1"/>
         <source>Nominative Personal Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronom personnel sujet</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="19"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbe, groupe verbal</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Complément</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="21"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="29"/>
+        <location filename="../src/app/frmGram1.cpp" line="+27"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche de grammaire de Tamrin</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="32"/>
+        <location line="+3"/>
         <source>Declarative Sentence = (statement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase déclarative = (affirmation)</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="33"/>
+        <location line="+1"/>
         <source>Interrogative Sentence = (question) ???</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase interrogative = (question)&#xa0;???</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="34"/>
+        <location line="+1"/>
         <source>Imperative Sentence = (command)   !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase impérative = (ordre)  &#xa0;!!!</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="35"/>
+        <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>frmImp</name>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="6"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+6"/>
         <source>Imperative Sentence (Command)</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase impérative (ordre)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="8"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="9"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prédicat</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="10"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbe, groupe verbal</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="11"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Complément</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="12"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>frmInt</name>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="15"/>
+        <location filename="../src/sentences/frmInt.cpp" line="+15"/>
         <source>Interrogative Sentence (Question)</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase interrogative (question)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="17"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="18"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Prédicat</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="19"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbe, groupe verbal</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Complément</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="21"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="23"/>
+        <location line="+2"/>
         <source>Who/Which</source>
-        <translation type="unfinished"></translation>
+        <translation>Who/Which</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="26"/>
+        <location line="+3"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjectif</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="27"/>
+        <location line="+1"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Adverbe</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="34"/>
+        <location line="+7"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
     <name>frmNP</name>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="18"/>
+        <location filename="../src/pickers/frmNP.cpp" line="+18"/>
         <source>Noun Phrase Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Construire un groupe nominal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="20"/>
+        <location line="+2"/>
         <source>Noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe nominal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="21"/>
+        <location line="+1"/>
         <source>Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe nominal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="23"/>
+        <location line="+2"/>
         <source>Article</source>
-        <translation type="unfinished"></translation>
+        <translation>Article</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="27"/>
+        <location line="+4"/>
         <source>Common Possessive Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom commun au génitif</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="30"/>
+        <location line="+3"/>
         <source>Proper Possessive Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom propre au génitif</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="33"/>
+        <location line="+3"/>
         <source>Personal Possessive Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjectif possessif</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="43"/>
+        <location line="+10"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjectif</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="44"/>
+        <location line="+1"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Adverbe</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="51"/>
+        <location line="+7"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="60"/>
+        <location line="+9"/>
         <source>Proper Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom propre</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="62"/>
+        <location line="+2"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>frmNPP</name>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="16"/>
+        <location filename="../src/pickers/frmNPP.cpp" line="+16"/>
         <source>Nominative Personal Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronom personnel sujet</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="18"/>
+        <location line="+2"/>
         <source>Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronom</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="19"/>
+        <location line="+1"/>
         <source>-- Singular --</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Singulier --</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="21"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="30"/>
+        <location line="+2"/>
+        <location line="+9"/>
         <source>First Person</source>
-        <translation type="unfinished"></translation>
+        <translation>1re personne</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="23"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="32"/>
+        <location line="-7"/>
+        <location line="+9"/>
         <source>Second Person</source>
-        <translation type="unfinished"></translation>
+        <translation>2e personne</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="27"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="34"/>
+        <location line="-5"/>
+        <location line="+7"/>
         <source>Third Person</source>
-        <translation type="unfinished"></translation>
+        <translation>3e personne</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="28"/>
+        <location line="-6"/>
         <source>-- Plural --</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Pluriel --</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="35"/>
+        <location line="+7"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>frmVerb</name>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="15"/>
+        <location filename="../src/pickers/frmVerb.cpp" line="+15"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbe, groupe verbal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="17"/>
+        <location line="+2"/>
         <source>Verb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe verbal</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="18"/>
+        <location line="+1"/>
         <source>Verbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbes</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="27"/>
+        <location line="+9"/>
         <source>Tense</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="31"/>
+        <location line="+4"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <location filename="../src/app/main.cpp" line="56"/>
-        <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="62"/>
-        <source>Build English sentences word by word.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="67"/>
-        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="70"/>
-        <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="74"/>
-        <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="75"/>
-        <source>[file...]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/main.cpp" line="98"/>
-        <source>parsella: --summary needs at least one worksheet file
-</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour</translation>
     </message>
 </context>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="33"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;La page &lt;b&gt;%1&lt;/b&gt; est introuvable.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="34"/>
+        <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
         <source>New Task from Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice à partir de la phrase</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="20"/>
+        <location line="+2"/>
         <source>Ask for a sentence like “%1”, with the features ticked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander une phrase comme «&#xa0;%1&#xa0;», avec les critères cochés&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="26"/>
+        <location line="+6"/>
         <source>&amp;Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+1"/>
         <source>T&amp;ense: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;emps&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+0"/>
         <source>&amp;Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+0"/>
         <source>&amp;Person: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personne&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="28"/>
+        <location line="+1"/>
         <source>&amp;Subject: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sujet&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="28"/>
+        <location line="+0"/>
         <source>&amp;Complement: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Complément&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="41"/>
+        <location line="+13"/>
         <source>This e&amp;xact sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette phrase e&amp;xacte</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="46"/>
+        <location line="+5"/>
         <source>The learner reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>L’élève lit&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="55"/>
+        <location line="+9"/>
         <source>Your &amp;own prompt (optional):</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigne pe&amp;rsonnelle (facultative)&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="104"/>
+        <location line="+49"/>
         <source>Tick at least one feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coche au moins un critère.</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="105"/>
+        <location line="+1"/>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Consigne</translation>
     </message>
 </context>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="25"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
         <source>%1, tries: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, essais&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="26"/>
+        <location line="+1"/>
         <source>%1. %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 — %3</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="46"/>
+        <location line="+20"/>
         <source>&amp;Tasks — choose one to work on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exercices — choisis celui que tu veux faire</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="49"/>
+        <location line="+3"/>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercices</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="55"/>
+        <location line="+6"/>
         <source>Current task</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice en cours</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="63"/>
+        <location line="+8"/>
         <source>Task feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques sur l’exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="80"/>
+        <location line="+17"/>
         <source>Tas&amp;ks</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xercices</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="82"/>
+        <location line="+2"/>
         <source>&amp;New Task from Sentence…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvel exercice à partir de la phrase…</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="86"/>
+        <location line="+4"/>
         <source>&amp;Remove Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer l’exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="92"/>
+        <location line="+6"/>
         <source>Move Task &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter l’exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="98"/>
+        <location line="+6"/>
         <source>Move Task &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre l’exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="105"/>
+        <location line="+7"/>
         <source>&amp;Work Without a Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Travailler sans exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="171"/>
+        <location line="+57"/>
         <source>Task %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="177"/>
+        <location line="+6"/>
         <source>No task chosen: sentences are only listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun exercice choisi&#xa0;: les phrases sont seulement listées.</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="188"/>
+        <location line="+11"/>
         <source>Task %1 is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’exercice %1 est réussi.</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="191"/>
+        <location line="+3"/>
         <source>Task %1, not yet: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Exercice %1, pas encore&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>parsella::TreeView</name>
     <message>
-        <location filename="../src/app/TreeView.cpp" line="28"/>
+        <location filename="../src/app/TreeView.cpp" line="+28"/>
         <source>The tree of the sentence you build grows here.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’arbre de la phrase que tu construis pousse ici.</translation>
     </message>
     <message>
-        <location filename="../src/app/TreeView.cpp" line="101"/>
+        <location line="+73"/>
         <source>Sentence tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbre de la phrase</translation>
     </message>
 </context>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="96"/>
+        <location filename="../src/app/Worksheet.cpp" line="+3"/>
         <source>Parsella worksheet (*.parsella)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="191"/>
+        <location line="+95"/>
         <source>&amp;Learner:</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;lève&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="194"/>
+        <location line="+3"/>
         <source>Learner</source>
-        <translation type="unfinished"></translation>
+        <translation>Élève</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="195"/>
+        <location line="+1"/>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>facultatif</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="203"/>
+        <location line="+8"/>
         <source>Finished &amp;sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Phrases terminées</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="206"/>
+        <location line="+3"/>
         <source>Finished sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrases terminées</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="231"/>
+        <location line="+25"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="232"/>
+        <location line="+1"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="233"/>
+        <location line="+1"/>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="237"/>
+        <location line="+4"/>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="240"/>
+        <location line="+3"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="244"/>
+        <location line="+4"/>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="248"/>
+        <location line="+4"/>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="249"/>
+        <location line="+1"/>
         <source>&amp;Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="250"/>
+        <location line="+1"/>
         <source>&amp;Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="251"/>
+        <location line="+1"/>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="253"/>
+        <location line="+2"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="256"/>
+        <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="257"/>
+        <location line="+1"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="260"/>
+        <location line="+3"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="266"/>
+        <location line="+6"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="267"/>
+        <location line="+1"/>
         <source>Copy as &amp;Brackets</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier en cr&amp;ochets</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="270"/>
+        <location line="+3"/>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="271"/>
+        <location line="+1"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="275"/>
+        <location line="+4"/>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="292"/>
+        <location line="+17"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="293"/>
+        <location line="+1"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="297"/>
+        <location line="+4"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="300"/>
+        <location line="+3"/>
         <source>&amp;Fit the Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juster l’arbre</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="304"/>
-        <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/Worksheet.cpp" line="378"/>
+        <location line="+76"/>
         <source>%1[*] — Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] — Fiche</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="417"/>
+        <location line="+39"/>
         <source>&amp;Tree of the sentence being built</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rbre de la phrase en construction</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="420"/>
+        <location line="+3"/>
         <source>&amp;Tree of sentence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rbre de la phrase %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="423"/>
+        <location line="+3"/>
         <source>&amp;Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rbre</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="464"/>
+        <location line="+41"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="472"/>
+        <location line="+8"/>
         <source>No recent worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fiche récente</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="499"/>
-        <location filename="../src/app/Worksheet.cpp" line="509"/>
+        <location line="+27"/>
+        <location line="+10"/>
         <source>Open Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une fiche</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="510"/>
+        <location line="+1"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été ouvert&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="523"/>
-        <location filename="../src/app/Worksheet.cpp" line="664"/>
+        <location line="+13"/>
+        <location line="+129"/>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="532"/>
+        <location line="-120"/>
         <source>worksheet.parsella</source>
-        <translation type="unfinished"></translation>
+        <translation>fiche.parsella</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="534"/>
-        <location filename="../src/app/Worksheet.cpp" line="539"/>
+        <location line="+2"/>
+        <location line="+5"/>
         <source>Save Worksheet As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche sous</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="599"/>
+        <location line="+48"/>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas pu être écrit</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="600"/>
+        <location line="+1"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="609"/>
+        <location line="+9"/>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="612"/>
+        <location line="+3"/>
         <source>SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image SVG (*.svg);;Image PNG (*.png)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="619"/>
+        <location line="+7"/>
         <source>The file &quot;%1&quot; was not saved: a picture is saved as SVG or PNG, so its name must end in .svg or .png.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: une image s’enregistre en SVG ou en PNG, son nom doit donc finir par .svg ou .png.</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="667"/>
+        <location line="+48"/>
         <source>Text (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="681"/>
+        <location line="+14"/>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="697"/>
-        <location filename="../src/app/Worksheet.cpp" line="707"/>
+        <location line="+16"/>
+        <location line="+10"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="708"/>
+        <location line="+1"/>
         <source>The worksheet was not printed: the printer &quot;%1&quot; could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fiche n’a pas été imprimée&#xa0;: l’imprimante «&#xa0;%1&#xa0;» n’a pas pu être utilisée.</translation>
     </message>
 </context>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="94"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="117"/>
+        <location line="+23"/>
         <source>Finished Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrase terminée</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="136"/>
+        <location line="+19"/>
         <source>Answer Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse à l’exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="162"/>
+        <location line="+26"/>
         <source>New Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="179"/>
+        <location line="+17"/>
         <source>Remove Task</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="206"/>
+        <location line="+27"/>
         <source>Move Task Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter l’exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="206"/>
+        <location line="+0"/>
         <source>Move Task Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre l’exercice</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="224"/>
+        <location line="+18"/>
         <source>Remove Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la phrase</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="239"/>
+        <location line="+15"/>
         <source>Move Sentence Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter la phrase</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="239"/>
+        <location line="+0"/>
         <source>Move Sentence Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre la phrase</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmCopyright</name>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="95"/>
+        <location filename="../src/app/frmCopyright.cpp" line="+17"/>
         <source>Copyright © %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="105"/>
+        <location line="+10"/>
         <source>Grammar and Help work offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Grammaire et aide sans Internet</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="117"/>
+        <location line="+12"/>
         <source>link to the publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>lien vers le site web de l’éditeur</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="58"/>
+        <location filename="../src/app/frmGram1.cpp" line="+23"/>
         <source>&amp;Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grammaire</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="60"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="62"/>
+        <location line="+2"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="64"/>
+        <location line="+2"/>
         <source>&amp;Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fiche</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="67"/>
-        <source>&amp;View</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/frmGram1.cpp" line="69"/>
-        <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/app/frmGram1.cpp" line="153"/>
+        <location line="+85"/>
         <source>1 sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>1 phrase</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="153"/>
+        <location line="+0"/>
         <source>%1 sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 phrases</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="155"/>
+        <location line="+2"/>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="158"/>
+        <location line="+3"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la fiche</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmNP</name>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="253"/>
+        <location filename="../src/pickers/frmNP.cpp" line="+191"/>
         <source>Error - A noun was not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur - aucun nom n’a été choisi</translation>
     </message>
 </context>
 </TS>
