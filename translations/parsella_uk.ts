@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+74"/>
+        <location filename="../src/grammar/Document.cpp" line="+115"/>
         <source>sentence %1: %2</source>
         <translation>речення %1: %2</translation>
     </message>
@@ -261,17 +261,31 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+85"/>
+        <location line="+93"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>Файл більший за %1 МіБ — це набагато більше, ніж будь-який робочий аркуш.</translation>
     </message>
     <message>
-        <location line="-80"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
         <translation>Цей файл — не робочий аркуш: його JSON не читається (%1, байт %2).</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-90"/>
+        <source>The file is empty.</source>
+        <translation>Файл порожній.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file ends too early: it may have been cut off while being copied.</source>
+        <translation>Файл уривається зарано: можливо, його обрізало під час копіювання.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).</source>
+        <translation>Цей файл — не робочий аркуш: його JSON не читається (%1; рядок %2, позиція %3).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
         <translation>Цей файл — не робочий аркуш: у ньому немає об’єкта JSON.</translation>
     </message>
@@ -334,6 +348,14 @@
         <location line="+3"/>
         <source>It is not an ordinary file.</source>
         <translation>Це не звичайний файл.</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="+308"/>
+        <source>System default</source>
+        <translation>Як у системі</translation>
     </message>
 </context>
 <context>
@@ -431,7 +453,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+69"/>
+        <location filename="../src/app/Worksheet.cpp" line="+70"/>
         <source>Worksheet</source>
         <translation>Робочий аркуш</translation>
     </message>
@@ -482,6 +504,59 @@ Restore it?</source>
         <location line="+2"/>
         <source>incomplete</source>
         <translation>не завершено</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="-284"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Відкинути</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Don&apos;t Save</source>
+        <translation>Не зберігати</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Так</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;No</source>
+        <translation>&amp;Ні</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Довідка</translation>
     </message>
 </context>
 <context>
@@ -734,6 +809,30 @@ Restore it?</source>
         <location line="+27"/>
         <source>%1 (at character %2 of the brackets).</source>
         <translation>%1 (символ %2 у дужках).</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <location filename="../src/grammar/Summary.cpp" line="+31"/>
+        <source>The file says this task is done, but none of its sentences meets it.</source>
+        <translation>У файлі це завдання позначено як виконане, але жодне з його речень йому не відповідає.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>The worksheet has no tasks.</source>
+        <translation>У робочому аркуші немає завдань.</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>task %1: %2</source>
+        <translation>завдання %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>left out: a sheet, with tasks but no learner&apos;s name and no answers.</source>
+        <translation>пропущено: це аркуш із завданнями, без імені учня й без відповідей.</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1312,7 @@ Restore it?</source>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="+27"/>
+        <location filename="../src/app/frmGram1.cpp" line="+29"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
         <translation>Граматичний аркуш Тамріна</translation>
     </message>
@@ -1462,6 +1561,48 @@ Restore it?</source>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+56"/>
+        <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
+</source>
+        <translation>parsella: для мови «%1» немає каталогу; використано англійську
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Build English sentences word by word.</source>
+        <translation>Будуй англійські речення слово за словом.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
+        <translation>Вивести завдання кожного робочого аркуша як CSV (%1), не відкриваючи вікон.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
+        <translation>Показати програму мовою &lt;code&gt; (наприклад, de, es чи pt_BR) лише цього разу; «en» — англійська.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
+        <translation>Робочий аркуш (.parsella), який треба відкрити; з --summary — аркуші для підсумку.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file...]</source>
+        <translation>[файл...]</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>parsella: --summary needs at least one worksheet file
+</source>
+        <translation>parsella: --summary потребує щонайменше одного файлу робочого аркуша
+</translation>
+    </message>
+</context>
+<context>
     <name>parsella::HelpWindow</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-19"/>
@@ -1545,7 +1686,7 @@ Restore it?</source>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+25"/>
         <source>%1, tries: %2</source>
         <translation>%1, спроб: %2</translation>
     </message>
@@ -1605,7 +1746,7 @@ Restore it?</source>
         <translation>&amp;Працювати без завдання</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+66"/>
         <source>Task %1: %2</source>
         <translation>Завдання %1: %2</translation>
     </message>
@@ -1786,7 +1927,12 @@ Restore it?</source>
         <translation>&amp;Умістити дерево</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+4"/>
+        <source>&amp;Language</source>
+        <translation>Мо&amp;ва</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Робочий аркуш</translation>
     </message>
@@ -1828,12 +1974,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+129"/>
+        <location line="+141"/>
         <source>Save Worksheet</source>
         <translation>Зберегти робочий аркуш</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-132"/>
         <source>worksheet.parsella</source>
         <translation>аркуш.parsella</translation>
     </message>
@@ -1844,7 +1990,7 @@ Restore it?</source>
         <translation>Зберегти робочий аркуш як</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+60"/>
         <source>it could not be written</source>
         <translation>його не вдалося записати</translation>
     </message>
@@ -1984,7 +2130,17 @@ Restore it?</source>
         <translation>&amp;Робочий аркуш</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+3"/>
+        <source>&amp;View</source>
+        <translation>&amp;Вигляд</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Мова</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>1 sentence</source>
         <translation>1 речення</translation>
     </message>

@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+74"/>
+        <location filename="../src/grammar/Document.cpp" line="+115"/>
         <source>sentence %1: %2</source>
         <translation>第 %1 句：%2</translation>
     </message>
@@ -261,17 +261,31 @@
     </message>
     <message>
         <location line="+37"/>
-        <location line="+85"/>
+        <location line="+93"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>文件大于 %1 MiB，远远超过任何练习单的大小。</translation>
     </message>
     <message>
-        <location line="-80"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
         <translation>这个文件不是练习单：它的 JSON 无法读取（第 %2 字节处：%1）。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-90"/>
+        <source>The file is empty.</source>
+        <translation>文件是空的。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file ends too early: it may have been cut off while being copied.</source>
+        <translation>文件提前结束了：可能在复制时被截断了。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).</source>
+        <translation>这个文件不是练习单：它的 JSON 无法读取（第 %2 行第 %3 列：%1）。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
         <translation>这个文件不是练习单：里面没有 JSON 对象。</translation>
     </message>
@@ -334,6 +348,14 @@
         <location line="+3"/>
         <source>It is not an ordinary file.</source>
         <translation>这不是普通文件。</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="+308"/>
+        <source>System default</source>
+        <translation>跟随系统</translation>
     </message>
 </context>
 <context>
@@ -431,7 +453,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+69"/>
+        <location filename="../src/app/Worksheet.cpp" line="+70"/>
         <source>Worksheet</source>
         <translation>练习单</translation>
     </message>
@@ -482,6 +504,59 @@ Restore it?</source>
         <location line="+2"/>
         <source>incomplete</source>
         <translation>未完成</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="-284"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Don&apos;t Save</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>帮助</translation>
     </message>
 </context>
 <context>
@@ -734,6 +809,30 @@ Restore it?</source>
         <location line="+27"/>
         <source>%1 (at character %2 of the brackets).</source>
         <translation>%1（在括号式的第 %2 个字符处）。</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <location filename="../src/grammar/Summary.cpp" line="+31"/>
+        <source>The file says this task is done, but none of its sentences meets it.</source>
+        <translation>文件里说这道题已完成，但它的句子没有一个符合要求。</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>The worksheet has no tasks.</source>
+        <translation>这份练习单没有题目。</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>task %1: %2</source>
+        <translation>第 %1 题：%2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>left out: a sheet, with tasks but no learner&apos;s name and no answers.</source>
+        <translation>已跳过：这是一份只有题目的练习单，没有学生姓名，也没有答案。</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1312,7 @@ Restore it?</source>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="+27"/>
+        <location filename="../src/app/frmGram1.cpp" line="+29"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
         <translation>塔姆林的语法练习单</translation>
     </message>
@@ -1462,6 +1561,48 @@ Restore it?</source>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+56"/>
+        <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
+</source>
+        <translation>parsella: 没有语言“%1”的翻译目录，改用英语
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Build English sentences word by word.</source>
+        <translation>一个词一个词地造英语句子。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
+        <translation>把每份练习单的题目输出为 CSV（%1），不打开窗口。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
+        <translation>本次运行时用语言 &lt;code&gt;（如 de、es 或 pt_BR）显示程序；“en”是英语。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
+        <translation>要打开的练习单（.parsella）；与 --summary 一起用时，是要汇总的练习单。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file...]</source>
+        <translation>[文件...]</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>parsella: --summary needs at least one worksheet file
+</source>
+        <translation>parsella: --summary 至少需要一个练习单文件
+</translation>
+    </message>
+</context>
+<context>
     <name>parsella::HelpWindow</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-19"/>
@@ -1545,7 +1686,7 @@ Restore it?</source>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+25"/>
         <source>%1, tries: %2</source>
         <translation>%1，尝试次数：%2</translation>
     </message>
@@ -1605,7 +1746,7 @@ Restore it?</source>
         <translation>不做题，自由练习(&amp;W)</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+66"/>
         <source>Task %1: %2</source>
         <translation>第 %1 题：%2</translation>
     </message>
@@ -1786,7 +1927,12 @@ Restore it?</source>
         <translation>让树适合窗口(&amp;F)</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+4"/>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+74"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — 练习单</translation>
     </message>
@@ -1828,12 +1974,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+129"/>
+        <location line="+141"/>
         <source>Save Worksheet</source>
         <translation>保存练习单</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-132"/>
         <source>worksheet.parsella</source>
         <translation>练习单.parsella</translation>
     </message>
@@ -1844,7 +1990,7 @@ Restore it?</source>
         <translation>练习单另存为</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+60"/>
         <source>it could not be written</source>
         <translation>无法写入</translation>
     </message>
@@ -1984,7 +2130,17 @@ Restore it?</source>
         <translation>练习单(&amp;W)</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+3"/>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>1 sentence</source>
         <translation>1 个句子</translation>
     </message>
