@@ -41,7 +41,7 @@
     <message>
         <location line="+6"/>
         <source>%1 stands alone; to use %2, start with a determiner such as “the”.</source>
-        <translation>%1 вживається саме; щоб узяти %2, почни з означника, наприклад «the».</translation>
+        <translation>%1 вживається окремо; щоб узяти %2, почни з означника, наприклад «the».</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -2157,7 +2157,7 @@ Restore it?</source>
     <message>
         <location line="+3"/>
         <source>Restore Worksheet</source>
-        <translation>Відновлення аркуша</translation>
+        <translation>відновлення аркуша</translation>
     </message>
 </context>
 <context>
