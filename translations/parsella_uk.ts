@@ -453,12 +453,12 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+70"/>
+        <location filename="../src/app/Worksheet.cpp" line="+76"/>
         <source>Worksheet</source>
         <translation>Робочий аркуш</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
@@ -467,7 +467,16 @@ Save them before they are dropped?</source>
 Зберегти їх, щоб вони не пропали?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
+        <source>Save your finished sentences before they are dropped?
+
+They are not saved in a file yet.</source>
+        <translation>Зберегти твої готові речення, щоб вони не пропали?
+
+У файлі їх ще не збережено.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Restore Worksheet</source>
         <translation>Відновлення аркуша</translation>
     </message>
@@ -486,7 +495,7 @@ Restore it?</source>
         <translation>&amp;Відновити</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2: %3</translation>
     </message>
@@ -1932,7 +1941,7 @@ Restore it?</source>
         <translation>Мо&amp;ва</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+78"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Робочий аркуш</translation>
     </message>
