@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+115"/>
+        <location filename="../src/grammar/Document.cpp" line="+118"/>
         <source>sentence %1: %2</source>
         <translation>речення %1: %2</translation>
     </message>
@@ -260,8 +260,7 @@
         <translation>у ньому немає «brackets» або це не текст.</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+93"/>
+        <location line="-37"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>Файл більший за %1 МіБ — це набагато більше, ніж будь-який робочий аркуш.</translation>
     </message>
@@ -270,7 +269,7 @@
         <translation>Цей файл — не робочий аркуш: його JSON не читається (%1, байт %2).</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="+75"/>
         <source>The file is empty.</source>
         <translation>Файл порожній.</translation>
     </message>
@@ -340,7 +339,7 @@
         <translation>завдання %1: це не об’єкт.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+23"/>
         <source>It is a folder, not a file.</source>
         <translation>Це тека, а не файл.</translation>
     </message>
@@ -353,7 +352,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+308"/>
+        <location filename="../src/core/Language.cpp" line="+324"/>
         <source>System default</source>
         <translation>Як у системі</translation>
     </message>
@@ -453,7 +452,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+76"/>
+        <location filename="../src/app/Worksheet.cpp" line="+74"/>
         <source>Worksheet</source>
         <translation>Робочий аркуш</translation>
     </message>
@@ -500,7 +499,7 @@ Restore it?</source>
         <translation>%1. %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
         <source>Learner&apos;s Name</source>
         <translation>зміну імені учня</translation>
     </message>
@@ -518,7 +517,7 @@ Restore it?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-284"/>
+        <location filename="../src/core/Language.cpp" line="-299"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -847,7 +846,7 @@ Restore it?</source>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+87"/>
+        <location filename="../src/grammar/Task.cpp" line="+85"/>
         <source>a statement</source>
         <translation>розповідне речення</translation>
     </message>
@@ -1160,11 +1159,25 @@ Restore it?</source>
     </message>
     <message>
         <location line="+5"/>
+        <source>its “prompt” is longer than %1 characters</source>
+        <translation>його «prompt» довший за %1 символів</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>%1, tries: %2</source>
+        <translation>%1, спроб: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
+    </message>
+    <message>
         <source>its “prompt” is longer than 2000 characters</source>
         <translation>його «prompt» довший за 2000 символів</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-40"/>
         <source>its “prompt” holds a control character</source>
         <translation>у його «prompt» є керівний символ</translation>
     </message>
@@ -1194,9 +1207,17 @@ Restore it?</source>
         <translation>зробити</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>речення %1: воно відповідає на завдання, якого в аркуші немає</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
+        <source>it could not be written</source>
+        <translation>його не вдалося записати</translation>
     </message>
 </context>
 <context>
@@ -1667,7 +1688,7 @@ Restore it?</source>
         <translation>&amp;Додаток: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>This e&amp;xact sentence</source>
         <translation>Саме &amp;це речення</translation>
     </message>
@@ -1695,17 +1716,15 @@ Restore it?</source>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+25"/>
         <source>%1, tries: %2</source>
         <translation>%1, спроб: %2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1. %2 — %3</source>
         <translation>%1. %2 — %3</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>Завдання — &amp;обери одне для роботи</translation>
     </message>
@@ -1796,7 +1815,7 @@ Restore it?</source>
         <translation>Робочий аркуш Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+83"/>
         <source>&amp;Learner:</source>
         <translation>&amp;Учень:</translation>
     </message>
@@ -1821,7 +1840,7 @@ Restore it?</source>
         <translation>Готові речення</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
@@ -1941,7 +1960,7 @@ Restore it?</source>
         <translation>Мо&amp;ва</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+84"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Робочий аркуш</translation>
     </message>
@@ -1972,44 +1991,41 @@ Restore it?</source>
     </message>
     <message>
         <location line="+27"/>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Open Worksheet</source>
         <translation>Відкрити робочий аркуш</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
         <translation>Файл «%1» не відкрито: %2</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+141"/>
+        <location line="+11"/>
+        <location line="+128"/>
         <source>Save Worksheet</source>
         <translation>Зберегти робочий аркуш</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-113"/>
         <source>worksheet.parsella</source>
         <translation>аркуш.parsella</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Save Worksheet As</source>
         <translation>Зберегти робочий аркуш як</translation>
     </message>
     <message>
-        <location line="+60"/>
         <source>it could not be written</source>
         <translation>його не вдалося записати</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
         <translation>Файл «%1» не збережено: %2.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+52"/>
         <source>Save Picture</source>
         <translation>Зберегти малюнок</translation>
     </message>
@@ -2058,7 +2074,7 @@ Restore it?</source>
         <translation>додавання речення</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Answer Task</source>
         <translation>відповідь на завдання</translation>
     </message>
@@ -2073,7 +2089,7 @@ Restore it?</source>
         <translation>вилучення завдання</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+18"/>
         <source>Move Task Up</source>
         <translation>переміщення завдання вгору</translation>
     </message>
@@ -2096,6 +2112,36 @@ Restore it?</source>
         <location line="+0"/>
         <source>Move Sentence Down</source>
         <translation>переміщення речення вниз</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The file &quot;%1&quot; was not opened: %2</source>
+        <translation>Файл «%1» не відкрито: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The file &quot;%1&quot; was not saved: %2.</source>
+        <translation>Файл «%1» не збережено: %2.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>1 sentence</source>
+        <translation>1 речення</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 sentences</source>
+        <translation>речень: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 by %2</source>
+        <translation>%1; учень: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Restore Worksheet</source>
+        <translation>відновлення аркуша</translation>
     </message>
 </context>
 <context>
@@ -2149,22 +2195,18 @@ Restore it?</source>
         <translation>&amp;Мова</translation>
     </message>
     <message>
-        <location line="+84"/>
         <source>1 sentence</source>
         <translation>1 речення</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 sentences</source>
         <translation>речень: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 by %2</source>
         <translation>%1; учень: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Restore Worksheet</source>
         <translation>відновлення аркуша</translation>
     </message>

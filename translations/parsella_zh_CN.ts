@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+115"/>
+        <location filename="../src/grammar/Document.cpp" line="+118"/>
         <source>sentence %1: %2</source>
         <translation>第 %1 句：%2</translation>
     </message>
@@ -260,8 +260,7 @@
         <translation>它缺少“brackets”，或“brackets”不是文本。</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+93"/>
+        <location line="-37"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>文件大于 %1 MiB，远远超过任何练习单的大小。</translation>
     </message>
@@ -270,7 +269,7 @@
         <translation>这个文件不是练习单：它的 JSON 无法读取（第 %2 字节处：%1）。</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="+75"/>
         <source>The file is empty.</source>
         <translation>文件是空的。</translation>
     </message>
@@ -340,7 +339,7 @@
         <translation>第 %1 题：它不是对象。</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+23"/>
         <source>It is a folder, not a file.</source>
         <translation>这是文件夹，不是文件。</translation>
     </message>
@@ -353,7 +352,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+308"/>
+        <location filename="../src/core/Language.cpp" line="+324"/>
         <source>System default</source>
         <translation>跟随系统</translation>
     </message>
@@ -453,7 +452,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+76"/>
+        <location filename="../src/app/Worksheet.cpp" line="+74"/>
         <source>Worksheet</source>
         <translation>练习单</translation>
     </message>
@@ -500,7 +499,7 @@ Restore it?</source>
         <translation>%1. %2：%3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
         <source>Learner&apos;s Name</source>
         <translation>修改学生姓名</translation>
     </message>
@@ -518,7 +517,7 @@ Restore it?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-284"/>
+        <location filename="../src/core/Language.cpp" line="-299"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -847,7 +846,7 @@ Restore it?</source>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+87"/>
+        <location filename="../src/grammar/Task.cpp" line="+85"/>
         <source>a statement</source>
         <translation>陈述句</translation>
     </message>
@@ -1160,11 +1159,25 @@ Restore it?</source>
     </message>
     <message>
         <location line="+5"/>
+        <source>its “prompt” is longer than %1 characters</source>
+        <translation>它的“prompt”超过了 %1 个字符</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>%1, tries: %2</source>
+        <translation>%1，尝试次数：%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
+    </message>
+    <message>
         <source>its “prompt” is longer than 2000 characters</source>
         <translation>它的“prompt”超过了 2000 个字符</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-40"/>
         <source>its “prompt” holds a control character</source>
         <translation>它的“prompt”里有控制字符</translation>
     </message>
@@ -1194,9 +1207,17 @@ Restore it?</source>
         <translation>待完成</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>第 %1 句：它回答的题目在练习单里不存在</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
+        <source>it could not be written</source>
+        <translation>无法写入</translation>
     </message>
 </context>
 <context>
@@ -1667,7 +1688,7 @@ Restore it?</source>
         <translation>补语(&amp;C)：%1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>This e&amp;xact sentence</source>
         <translation>就是这个句子(&amp;X)</translation>
     </message>
@@ -1695,17 +1716,15 @@ Restore it?</source>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+25"/>
         <source>%1, tries: %2</source>
         <translation>%1，尝试次数：%2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1. %2 — %3</source>
         <translation>%1. %2 — %3</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>题目(&amp;T) — 选一道来做</translation>
     </message>
@@ -1796,7 +1815,7 @@ Restore it?</source>
         <translation>Parsella 练习单 (*.parsella)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+83"/>
         <source>&amp;Learner:</source>
         <translation>学生(&amp;L)：</translation>
     </message>
@@ -1821,7 +1840,7 @@ Restore it?</source>
         <translation>已完成的句子</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
@@ -1941,7 +1960,7 @@ Restore it?</source>
         <translation>语言(&amp;L)</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+84"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — 练习单</translation>
     </message>
@@ -1972,44 +1991,41 @@ Restore it?</source>
     </message>
     <message>
         <location line="+27"/>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Open Worksheet</source>
         <translation>打开练习单</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
         <translation>文件“%1”没有打开：%2</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+141"/>
+        <location line="+11"/>
+        <location line="+128"/>
         <source>Save Worksheet</source>
         <translation>保存练习单</translation>
     </message>
     <message>
-        <location line="-132"/>
+        <location line="-113"/>
         <source>worksheet.parsella</source>
         <translation>练习单.parsella</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Save Worksheet As</source>
         <translation>练习单另存为</translation>
     </message>
     <message>
-        <location line="+60"/>
         <source>it could not be written</source>
         <translation>无法写入</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
         <translation>文件“%1”没有保存：%2。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+52"/>
         <source>Save Picture</source>
         <translation>保存图片</translation>
     </message>
@@ -2058,7 +2074,7 @@ Restore it?</source>
         <translation>添加句子</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Answer Task</source>
         <translation>答题</translation>
     </message>
@@ -2073,7 +2089,7 @@ Restore it?</source>
         <translation>删除题目</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+18"/>
         <source>Move Task Up</source>
         <translation>上移题目</translation>
     </message>
@@ -2096,6 +2112,36 @@ Restore it?</source>
         <location line="+0"/>
         <source>Move Sentence Down</source>
         <translation>下移句子</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The file &quot;%1&quot; was not opened: %2</source>
+        <translation>文件“%1”没有打开：%2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The file &quot;%1&quot; was not saved: %2.</source>
+        <translation>文件“%1”没有保存：%2。</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>1 sentence</source>
+        <translation>1 个句子</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 sentences</source>
+        <translation>%1 个句子</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 by %2</source>
+        <translation>%1，学生：%2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Restore Worksheet</source>
+        <translation>恢复练习单</translation>
     </message>
 </context>
 <context>
@@ -2149,22 +2195,18 @@ Restore it?</source>
         <translation>语言(&amp;L)</translation>
     </message>
     <message>
-        <location line="+84"/>
         <source>1 sentence</source>
         <translation>1 个句子</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 sentences</source>
         <translation>%1 个句子</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 by %2</source>
         <translation>%1，学生：%2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Restore Worksheet</source>
         <translation>恢复练习单</translation>
     </message>
