@@ -1,2125 +1,2222 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="uk_UA" sourcelanguage="en">
+<TS version="2.1" language="uk">
 <context>
     <name>Admission</name>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="37"/>
+        <location filename="../src/grammar/Admission.cpp" line="+37"/>
         <source>“%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="50"/>
+        <location line="+13"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>«a» ставимо перед приголосним звуком (a dog); скажи «an %1».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="52"/>
+        <location line="+2"/>
         <source>“an” goes before a vowel sound (an image); say “a %1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>«an» ставимо перед голосним звуком (an image); скажи «a %1».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="58"/>
+        <location line="+6"/>
         <source>%1 is for one thing, not %2: start with “the” for more than one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — для одного предмета, а не для %2: якщо їх більше, почни з «the».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="65"/>
+        <location line="+7"/>
         <source>%1 needs its adjective first: choose one such as %2, then %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Після %1 спершу потрібен прикметник: вибери, наприклад, %2, а тоді %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="71"/>
+        <location line="+6"/>
         <source>%1 needs a determiner before it: choose “the”, “my” or “Mary&apos;s” first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед %1 потрібен означник: спершу вибери «the», «my» або «Mary&apos;s».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="78"/>
+        <location line="+7"/>
         <source>%1 needs an article before it: choose %2 or “the” first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед %1 потрібен артикль: спершу вибери %2 або «the».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="84"/>
+        <location line="+6"/>
         <source>%1 stands alone; to use %2, start with a determiner such as “the”.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 вживається окремо; щоб узяти %2, почни з означника, наприклад «the».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="124"/>
+        <location line="+40"/>
         <source>an adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>прикметник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="128"/>
+        <location line="+4"/>
         <source>a place</source>
-        <translation type="unfinished"></translation>
+        <translation>місце</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="132"/>
+        <location line="+4"/>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>прямий додаток</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="136"/>
+        <location line="+4"/>
         <source>an -ing word</source>
-        <translation type="unfinished"></translation>
+        <translation>форма на -ing</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="147"/>
+        <location line="+11"/>
         <source>place</source>
-        <translation type="unfinished"></translation>
+        <translation>місце</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="148"/>
+        <location line="+1"/>
         <source>object</source>
-        <translation type="unfinished"></translation>
+        <translation>прямий додаток</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="149"/>
+        <location line="+1"/>
         <source>-ing word</source>
-        <translation type="unfinished"></translation>
+        <translation>форма на -ing</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="150"/>
+        <location line="+1"/>
         <source>adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>прикметник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="212"/>
+        <location line="+62"/>
         <source>The question word %1 stays: to change it, start a new question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Питальне слово %1 уже вибрано: щоб узяти інше, почни нове питання.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="221"/>
+        <location line="+9"/>
         <source>Choose “Who” or “Which” to begin the question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибери «Who» або «Which», щоб почати питання.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="227"/>
+        <location line="+6"/>
         <source>%1 needs an adjective: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Після %1 потрібен прикметник: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="228"/>
+        <location line="+1"/>
         <source>%1 needs a noun: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Після %1 потрібен іменник: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="251"/>
+        <location line="+23"/>
         <source>A complement follows its verb: choose the verb first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Додаток іде після дієслова: спершу вибери дієслово.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="254"/>
+        <location line="+3"/>
         <source>%1 takes no complement.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не бере додатка.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="255"/>
+        <location line="+1"/>
         <source>%1 takes no %2; it takes %3: %4…</source>
-        <translation type="unfinished"></translation>
+        <translation>Після %1 не йде %2; після нього йде %3: %4…</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="256"/>
+        <location line="+1"/>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> або </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="261"/>
+        <location line="+5"/>
         <source>%1 needs a verb next: press Predicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Після %1 потрібне дієслово: натисни «Присудок».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="266"/>
+        <location line="+5"/>
         <source>%1 needs a complement: %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>Після %1 потрібен додаток: %2…</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="271"/>
+        <location line="+5"/>
         <source>The sentence is complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Речення готове.</translation>
     </message>
 </context>
 <context>
     <name>BracketReader</name>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="30"/>
+        <location filename="../src/grammar/BracketReader.cpp" line="+30"/>
         <source>the control character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>керівний символ %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="32"/>
+        <location line="+2"/>
         <source>the invisible character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>невидимий символ %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="53"/>
+        <location line="+21"/>
         <source>There are no brackets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дужок немає.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="59"/>
+        <location line="+6"/>
         <source>Something follows the closing bracket of the sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Після закривної дужки речення ще щось є.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="83"/>
+        <location line="+24"/>
         <source>The brackets are longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис у дужках довший за %1 символів.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="92"/>
+        <location line="+9"/>
         <source>The brackets hold %1, which bracket notation does not use.</source>
-        <translation type="unfinished"></translation>
+        <translation>У дужках є %1, а запис у дужках такого не вживає.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="116"/>
+        <location line="+24"/>
         <source>A word is longer than %1 letters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово довше за %1 літер.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="126"/>
+        <location line="+10"/>
         <source>The brackets nest deeper than %1 levels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дужки вкладені глибше, ніж на %1 рівнів.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="131"/>
+        <location line="+5"/>
         <source>A bracket “[” was expected here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тут мала бути дужка «[».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="140"/>
+        <location line="+9"/>
         <source>A bracket opens without its label, such as NP.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дужка відкривається без мітки, як-от NP.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="146"/>
+        <location line="+6"/>
         <source>“%1” is not a label of the tree, such as NP or VP.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не мітка дерева, як-от NP чи VP.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="160"/>
+        <location line="+14"/>
         <source>A bracket is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дужку не закрито.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="164"/>
+        <location line="+4"/>
         <source>A blank must separate the parts of a bracket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Частини в дужці треба розділяти пробілом.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="175"/>
+        <location line="+11"/>
         <source>Only the understood subject is written in parentheses: “(you)”.</source>
-        <translation type="unfinished"></translation>
+        <translation>У круглих дужках пишуть лише підмет, що мається на увазі: «(you)».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="182"/>
+        <location line="+7"/>
         <source>A “)” closes nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дужка «)» нічого не закриває.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="190"/>
+        <location line="+8"/>
         <source>A bracket holds one word: “%1” needs a bracket of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>У дужці лише одне слово: «%1» потребує власної дужки.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="200"/>
+        <location line="+10"/>
         <source>A bracket holds either one word or phrases, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>У дужці або одне слово, або групи слів, але не те й інше разом.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="208"/>
+        <location line="+8"/>
         <source>The understood subject “(you)” is a noun phrase: write [NP (you)].</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет «(you)», що мається на увазі, — це іменна група: пиши [NP (you)].</translation>
     </message>
 </context>
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="74"/>
+        <location filename="../src/grammar/Document.cpp" line="+118"/>
         <source>sentence %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>речення %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="78"/>
+        <location line="+4"/>
         <source>it is not an object with a “type” and “brackets”.</source>
-        <translation type="unfinished"></translation>
+        <translation>це не об’єкт із «type» і «brackets».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="82"/>
+        <location line="+4"/>
         <source>its “type” is missing or not text; it is “statement”, “question” or “command”.</source>
-        <translation type="unfinished"></translation>
+        <translation>у ньому немає «type» або це не текст; має бути «statement», «question» чи «command».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="87"/>
+        <location line="+5"/>
         <source>its type “%1” is none of “statement”, “question” or “command”.</source>
-        <translation type="unfinished"></translation>
+        <translation>його тип «%1» — це ні «statement», ні «question», ні «command».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="91"/>
+        <location line="+4"/>
         <source>its “brackets” are missing or not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>у ньому немає «brackets» або це не текст.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="128"/>
-        <location filename="../src/grammar/Document.cpp" line="213"/>
+        <location line="-37"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл більший за %1 МіБ — це набагато більше, ніж будь-який робочий аркуш.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="133"/>
         <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей файл — не робочий аркуш: його JSON не читається (%1, байт %2).</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="139"/>
+        <location line="+75"/>
+        <source>The file is empty.</source>
+        <translation>Файл порожній.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file ends too early: it may have been cut off while being copied.</source>
+        <translation>Файл уривається зарано: можливо, його обрізало під час копіювання.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).</source>
+        <translation>Цей файл — не робочий аркуш: його JSON не читається (%1; рядок %2, позиція %3).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей файл — не робочий аркуш: у ньому немає об’єкта JSON.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="145"/>
+        <location line="+6"/>
         <source>The file is not a Parsella worksheet: it has no “format”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей файл — не робочий аркуш Parsella: у ньому немає «format».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="148"/>
+        <location line="+3"/>
         <source>The file is not a Parsella worksheet: its format is “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей файл — не робочий аркуш Parsella: його формат — «%1».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="156"/>
+        <location line="+8"/>
         <source>The file&apos;s “version” is missing or not a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>У файлі немає «version» або це не ціле число.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="158"/>
+        <location line="+2"/>
         <source>The file was written by a newer Parsella (its format version is %1); this one reads version %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл записала новіша Parsella (версія формату %1); ця читає версію %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="166"/>
+        <location line="+8"/>
         <source>The learner&apos;s name is not text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім’я учня — не текст.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="169"/>
+        <location line="+3"/>
         <source>The learner&apos;s name is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ім’я учня довше за %1 символів.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="172"/>
+        <location line="+3"/>
         <source>The learner&apos;s name holds a control character.</source>
-        <translation type="unfinished"></translation>
+        <translation>В імені учня є керівний символ.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="176"/>
+        <location line="+4"/>
         <source>The file has no list of “sentences”.</source>
-        <translation type="unfinished"></translation>
+        <translation>У файлі немає списку «sentences».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="189"/>
+        <location line="+13"/>
         <source>The file&apos;s “tasks” are not a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«tasks» у файлі — не список.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="193"/>
+        <location line="+4"/>
         <source>task %1: it is not an object.</source>
-        <translation type="unfinished"></translation>
+        <translation>завдання %1: це не об’єкт.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="208"/>
+        <location line="+23"/>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Це тека, а не файл.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="211"/>
+        <location line="+3"/>
         <source>It is not an ordinary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Це не звичайний файл.</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="308"/>
+        <location filename="../src/core/Language.cpp" line="+324"/>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Як у системі</translation>
     </message>
 </context>
 <context>
     <name>Node</name>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="17"/>
+        <location filename="../src/grammar/Node.cpp" line="+17"/>
         <source>sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="18"/>
+        <location line="+1"/>
         <source>noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>іменна група</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="19"/>
+        <location line="+1"/>
         <source>verb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>дієслівна група</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="20"/>
+        <location line="+1"/>
         <source>prepositional phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>прийменникова група</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="21"/>
+        <location line="+1"/>
         <source>adjective phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>прикметникова група</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="22"/>
+        <location line="+1"/>
         <source>adverb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>прислівникова група</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="23"/>
+        <location line="+1"/>
         <source>determiner</source>
-        <translation type="unfinished"></translation>
+        <translation>означник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="24"/>
+        <location line="+1"/>
         <source>noun</source>
-        <translation type="unfinished"></translation>
+        <translation>іменник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="25"/>
+        <location line="+1"/>
         <source>pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>займенник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="26"/>
+        <location line="+1"/>
         <source>adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>прикметник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="27"/>
+        <location line="+1"/>
         <source>adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>прислівник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="28"/>
+        <location line="+1"/>
         <source>verb</source>
-        <translation type="unfinished"></translation>
+        <translation>дієслово</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="29"/>
+        <location line="+1"/>
         <source>auxiliary verb</source>
-        <translation type="unfinished"></translation>
+        <translation>допоміжне дієслово</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="30"/>
+        <location line="+1"/>
         <source>preposition</source>
-        <translation type="unfinished"></translation>
+        <translation>прийменник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Node.cpp" line="31"/>
+        <location line="+1"/>
         <source>possessive</source>
-        <translation type="unfinished"></translation>
+        <translation>присвійне слово</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
         <source>Not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Не відкрито</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="52"/>
+        <location line="+1"/>
         <source>This address could not be opened, as no web browser answered. You can copy it into a browser yourself:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Цю адресу не вдалося відкрити: жоден браузер не відповів. Можеш сам скопіювати її в браузер:
+
+%1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="70"/>
+        <location filename="../src/app/Worksheet.cpp" line="+74"/>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Робочий аркуш</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="71"/>
+        <location line="-2"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
-        <translation type="unfinished"></translation>
+        <translation>У робочому аркуші «%1» є незбережені зміни.
+
+Зберегти їх, щоб вони не пропали?</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="78"/>
+        <location line="-1"/>
+        <source>Save your finished sentences before they are dropped?
+
+They are not saved in a file yet.</source>
+        <translation>Зберегти твої готові речення, щоб вони не пропали?
+
+У файлі їх ще не збережено.</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Відновлення аркуша</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="79"/>
+        <location line="+1"/>
         <source>Parsella was not closed properly last time, and a worksheet with changes that were not saved was kept: %1.
 
 Restore it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Минулого разу Parsella закрилася неправильно, але робочий аркуш із незбереженими змінами вдалося вберегти (%1).
+
+Відновити його?</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="82"/>
+        <location line="+3"/>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Відновити</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="93"/>
+        <location line="+24"/>
         <source>%1. %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
         <source>Learner&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>зміну імені учня</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="107"/>
+        <location filename="../src/core/FormTable.cpp" line="+107"/>
         <source>complete</source>
-        <translation type="unfinished"></translation>
+        <translation>завершено</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="109"/>
+        <location line="+2"/>
         <source>incomplete</source>
-        <translation type="unfinished"></translation>
+        <translation>не завершено</translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="24"/>
+        <location filename="../src/core/Language.cpp" line="-299"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="25"/>
+        <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="26"/>
+        <location line="+1"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="27"/>
+        <location line="+1"/>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкинути</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="28"/>
+        <location line="+1"/>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Не зберігати</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="29"/>
+        <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="30"/>
+        <location line="+1"/>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="31"/>
+        <location line="+1"/>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Так</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="32"/>
+        <location line="+1"/>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ні</translation>
     </message>
     <message>
-        <location filename="../src/core/Language.cpp" line="33"/>
+        <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка</translation>
     </message>
 </context>
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../src/grammar/Phrases.cpp" line="90"/>
+        <location filename="../src/grammar/Phrases.cpp" line="+90"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Прикметник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Phrases.cpp" line="99"/>
+        <location line="+9"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Іменник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
         <source>Statement</source>
-        <translation type="unfinished"></translation>
+        <translation>Розповідне речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="22"/>
+        <location line="+1"/>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Питальне речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="23"/>
+        <location line="+1"/>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Спонукальне речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="71"/>
+        <location line="+48"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="74"/>
+        <location line="+3"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Присудок</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="81"/>
+        <location line="+7"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Додаток</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="128"/>
+        <location line="+47"/>
         <source>%1 &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="134"/>
+        <location line="+6"/>
         <source>%1 not chosen yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ще не вибрано</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="149"/>
+        <location line="+15"/>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="156"/>
+        <location line="+7"/>
         <source>complete</source>
-        <translation type="unfinished"></translation>
+        <translation>завершене</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="157"/>
+        <location line="+1"/>
         <source>not complete yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ще не завершене</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="158"/>
+        <location line="+1"/>
         <source>%1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="159"/>
+        <location line="+1"/>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="166"/>
+        <location line="+7"/>
         <source>Subject: &apos;you&apos;, understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет: «you», мається на увазі.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="168"/>
+        <location line="+2"/>
         <source>Subject: not chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет: ще не вибрано.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="170"/>
+        <location line="+2"/>
         <source>Subject: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="174"/>
+        <location line="+4"/>
         <source>Predicate: not chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Присудок: ще не вибрано.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="176"/>
+        <location line="+2"/>
         <source>Predicate: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Присудок: %1.</translation>
     </message>
 </context>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="29"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+29"/>
         <source>an %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="30"/>
+        <location line="+1"/>
         <source>a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="40"/>
+        <location line="+10"/>
         <source>%1 is not a word the pickers offer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова %1 немає у вікнах вибору.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="43"/>
+        <location line="+3"/>
         <source>%1 is %2, not %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — це %2, а не %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="126"/>
+        <location line="+83"/>
         <source>%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не може йти після %2: в іменній групі йдуть означник, прислівник, прикметник та іменник — саме в такому порядку і кожен лише раз.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="141"/>
+        <location line="+15"/>
         <source>%1 is not offered by the noun phrase generator.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вікно іменної групи не пропонує %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="153"/>
+        <location line="+12"/>
         <source>%1 needs a noun to be a whole subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>Щоб бути цілим підметом, %1 потребує іменника.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="163"/>
+        <location line="+10"/>
         <source>A question&apos;s subject begins with “Who” or “Which”, not %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет питання починається з «Who» або «Which», а не з %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="172"/>
+        <location line="+9"/>
         <source>“Who” is a whole subject on its own: %1 cannot follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Who» — уже цілий підмет: %1 не може йти після нього.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="180"/>
+        <location line="+8"/>
         <source>%1 is not offered after %2 in a question.</source>
-        <translation type="unfinished"></translation>
+        <translation>У питанні після %2 не буває %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="204"/>
+        <location line="+24"/>
         <source>%1 begins the subject of a question, not of a statement.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 починає підмет питання, а не розповідного речення.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="208"/>
+        <location line="+4"/>
         <source>The pronoun %1 is a whole subject on its own: %2 cannot follow it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Займенник %1 — уже цілий підмет: %2 не може йти після нього.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="238"/>
+        <location line="+30"/>
         <source>%1 is not a form the verb picker shows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вікно дієслова не показує форми %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="243"/>
+        <location line="+5"/>
         <source>A command takes the verb&apos;s base form: %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>У спонукальному реченні дієслово стоїть у початковій формі: %1, а не %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="252"/>
+        <location line="+9"/>
         <source>%1 does not agree with %2: the verb picker shows %3, %4 or %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не узгоджується з %2: вікно дієслова показує %3, %4 або %5.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="263"/>
+        <location line="+11"/>
         <source>%1 is not a complement the complement picker offers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вікно додатків не пропонує такого додатка: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="292"/>
+        <location line="+29"/>
         <source>A sentence&apos;s brackets begin with [S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис речення в дужках починається з [S.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="300"/>
-        <location filename="../src/grammar/SentenceReader.cpp" line="311"/>
+        <location line="+8"/>
+        <location line="+11"/>
         <source>A command&apos;s subject is the understood “you”: write [NP (you)].</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет спонукального речення — «you», що мається на увазі: пиши [NP (you)].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="302"/>
+        <location line="-9"/>
         <source>Only a command has the understood subject (you).</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет (you), що мається на увазі, буває лише в спонукальному реченні.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="306"/>
+        <location line="+4"/>
         <source>The subject&apos;s brackets [NP] hold its words, each in a bracket of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>У дужках підмета [NP] стоять його слова, кожне у власній дужці.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="323"/>
+        <location line="+17"/>
         <source>A verb phrase begins with its verb: [VP [V …]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслівна група починається з дієслова: [VP [V …]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="331"/>
+        <location line="+8"/>
         <source>A verb takes one complement: %1 is one too many.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслово бере лише один додаток: %1 — уже зайвий.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="334"/>
+        <location line="+3"/>
         <source>A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Додаток — це група: %1 потребує дужок групи, як-от [AdvP [Adv here]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="339"/>
+        <location line="+5"/>
         <source>A sentence is its subject and its verb phrase: [S [NP …] [VP …]].</source>
-        <translation type="unfinished"></translation>
+        <translation>Речення — це підмет і дієслівна група: [S [NP …] [VP …]].</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="353"/>
+        <location line="+14"/>
         <source>The sentence has no subject yet: press Subject.</source>
-        <translation type="unfinished"></translation>
+        <translation>У реченні ще немає підмета: натисни «Підмет».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="359"/>
+        <location line="+6"/>
         <source>A command needs its verb: press Predicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Спонукальному реченню потрібне дієслово: натисни «Присудок».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="367"/>
+        <location line="+8"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ці дужки мають не ту будову, яку складають вікна; вікна записують це речення так: %1.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="371"/>
+        <location line="+4"/>
         <source>The sentence is not complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Речення не завершене.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="398"/>
+        <location line="+27"/>
         <source>%1 (at character %2 of the brackets).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (символ %2 у дужках).</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <location filename="../src/grammar/Summary.cpp" line="+31"/>
+        <source>The file says this task is done, but none of its sentences meets it.</source>
+        <translation>У файлі це завдання позначено як виконане, але жодне з його речень йому не відповідає.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>The worksheet has no tasks.</source>
+        <translation>У робочому аркуші немає завдань.</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>task %1: %2</source>
+        <translation>завдання %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>left out: a sheet, with tasks but no learner&apos;s name and no answers.</source>
+        <translation>пропущено: це аркуш із завданнями, без імені учня й без відповідей.</translation>
     </message>
 </context>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="87"/>
+        <location filename="../src/grammar/Task.cpp" line="+85"/>
         <source>a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>розповідне речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="88"/>
+        <location line="+1"/>
         <source>a question</source>
-        <translation type="unfinished"></translation>
+        <translation>питальне речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="89"/>
+        <location line="+1"/>
         <source>a command</source>
-        <translation type="unfinished"></translation>
+        <translation>спонукальне речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="97"/>
+        <location line="+8"/>
         <source>present</source>
-        <translation type="unfinished"></translation>
+        <translation>теперішній час</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="98"/>
+        <location line="+1"/>
         <source>past</source>
-        <translation type="unfinished"></translation>
+        <translation>минулий час</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="99"/>
+        <location line="+1"/>
         <source>future</source>
-        <translation type="unfinished"></translation>
+        <translation>майбутній час</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="104"/>
+        <location line="+5"/>
         <source>plural</source>
-        <translation type="unfinished"></translation>
+        <translation>множина</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="104"/>
+        <location line="+0"/>
         <source>singular</source>
-        <translation type="unfinished"></translation>
+        <translation>однина</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="109"/>
+        <location line="+5"/>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>перша особа</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="110"/>
+        <location line="+1"/>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>друга особа</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="111"/>
+        <location line="+1"/>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>третя особа</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="119"/>
+        <location line="+8"/>
         <source>a pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>займенник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="120"/>
-        <location filename="../src/grammar/Task.cpp" line="133"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>a noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>іменна група</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="121"/>
+        <location line="-12"/>
         <source>“Who”</source>
-        <translation type="unfinished"></translation>
+        <translation>«Who»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="122"/>
+        <location line="+1"/>
         <source>a phrase with “Which”</source>
-        <translation type="unfinished"></translation>
+        <translation>група з «Which»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="130"/>
+        <location line="+8"/>
         <source>no complement</source>
-        <translation type="unfinished"></translation>
+        <translation>без додатка</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="131"/>
+        <location line="+1"/>
         <source>a prepositional phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>прийменникова група</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="132"/>
+        <location line="+1"/>
         <source>an adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>прислівник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="134"/>
+        <location line="+2"/>
         <source>a present participle</source>
-        <translation type="unfinished"></translation>
+        <translation>форма на -ing</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="135"/>
+        <location line="+1"/>
         <source>an adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>прикметник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="158"/>
+        <location line="+23"/>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 і %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="167"/>
+        <location line="+9"/>
         <source>a command has no tense</source>
-        <translation type="unfinished"></translation>
+        <translation>у спонукального речення немає часу</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="169"/>
+        <location line="+2"/>
         <source>a command has no subject of its own, so it has no number, person or subject kind</source>
-        <translation type="unfinished"></translation>
+        <translation>у спонукального речення немає власного підмета, тож немає ні числа, ні особи, ні виду підмета</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="172"/>
+        <location line="+3"/>
         <source>a question&apos;s subject is made with “Who” or “Which”</source>
-        <translation type="unfinished"></translation>
+        <translation>підмет питання складають із «Who» або «Which»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="174"/>
+        <location line="+2"/>
         <source>“Who” and “Which” make the subject of a question, not of a statement</source>
-        <translation type="unfinished"></translation>
+        <translation>«Who» і «Which» складають підмет питання, а не розповідного речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="178"/>
+        <location line="+4"/>
         <source>only a pronoun subject can be in the first or second person</source>
-        <translation type="unfinished"></translation>
+        <translation>у першій чи другій особі буває лише підмет-займенник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="180"/>
+        <location line="+2"/>
         <source>“Who” as a subject is singular</source>
-        <translation type="unfinished"></translation>
+        <translation>«Who» як підмет стоїть в однині</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="232"/>
+        <location line="+52"/>
         <source>it asks for nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>воно нічого не просить</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="240"/>
+        <location line="+8"/>
         <source>%1 is no value of “%2”</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — не значення для «%2»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="267"/>
+        <location line="+27"/>
         <source>it asks for %1, which this Parsella does not know</source>
-        <translation type="unfinished"></translation>
+        <translation>воно просить %1, а ця Parsella такого не знає</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="289"/>
+        <location line="+22"/>
         <source>its brackets are no sentence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>його дужки — не речення: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="295"/>
+        <location line="+6"/>
         <source>its brackets do not fit its other keys: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>його дужки не збігаються з іншими ключами: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="341"/>
+        <location line="+46"/>
         <source>Build this sentence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Побудуй таке речення: %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="343"/>
+        <location line="+2"/>
         <source>Build %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Побудуй %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="343"/>
+        <location line="+0"/>
         <source>a sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>речення</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="345"/>
+        <location line="+2"/>
         <source> in the %1 tense</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1)</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="352"/>
+        <location line="+7"/>
         <source>in the %1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="354"/>
+        <location line="+2"/>
         <source> whose subject is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, у якому підмет — %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="359"/>
+        <location line="+5"/>
         <source> with no complement</source>
-        <translation type="unfinished"></translation>
+        <translation> без додатка</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="360"/>
+        <location line="+1"/>
         <source> with %1 as its complement</source>
-        <translation type="unfinished"></translation>
+        <translation> з додатком — %1</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="371"/>
+        <location line="+11"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить речення %1, а твоє — %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="375"/>
+        <location line="+4"/>
         <source>%1 is not a complete sentence.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — ще не завершене речення.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="379"/>
+        <location line="+4"/>
         <source>a command has no subject of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>а в спонукальному реченні немає власного підмета.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="382"/>
+        <location line="+3"/>
         <source>The task asks for %1; %2 is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить %1, а %2 — це %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="384"/>
+        <location line="+2"/>
         <source>The task asks for the %1 tense; </source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="385"/>
+        <location line="+1"/>
         <source>a command has no tense.</source>
-        <translation type="unfinished"></translation>
+        <translation>а в спонукальному реченні часу немає.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="386"/>
-        <location filename="../src/grammar/Task.cpp" line="395"/>
+        <location line="+1"/>
+        <location line="+9"/>
         <source>%1 is in the %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>а %1 — це %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="390"/>
+        <location line="-5"/>
         <source>The task asks for a %1 subject; </source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить підмет: %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="391"/>
+        <location line="+1"/>
         <source>%1 is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>а %1 — це %2.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="394"/>
+        <location line="+3"/>
         <source>The task asks for a subject in the %1 person; </source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить підмет: %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="398"/>
+        <location line="+4"/>
         <source>The task asks for %1 as the subject; </source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить підмет: %1; </translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="402"/>
+        <location line="+4"/>
         <source>%1 is a pronoun.</source>
-        <translation type="unfinished"></translation>
+        <translation>а %1 — це займенник.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="403"/>
+        <location line="+1"/>
         <source>%1 is a noun phrase.</source>
-        <translation type="unfinished"></translation>
+        <translation>а %1 — це іменна група.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="404"/>
+        <location line="+1"/>
         <source>%1 is the question word alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>а %1 — це лише питальне слово.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="405"/>
+        <location line="+1"/>
         <source>%1 is a phrase with “Which”.</source>
-        <translation type="unfinished"></translation>
+        <translation>а %1 — це група з «Which».</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="413"/>
+        <location line="+8"/>
         <source>The task asks for no complement; %1 has %2, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить речення без додатка, а в %1 є %2 — %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="416"/>
+        <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 has no complement.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить додаток: %1; а в %2 додатка немає.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="419"/>
+        <location line="+3"/>
         <source>The task asks for %1 as the complement; %2 is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання просить додаток: %1; а %2 — це %3.</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="431"/>
+        <location line="+12"/>
         <source>task %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>завдання %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="435"/>
+        <location line="+4"/>
         <source>it is not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>це не об’єкт</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="440"/>
+        <location line="+5"/>
         <source>it has no “ask” object</source>
-        <translation type="unfinished"></translation>
+        <translation>у ньому немає об’єкта «ask»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="449"/>
+        <location line="+9"/>
         <source>its “prompt” is not text</source>
-        <translation type="unfinished"></translation>
+        <translation>його «prompt» — не текст</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="454"/>
+        <location line="+5"/>
+        <source>its “prompt” is longer than %1 characters</source>
+        <translation>його «prompt» довший за %1 символів</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>%1, tries: %2</source>
+        <translation>%1, спроб: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
+    </message>
+    <message>
         <source>its “prompt” is longer than 2000 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>його «prompt» довший за 2000 символів</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="456"/>
+        <location line="-40"/>
         <source>its “prompt” holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>у його «prompt» є керівний символ</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="461"/>
+        <location line="+5"/>
         <source>its “tries” is not a count</source>
-        <translation type="unfinished"></translation>
+        <translation>його «tries» — не кількість</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="465"/>
+        <location line="+4"/>
         <source>its “done” is neither true nor false</source>
-        <translation type="unfinished"></translation>
+        <translation>його «done» — ні true, ні false</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="485"/>
+        <location line="+20"/>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>виконано</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="486"/>
+        <location line="+1"/>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ще ні</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="486"/>
+        <location line="+0"/>
         <source>to do</source>
-        <translation type="unfinished"></translation>
+        <translation>зробити</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="527"/>
+        <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>речення %1: воно відповідає на завдання, якого в аркуші немає</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
+        <source>it could not be written</source>
+        <translation>його не вдалося записати</translation>
     </message>
 </context>
 <context>
     <name>frmComp</name>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="16"/>
+        <location filename="../src/pickers/frmComp.cpp" line="+16"/>
         <source>Verb Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Додатки дієслова</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="18"/>
+        <location line="+2"/>
         <source>Current Verb:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслово:</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="19"/>
+        <location line="+1"/>
         <source>Current verb</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточне дієслово</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complements</source>
-        <translation type="unfinished"></translation>
+        <translation>Додатки</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="21"/>
+        <location line="+1"/>
         <source>Prepositional Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Прийменникова група</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="26"/>
+        <location line="+5"/>
         <source>Noun, Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Іменник, іменна група</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="30"/>
+        <location line="+4"/>
         <source>&lt;adverb&gt;* adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;присл.&gt;* прикметник</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="35"/>
+        <location line="+5"/>
         <source>Present Participle</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма на -ing</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="38"/>
+        <location line="+3"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Прислівник</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="41"/>
+        <location line="+3"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
     <name>frmCopyright</name>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="68"/>
+        <location filename="../src/app/frmCopyright.cpp" line="+68"/>
         <source>Copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Авторські права</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="73"/>
+        <location line="+5"/>
         <source>A sentence drawn as a tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Речення, намальоване деревом</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="78"/>
+        <location line="+5"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmDec</name>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="12"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+12"/>
         <source>Declarative Sentence (statement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Розповідне речення (твердження)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="14"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Речення</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="15"/>
+        <location line="+1"/>
         <source>Subject</source>
-        <translation type="unfinished"></translation>
+        <translation>Підмет</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="16"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Присудок</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="17"/>
+        <location line="+1"/>
         <source>Noun, Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Іменник, іменна група</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="18"/>
+        <location line="+1"/>
         <source>Nominative Personal Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Особовий займенник (наз. в.)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="19"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслово</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Додаток</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="21"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="29"/>
+        <location filename="../src/app/frmGram1.cpp" line="+29"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Граматичний аркуш Тамріна</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="32"/>
+        <location line="+3"/>
         <source>Declarative Sentence = (statement)</source>
-        <translation type="unfinished"></translation>
+        <translation>Розповідне речення = (твердження)</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="33"/>
+        <location line="+1"/>
         <source>Interrogative Sentence = (question) ???</source>
-        <translation type="unfinished"></translation>
+        <translation>Питальне речення = (питання) ???</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="34"/>
+        <location line="+1"/>
         <source>Imperative Sentence = (command)   !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Спонукальне речення = (наказ)   !!!</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="35"/>
+        <location line="+1"/>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід</translation>
     </message>
 </context>
 <context>
     <name>frmImp</name>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="6"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+6"/>
         <source>Imperative Sentence (Command)</source>
-        <translation type="unfinished"></translation>
+        <translation>Спонукальне речення (наказ)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="8"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Речення</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="9"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Присудок</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="10"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслово</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="11"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Додаток</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="12"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
     <name>frmInt</name>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="15"/>
+        <location filename="../src/sentences/frmInt.cpp" line="+15"/>
         <source>Interrogative Sentence (Question)</source>
-        <translation type="unfinished"></translation>
+        <translation>Питальне речення (питання)</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="17"/>
+        <location line="+2"/>
         <source>Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Речення</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="18"/>
+        <location line="+1"/>
         <source>Predicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Присудок</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="19"/>
+        <location line="+1"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслово</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="20"/>
+        <location line="+1"/>
         <source>Complement</source>
-        <translation type="unfinished"></translation>
+        <translation>Додаток</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="21"/>
+        <location line="+1"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="23"/>
+        <location line="+2"/>
         <source>Who/Which</source>
-        <translation type="unfinished"></translation>
+        <translation>Who/Which</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="26"/>
+        <location line="+3"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Прикметник</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="27"/>
+        <location line="+1"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Прислівник</translation>
     </message>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="34"/>
+        <location line="+7"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Іменник</translation>
     </message>
 </context>
 <context>
     <name>frmNP</name>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="18"/>
+        <location filename="../src/pickers/frmNP.cpp" line="+18"/>
         <source>Noun Phrase Generation</source>
-        <translation type="unfinished"></translation>
+        <translation>Складання іменної групи</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="20"/>
+        <location line="+2"/>
         <source>Noun phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Іменна група</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="21"/>
+        <location line="+1"/>
         <source>Noun Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Іменна група</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="23"/>
+        <location line="+2"/>
         <source>Article</source>
-        <translation type="unfinished"></translation>
+        <translation>Артикль</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="27"/>
+        <location line="+4"/>
         <source>Common Possessive Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Присвійний іменник</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="30"/>
+        <location line="+3"/>
         <source>Proper Possessive Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Присвійна власна назва</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="33"/>
+        <location line="+3"/>
         <source>Personal Possessive Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Присвійний займенник</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="43"/>
+        <location line="+10"/>
         <source>Adjective</source>
-        <translation type="unfinished"></translation>
+        <translation>Прикметник</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="44"/>
+        <location line="+1"/>
         <source>Adverb</source>
-        <translation type="unfinished"></translation>
+        <translation>Прислівник</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="51"/>
+        <location line="+7"/>
         <source>Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Іменник</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="60"/>
+        <location line="+9"/>
         <source>Proper Noun</source>
-        <translation type="unfinished"></translation>
+        <translation>Власна назва</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="62"/>
+        <location line="+2"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
     <name>frmNPP</name>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="16"/>
+        <location filename="../src/pickers/frmNPP.cpp" line="+16"/>
         <source>Nominative Personal Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Особовий займенник (називний відмінок)</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="18"/>
+        <location line="+2"/>
         <source>Pronoun</source>
-        <translation type="unfinished"></translation>
+        <translation>Займенник</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="19"/>
+        <location line="+1"/>
         <source>-- Singular --</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Однина --</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="21"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="30"/>
+        <location line="+2"/>
+        <location line="+9"/>
         <source>First Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Перша особа</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="23"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="32"/>
+        <location line="-7"/>
+        <location line="+9"/>
         <source>Second Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Друга особа</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="27"/>
-        <location filename="../src/pickers/frmNPP.cpp" line="34"/>
+        <location line="-5"/>
+        <location line="+7"/>
         <source>Third Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Третя особа</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="28"/>
+        <location line="-6"/>
         <source>-- Plural --</source>
-        <translation type="unfinished"></translation>
+        <translation>-- Множина --</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmNPP.cpp" line="35"/>
+        <location line="+7"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
     <name>frmVerb</name>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="15"/>
+        <location filename="../src/pickers/frmVerb.cpp" line="+15"/>
         <source>Verb, Verb Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслово, дієслівна група</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="17"/>
+        <location line="+2"/>
         <source>Verb phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслівна група</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="18"/>
+        <location line="+1"/>
         <source>Verbs</source>
-        <translation type="unfinished"></translation>
+        <translation>Дієслова</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="27"/>
+        <location line="+9"/>
         <source>Tense</source>
-        <translation type="unfinished"></translation>
+        <translation>Час</translation>
     </message>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="31"/>
+        <location line="+4"/>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Назад</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="56"/>
+        <location filename="../src/app/main.cpp" line="+56"/>
         <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella: для мови «%1» немає каталогу; використано англійську
+</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="62"/>
+        <location line="+6"/>
         <source>Build English sentences word by word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Будуй англійські речення слово за словом.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="67"/>
+        <location line="+5"/>
         <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вивести завдання кожного робочого аркуша як CSV (%1), не відкриваючи вікон.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="70"/>
+        <location line="+3"/>
         <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показати програму мовою &lt;code&gt; (наприклад, de, es чи pt_BR) лише цього разу; «en» — англійська.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="74"/>
+        <location line="+4"/>
         <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Робочий аркуш (.parsella), який треба відкрити; з --summary — аркуші для підсумку.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="75"/>
+        <location line="+1"/>
         <source>[file...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[файл...]</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="98"/>
+        <location line="+43"/>
         <source>parsella: --summary needs at least one worksheet file
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella: --summary потребує щонайменше одного файлу робочого аркуша
+</translation>
     </message>
 </context>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="33"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Сторінку &lt;b&gt;%1&lt;/b&gt; не знайдено.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="34"/>
+        <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка</translation>
     </message>
 </context>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
         <source>New Task from Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Нове завдання з речення</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="20"/>
+        <location line="+2"/>
         <source>Ask for a sentence like “%1”, with the features ticked:</source>
-        <translation type="unfinished"></translation>
+        <translation>Попросити речення, схоже на «%1», з позначеними ознаками:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="26"/>
+        <location line="+6"/>
         <source>&amp;Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тип: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+1"/>
         <source>T&amp;ense: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Час: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+0"/>
         <source>&amp;Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ч&amp;исло: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="27"/>
+        <location line="+0"/>
         <source>&amp;Person: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Особа: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="28"/>
+        <location line="+1"/>
         <source>&amp;Subject: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Підмет: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="28"/>
+        <location line="+0"/>
         <source>&amp;Complement: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Додаток: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="41"/>
+        <location line="+15"/>
         <source>This e&amp;xact sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>Саме &amp;це речення</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="46"/>
+        <location line="+5"/>
         <source>The learner reads:</source>
-        <translation type="unfinished"></translation>
+        <translation>Учень прочитає:</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="55"/>
+        <location line="+9"/>
         <source>Your &amp;own prompt (optional):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Свій текст завдання (необов’язково):</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="104"/>
+        <location line="+49"/>
         <source>Tick at least one feature.</source>
-        <translation type="unfinished"></translation>
+        <translation>Познач хоча б одну ознаку.</translation>
     </message>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="105"/>
+        <location line="+1"/>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст завдання</translation>
     </message>
 </context>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="25"/>
         <source>%1, tries: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, спроб: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="26"/>
         <source>%1. %2 — %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 — %3</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="46"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання — &amp;обери одне для роботи</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="49"/>
+        <location line="+3"/>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="55"/>
+        <location line="+6"/>
         <source>Current task</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточне завдання</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="63"/>
+        <location line="+8"/>
         <source>Task feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірка завдання</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="80"/>
+        <location line="+17"/>
         <source>Tas&amp;ks</source>
-        <translation type="unfinished"></translation>
+        <translation>Завд&amp;ання</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="82"/>
+        <location line="+2"/>
         <source>&amp;New Task from Sentence…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Нове завдання з речення…</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="86"/>
+        <location line="+4"/>
         <source>&amp;Remove Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вилучити завдання</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="92"/>
+        <location line="+6"/>
         <source>Move Task &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання в&amp;гору</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="98"/>
+        <location line="+6"/>
         <source>Move Task &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання вн&amp;из</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="105"/>
+        <location line="+7"/>
         <source>&amp;Work Without a Task</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Працювати без завдання</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="171"/>
+        <location line="+66"/>
         <source>Task %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="177"/>
+        <location line="+6"/>
         <source>No task chosen: sentences are only listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання не вибрано: речення лише додаються до списку.</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="188"/>
+        <location line="+11"/>
         <source>Task %1 is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання %1 виконано.</translation>
     </message>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="191"/>
+        <location line="+3"/>
         <source>Task %1, not yet: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Завдання %1 ще не виконано: %2</translation>
     </message>
 </context>
 <context>
     <name>parsella::TreeView</name>
     <message>
-        <location filename="../src/app/TreeView.cpp" line="28"/>
+        <location filename="../src/app/TreeView.cpp" line="+28"/>
         <source>The tree of the sentence you build grows here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тут росте дерево речення, яке ти будуєш.</translation>
     </message>
     <message>
-        <location filename="../src/app/TreeView.cpp" line="101"/>
+        <location line="+73"/>
         <source>Sentence tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Дерево речення</translation>
     </message>
 </context>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="96"/>
+        <location filename="../src/app/Worksheet.cpp" line="+3"/>
         <source>Parsella worksheet (*.parsella)</source>
-        <translation type="unfinished"></translation>
+        <translation>Робочий аркуш Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="191"/>
+        <location line="+83"/>
         <source>&amp;Learner:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Учень:</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="194"/>
+        <location line="+3"/>
         <source>Learner</source>
-        <translation type="unfinished"></translation>
+        <translation>Учень</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="195"/>
+        <location line="+1"/>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>необов’язково</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="203"/>
+        <location line="+8"/>
         <source>Finished &amp;sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Готові &amp;речення</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="206"/>
+        <location line="+3"/>
         <source>Finished sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>Готові речення</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="231"/>
+        <location line="+24"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="232"/>
+        <location line="+1"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Новий</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="233"/>
+        <location line="+1"/>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Відкрити…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="237"/>
+        <location line="+4"/>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ос&amp;танні</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="240"/>
+        <location line="+3"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зберегти</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="244"/>
+        <location line="+4"/>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти &amp;як…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="248"/>
+        <location line="+4"/>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Експорт</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="249"/>
+        <location line="+1"/>
         <source>&amp;Picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Малюнок…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="250"/>
+        <location line="+1"/>
         <source>&amp;Text…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Текст…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="251"/>
+        <location line="+1"/>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Друк…</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="253"/>
+        <location line="+2"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>За&amp;крити</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="256"/>
+        <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Зміни</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="257"/>
+        <location line="+1"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Скасувати</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="260"/>
+        <location line="+3"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторити</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="266"/>
+        <location line="+6"/>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копіювати</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="267"/>
+        <location line="+1"/>
         <source>Copy as &amp;Brackets</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати як &amp;дужки</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="270"/>
+        <location line="+3"/>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;илучити</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="271"/>
+        <location line="+1"/>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Пересунути в&amp;гору</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="275"/>
+        <location line="+4"/>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Пересунути в&amp;низ</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="292"/>
+        <location line="+17"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вигляд</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="293"/>
+        <location line="+1"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Збільшити</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="297"/>
+        <location line="+4"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>З&amp;меншити</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="300"/>
+        <location line="+3"/>
         <source>&amp;Fit the Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Умістити дерево</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="304"/>
+        <location line="+4"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Мо&amp;ва</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="378"/>
+        <location line="+84"/>
         <source>%1[*] — Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] — Робочий аркуш</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="417"/>
+        <location line="+39"/>
         <source>&amp;Tree of the sentence being built</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дерево речення, яке будуєш</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="420"/>
+        <location line="+3"/>
         <source>&amp;Tree of sentence %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дерево речення %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="423"/>
+        <location line="+3"/>
         <source>&amp;Tree</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Дерево</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="464"/>
+        <location line="+41"/>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="472"/>
+        <location line="+8"/>
         <source>No recent worksheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Останніх аркушів немає</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="499"/>
-        <location filename="../src/app/Worksheet.cpp" line="509"/>
+        <location line="+27"/>
+        <location line="+9"/>
         <source>Open Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити робочий аркуш</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="510"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» не відкрито: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="523"/>
-        <location filename="../src/app/Worksheet.cpp" line="664"/>
+        <location line="+11"/>
+        <location line="+128"/>
         <source>Save Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти робочий аркуш</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="532"/>
+        <location line="-113"/>
         <source>worksheet.parsella</source>
-        <translation type="unfinished"></translation>
+        <translation>аркуш.parsella</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="534"/>
-        <location filename="../src/app/Worksheet.cpp" line="539"/>
+        <location line="+2"/>
+        <location line="+4"/>
         <source>Save Worksheet As</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти робочий аркуш як</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="599"/>
         <source>it could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>його не вдалося записати</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="600"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» не збережено: %2.</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="609"/>
+        <location line="+52"/>
         <source>Save Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти малюнок</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="612"/>
+        <location line="+3"/>
         <source>SVG picture (*.svg);;PNG picture (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Малюнок SVG (*.svg);;Малюнок PNG (*.png)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="619"/>
+        <location line="+7"/>
         <source>The file &quot;%1&quot; was not saved: a picture is saved as SVG or PNG, so its name must end in .svg or .png.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл «%1» не збережено: малюнок зберігається як SVG або PNG, тож його назва має закінчуватися на .svg або .png.</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="667"/>
+        <location line="+48"/>
         <source>Text (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст (*.txt);;Усі файли (*)</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="681"/>
+        <location line="+14"/>
         <source>Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Робочий аркуш</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="697"/>
-        <location filename="../src/app/Worksheet.cpp" line="707"/>
+        <location line="+16"/>
+        <location line="+10"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Друк</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="708"/>
+        <location line="+1"/>
         <source>The worksheet was not printed: the printer &quot;%1&quot; could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Робочий аркуш не надруковано: не вдалося скористатися принтером «%1».</translation>
     </message>
 </context>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="94"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Без назви</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="117"/>
+        <location line="+23"/>
         <source>Finished Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>додавання речення</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="136"/>
+        <location line="+20"/>
         <source>Answer Task</source>
-        <translation type="unfinished"></translation>
+        <translation>відповідь на завдання</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="162"/>
+        <location line="+26"/>
         <source>New Task</source>
-        <translation type="unfinished"></translation>
+        <translation>нове завдання</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="179"/>
+        <location line="+17"/>
         <source>Remove Task</source>
-        <translation type="unfinished"></translation>
+        <translation>вилучення завдання</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="206"/>
+        <location line="+18"/>
         <source>Move Task Up</source>
-        <translation type="unfinished"></translation>
+        <translation>переміщення завдання вгору</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="206"/>
+        <location line="+0"/>
         <source>Move Task Down</source>
-        <translation type="unfinished"></translation>
+        <translation>переміщення завдання вниз</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="224"/>
+        <location line="+18"/>
         <source>Remove Sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>вилучення речення</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="239"/>
+        <location line="+15"/>
         <source>Move Sentence Up</source>
-        <translation type="unfinished"></translation>
+        <translation>переміщення речення вгору</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="239"/>
+        <location line="+0"/>
         <source>Move Sentence Down</source>
-        <translation type="unfinished"></translation>
+        <translation>переміщення речення вниз</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The file &quot;%1&quot; was not opened: %2</source>
+        <translation>Файл «%1» не відкрито: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The file &quot;%1&quot; was not saved: %2.</source>
+        <translation>Файл «%1» не збережено: %2.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>1 sentence</source>
+        <translation>1 речення</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 sentences</source>
+        <translation>речень: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 by %2</source>
+        <translation>%1; учень: %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Restore Worksheet</source>
+        <translation>відновлення аркуша</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmCopyright</name>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="95"/>
+        <location filename="../src/app/frmCopyright.cpp" line="+17"/>
         <source>Copyright © %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Авторські права © %1</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="105"/>
+        <location line="+10"/>
         <source>Grammar and Help work offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Граматика й довідка працюють без інтернету</translation>
     </message>
     <message>
-        <location filename="../src/app/frmCopyright.cpp" line="117"/>
+        <location line="+12"/>
         <source>link to the publisher&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>посилання на сайт видавця</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="58"/>
+        <location filename="../src/app/frmGram1.cpp" line="+23"/>
         <source>&amp;Grammar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Граматика</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="60"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Довідка</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="62"/>
+        <location line="+2"/>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Про програму</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="64"/>
+        <location line="+2"/>
         <source>&amp;Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Робочий аркуш</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="67"/>
+        <location line="+3"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вигляд</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="69"/>
+        <location line="+2"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Мова</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="153"/>
         <source>1 sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>1 речення</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="153"/>
         <source>%1 sentences</source>
-        <translation type="unfinished"></translation>
+        <translation>речень: %1</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="155"/>
         <source>%1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; учень: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="158"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>відновлення аркуша</translation>
     </message>
 </context>
 <context>
     <name>parsella::frmNP</name>
     <message>
-        <location filename="../src/pickers/frmNP.cpp" line="253"/>
+        <location filename="../src/pickers/frmNP.cpp" line="+191"/>
         <source>Error - A noun was not selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка: іменник не вибрано</translation>
     </message>
 </context>
 </TS>
