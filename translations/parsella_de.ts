@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+74"/>
+        <location filename="../src/grammar/Document.cpp" line="+118"/>
         <source>sentence %1: %2</source>
         <translation>Satz %1: %2</translation>
     </message>
@@ -260,18 +260,12 @@
         <translation>Sein Schlüssel „brackets“ fehlt oder ist kein Text.</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+85"/>
+        <location line="-37"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>Die Datei ist größer als %1 MiB, viel mehr als jedes Arbeitsblatt.</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation>Die Datei ist kein Arbeitsblatt: Ihr JSON ist nicht lesbar (%1 bei Byte %2).</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+91"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
         <translation>Die Datei ist kein Arbeitsblatt: Sie enthält kein JSON-Objekt.</translation>
     </message>
@@ -326,7 +320,7 @@
         <translation>Aufgabe %1: Sie ist kein Objekt.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+23"/>
         <source>It is a folder, not a file.</source>
         <translation>Es ist ein Ordner, keine Datei.</translation>
     </message>
@@ -334,6 +328,29 @@
         <location line="+3"/>
         <source>It is not an ordinary file.</source>
         <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file ends too early: it may have been cut off while being copied.</source>
+        <translation>Die Datei endet zu früh: Vielleicht wurde sie beim Kopieren abgeschnitten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).</source>
+        <translation>Die Datei ist kein Arbeitsblatt: Ihr JSON ist nicht lesbar (%1 in Zeile %2, Spalte %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="+324"/>
+        <source>System default</source>
+        <translation>Systemsprache</translation>
     </message>
 </context>
 <context>
@@ -431,12 +448,12 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+69"/>
+        <location filename="../src/app/Worksheet.cpp" line="+74"/>
         <source>Worksheet</source>
         <translation>Arbeitsblatt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
@@ -445,7 +462,14 @@ Save them before they are dropped?</source>
 Sollen sie gespeichert werden, bevor sie verloren gehen?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
+        <source>Save your finished sentences before they are dropped?
+
+They are not saved in a file yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Restore Worksheet</source>
         <translation>Arbeitsblatt wiederherstellen</translation>
     </message>
@@ -464,17 +488,17 @@ Soll es wiederhergestellt werden?</translation>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
         <source>Learner&apos;s Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="+107"/>
+        <location filename="../src/core/FormTable.cpp" line="+122"/>
         <source>complete</source>
         <translation>vollständig</translation>
     </message>
@@ -482,6 +506,59 @@ Soll es wiederhergestellt werden?</translation>
         <location line="+2"/>
         <source>incomplete</source>
         <translation>unvollständig</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="-299"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Don&apos;t Save</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -737,9 +814,33 @@ Soll es wiederhergestellt werden?</translation>
     </message>
 </context>
 <context>
+    <name>Summary</name>
+    <message>
+        <location filename="../src/grammar/Summary.cpp" line="+31"/>
+        <source>The file says this task is done, but none of its sentences meets it.</source>
+        <translation>Laut Datei ist diese Aufgabe geschafft, aber keiner ihrer Sätze erfüllt sie.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>The worksheet has no tasks.</source>
+        <translation>Das Arbeitsblatt hat keine Aufgaben.</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>task %1: %2</source>
+        <translation>Aufgabe %1: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>left out: a sheet, with tasks but no learner&apos;s name and no answers.</source>
+        <translation>ausgelassen: ein Aufgabenblatt mit Aufgaben, aber ohne Namen und ohne Antworten.</translation>
+    </message>
+</context>
+<context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+87"/>
+        <location filename="../src/grammar/Task.cpp" line="+85"/>
         <source>a statement</source>
         <translation>eine Aussage</translation>
     </message>
@@ -900,7 +1001,12 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Ihre Klammern passen nicht zu ihren anderen Schlüsseln: %1</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+49"/>
+        <source>%1 person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Build this sentence: %1</source>
         <translation>Bilde diesen Satz: %1</translation>
     </message>
@@ -1052,11 +1158,21 @@ Soll es wiederhergestellt werden?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>its “prompt” is longer than 2000 characters</source>
-        <translation>Ihr Schlüssel „prompt“ ist länger als 2000 Zeichen</translation>
+        <source>its “prompt” is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+39"/>
+        <source>%1, tries: %2</source>
+        <translation type="unfinished">%1, Versuche: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 — %3</source>
+        <translation type="unfinished">%1. %2 — %3</translation>
+    </message>
+    <message>
+        <location line="-40"/>
         <source>its “prompt” holds a control character</source>
         <translation>Ihr Schlüssel „prompt“ enthält ein Steuerzeichen</translation>
     </message>
@@ -1086,9 +1202,17 @@ Soll es wiederhergestellt werden?</translation>
         <translation>offen</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>Satz %1: Er beantwortet eine Aufgabe, die das Arbeitsblatt nicht hat</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
+        <source>it could not be written</source>
+        <translation type="unfinished">sie konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1337,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="+27"/>
+        <location filename="../src/app/frmGram1.cpp" line="+29"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
         <translation>Tamrins Grammatik-Arbeitsblatt</translation>
     </message>
@@ -1462,6 +1586,59 @@ Soll es wiederhergestellt werden?</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+57"/>
+        <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
+</source>
+        <translation>parsella: Für die Sprache „%1“ gibt es keinen Katalog; Englisch wird verwendet
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Build English sentences word by word.</source>
+        <translation>Baue englische Sätze Wort für Wort.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
+        <translation>Das Programm diesmal in der Sprache &lt;code&gt; zeigen (etwa de, es oder pt_BR); „en“ ist Englisch.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
+        <translation>Ein Arbeitsblatt (.parsella) zum Öffnen; mit --summary die Arbeitsblätter für die Übersicht.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file...]</source>
+        <translation>[Datei...]</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>parsella: --grid goes with --summary
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>parsella: --summary needs at least one worksheet file
+</source>
+        <translation>parsella: --summary braucht mindestens eine Arbeitsblatt-Datei
+</translation>
+    </message>
+</context>
+<context>
     <name>parsella::HelpWindow</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-19"/>
@@ -1477,7 +1654,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+16"/>
         <source>New Task from Sentence</source>
         <translation>Neue Aufgabe aus dem Satz</translation>
     </message>
@@ -1487,7 +1664,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Einen Satz wie „%1“ verlangen, mit den angekreuzten Merkmalen:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>&amp;Type: %1</source>
         <translation>&amp;Typ: %1</translation>
     </message>
@@ -1517,7 +1694,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>&amp;Ergänzung: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>This e&amp;xact sentence</source>
         <translation>Genau &amp;diesen Satz</translation>
     </message>
@@ -1532,7 +1709,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Eigene Formulierung (&amp;optional):</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+52"/>
         <source>Tick at least one feature.</source>
         <translation>Kreuze mindestens ein Merkmal an.</translation>
     </message>
@@ -1545,17 +1722,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
-        <source>%1, tries: %2</source>
-        <translation>%1, Versuche: %2</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1. %2 — %3</source>
-        <translation>%1. %2 — %3</translation>
-    </message>
-    <message>
-        <location line="+20"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>A&amp;ufgaben — wähle eine aus</translation>
     </message>
@@ -1605,7 +1772,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Ohne Aufgabe &amp;arbeiten</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+66"/>
         <source>Task %1: %2</source>
         <translation>Aufgabe %1: %2</translation>
     </message>
@@ -1646,7 +1813,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Parsella-Arbeitsblatt (*.parsella)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+83"/>
         <source>&amp;Learner:</source>
         <translation>&amp;Name:</translation>
     </message>
@@ -1671,7 +1838,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Fertige Sätze</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1786,7 +1953,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Baum ein&amp;passen</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+88"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Arbeitsblatt</translation>
     </message>
@@ -1817,44 +1984,29 @@ Soll es wiederhergestellt werden?</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Open Worksheet</source>
         <translation>Arbeitsblatt öffnen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>Die Datei „%1“ wurde nicht geöffnet: %2</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+129"/>
+        <location line="+11"/>
+        <location line="+128"/>
         <source>Save Worksheet</source>
         <translation>Arbeitsblatt speichern</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-113"/>
         <source>worksheet.parsella</source>
         <translation>arbeitsblatt.parsella</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Save Worksheet As</source>
         <translation>Arbeitsblatt speichern unter</translation>
     </message>
     <message>
-        <location line="+48"/>
-        <source>it could not be written</source>
-        <translation>sie konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>Die Datei „%1“ wurde nicht gespeichert: %2.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+52"/>
         <source>Save Picture</source>
         <translation>Bild speichern</translation>
     </message>
@@ -1889,6 +2041,11 @@ Soll es wiederhergestellt werden?</translation>
         <source>The worksheet was not printed: the printer &quot;%1&quot; could not be used.</source>
         <translation>Das Arbeitsblatt wurde nicht gedruckt: Der Drucker „%1“ ließ sich nicht verwenden.</translation>
     </message>
+    <message>
+        <location line="-397"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
 </context>
 <context>
     <name>parsella::WorksheetDocument</name>
@@ -1903,7 +2060,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Fertiger Satz</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Answer Task</source>
         <translation>Aufgabe beantworten</translation>
     </message>
@@ -1918,7 +2075,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Aufgabe entfernen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+18"/>
         <source>Move Task Up</source>
         <translation>Aufgabe nach oben</translation>
     </message>
@@ -1942,6 +2099,36 @@ Soll es wiederhergestellt werden?</translation>
         <source>Move Sentence Down</source>
         <translation>Satz nach unten</translation>
     </message>
+    <message>
+        <location line="+53"/>
+        <source>The file &quot;%1&quot; was not opened: %2</source>
+        <translation type="unfinished">Die Datei „%1“ wurde nicht geöffnet: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The file &quot;%1&quot; was not saved: %2.</source>
+        <translation type="unfinished">Die Datei „%1“ wurde nicht gespeichert: %2.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>1 sentence</source>
+        <translation type="unfinished">1 Satz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 sentences</source>
+        <translation type="unfinished">%1 Sätze</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 by %2</source>
+        <translation type="unfinished">%1 von %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Restore Worksheet</source>
+        <translation type="unfinished">Arbeitsblatt wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>parsella::frmCopyright</name>
@@ -1951,7 +2138,12 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Copyright © %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Grammar and Help work offline</source>
         <translation>Grammatik und Hilfe auch offline</translation>
     </message>
@@ -1984,24 +2176,14 @@ Soll es wiederhergestellt werden?</translation>
         <translation>&amp;Arbeitsblatt</translation>
     </message>
     <message>
-        <location line="+85"/>
-        <source>1 sentence</source>
-        <translation>1 Satz</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 sentences</source>
-        <translation>%1 Sätze</translation>
+        <location line="+3"/>
+        <source>&amp;View</source>
+        <translation>An&amp;sicht</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>%1 by %2</source>
-        <translation>%1 von %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Restore Worksheet</source>
-        <translation>Arbeitsblatt wiederherstellen</translation>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
     </message>
 </context>
 <context>

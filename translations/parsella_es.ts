@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+115"/>
+        <location filename="../src/grammar/Document.cpp" line="+118"/>
         <source>sentence %1: %2</source>
         <translation>oración %1: %2</translation>
     </message>
@@ -260,17 +260,12 @@
         <translation>sus «brackets» faltan o no son texto.</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+101"/>
+        <location line="-37"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>El archivo ocupa más de %1 MiB, mucho más que cualquier hoja de trabajo.</translation>
     </message>
     <message>
-        <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation type="vanished">El archivo no es una hoja de trabajo: su JSON no se puede leer (%1 en el byte %2).</translation>
-    </message>
-    <message>
-        <location line="-98"/>
+        <location line="+75"/>
         <source>The file is empty.</source>
         <translation>El archivo está vacío.</translation>
     </message>
@@ -453,7 +448,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+76"/>
+        <location filename="../src/app/Worksheet.cpp" line="+74"/>
         <source>Worksheet</source>
         <translation>Hoja de trabajo</translation>
     </message>
@@ -500,12 +495,12 @@ Restore it?</source>
         <translation>%1. %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
         <source>Learner&apos;s Name</source>
         <translation>nombre del alumno</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="+107"/>
+        <location filename="../src/core/FormTable.cpp" line="+122"/>
         <source>complete</source>
         <translation>completa</translation>
     </message>
@@ -1008,7 +1003,12 @@ Restore it?</source>
         <translation>sus corchetes no encajan con sus otras claves: %1</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+49"/>
+        <source>%1 person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Build this sentence: %1</source>
         <translation>Construye esta oración: %1</translation>
     </message>
@@ -1160,8 +1160,8 @@ Restore it?</source>
     </message>
     <message>
         <location line="+5"/>
-        <source>its “prompt” is longer than 2000 characters</source>
-        <translation>su «prompt» tiene más de 2000 caracteres</translation>
+        <source>its “prompt” is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1207,6 +1207,14 @@ Restore it?</source>
         <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>oración %1: responde a una tarea que la hoja de trabajo no tiene</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
+        <source>it could not be written</source>
+        <translation type="unfinished">no se pudo escribir</translation>
     </message>
 </context>
 <context>
@@ -1582,7 +1590,7 @@ Restore it?</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+56"/>
+        <location filename="../src/app/main.cpp" line="+57"/>
         <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
 </source>
         <translation>parsella: no hay catálogo para el idioma «%1»; se usa el inglés
@@ -1595,8 +1603,13 @@ Restore it?</source>
     </message>
     <message>
         <location line="+5"/>
-        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
-        <translation>Escribe las tareas de cada hoja de trabajo como CSV (%1) sin abrir ninguna ventana.</translation>
+        <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1614,7 +1627,13 @@ Restore it?</source>
         <translation>[archivo...]</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+24"/>
+        <source>parsella: --grid goes with --summary
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>parsella: --summary needs at least one worksheet file
 </source>
         <translation>parsella: --summary necesita al menos un archivo de hoja de trabajo
@@ -1637,7 +1656,7 @@ Restore it?</source>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+16"/>
         <source>New Task from Sentence</source>
         <translation>Nueva tarea a partir de una oración</translation>
     </message>
@@ -1647,7 +1666,7 @@ Restore it?</source>
         <translation>Pide una oración como «%1», con las características marcadas:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>&amp;Type: %1</source>
         <translation>&amp;Tipo: %1</translation>
     </message>
@@ -1692,7 +1711,7 @@ Restore it?</source>
         <translation>Tu pr&amp;opia consigna (opcional):</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+52"/>
         <source>Tick at least one feature.</source>
         <translation>Marca al menos una característica.</translation>
     </message>
@@ -1704,14 +1723,6 @@ Restore it?</source>
 </context>
 <context>
     <name>parsella::TaskPanel</name>
-    <message>
-        <source>%1, tries: %2</source>
-        <translation type="vanished">%1, intentos: %2</translation>
-    </message>
-    <message>
-        <source>%1. %2 — %3</source>
-        <translation type="vanished">%1. %2 — %3</translation>
-    </message>
     <message>
         <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
@@ -1804,7 +1815,7 @@ Restore it?</source>
         <translation>Hoja de trabajo de Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+83"/>
         <source>&amp;Learner:</source>
         <translation>Alu&amp;mno:</translation>
     </message>
@@ -1829,7 +1840,7 @@ Restore it?</source>
         <translation>Oraciones terminadas</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -1980,44 +1991,29 @@ Restore it?</source>
     </message>
     <message>
         <location line="+27"/>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Open Worksheet</source>
         <translation>Abrir hoja de trabajo</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>No se abrió el archivo «%1»: %2</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+140"/>
+        <location line="+11"/>
+        <location line="+128"/>
         <source>Save Worksheet</source>
         <translation>Guardar hoja de trabajo</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-113"/>
         <source>worksheet.parsella</source>
         <translation>hoja-de-trabajo.parsella</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Save Worksheet As</source>
         <translation>Guardar hoja de trabajo como</translation>
     </message>
     <message>
-        <location line="+59"/>
-        <source>it could not be written</source>
-        <translation>no se pudo escribir</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>No se guardó el archivo «%1»: %2.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+52"/>
         <source>Save Picture</source>
         <translation>Guardar imagen</translation>
     </message>
@@ -2105,6 +2101,36 @@ Restore it?</source>
         <source>Move Sentence Down</source>
         <translation>bajar oración</translation>
     </message>
+    <message>
+        <location line="+53"/>
+        <source>The file &quot;%1&quot; was not opened: %2</source>
+        <translation type="unfinished">No se abrió el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The file &quot;%1&quot; was not saved: %2.</source>
+        <translation type="unfinished">No se guardó el archivo «%1»: %2.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>1 sentence</source>
+        <translation type="unfinished">1 oración</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 sentences</source>
+        <translation type="unfinished">%1 oraciones</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 by %2</source>
+        <translation type="unfinished">%1 de %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Restore Worksheet</source>
+        <translation type="unfinished">Recuperar la hoja de trabajo</translation>
+    </message>
 </context>
 <context>
     <name>parsella::frmCopyright</name>
@@ -2114,7 +2140,12 @@ Restore it?</source>
         <translation>Copyright © %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Grammar and Help work offline</source>
         <translation>Gramática y Ayuda funcionan sin conexión</translation>
     </message>
@@ -2155,26 +2186,6 @@ Restore it?</source>
         <location line="+2"/>
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
-    </message>
-    <message>
-        <location line="+84"/>
-        <source>1 sentence</source>
-        <translation>1 oración</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 sentences</source>
-        <translation>%1 oraciones</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 by %2</source>
-        <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Restore Worksheet</source>
-        <translation>Recuperar la hoja de trabajo</translation>
     </message>
 </context>
 <context>

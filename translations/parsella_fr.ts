@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+74"/>
+        <location filename="../src/grammar/Document.cpp" line="+118"/>
         <source>sentence %1: %2</source>
         <translation>phrase %1&#xa0;: %2</translation>
     </message>
@@ -260,18 +260,12 @@
         <translation>sa clé «&#xa0;brackets&#xa0;» manque ou n’est pas du texte.</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+85"/>
+        <location line="-37"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>Le fichier dépasse %1 Mio, bien plus que n’importe quelle fiche.</translation>
     </message>
     <message>
-        <location line="-80"/>
-        <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation>Le fichier n’est pas une fiche&#xa0;: son JSON est illisible (%1 à l’octet %2).</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+91"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
         <translation>Le fichier n’est pas une fiche&#xa0;: il ne contient aucun objet JSON.</translation>
     </message>
@@ -326,7 +320,7 @@
         <translation>exercice %1&#xa0;: ce n’est pas un objet.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+23"/>
         <source>It is a folder, not a file.</source>
         <translation>C’est un dossier, pas un fichier.</translation>
     </message>
@@ -334,6 +328,29 @@
         <location line="+3"/>
         <source>It is not an ordinary file.</source>
         <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <location line="-96"/>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The file ends too early: it may have been cut off while being copied.</source>
+        <translation>Le fichier se termine trop tôt&#xa0;: il a peut-être été coupé pendant une copie.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file is not a worksheet: its JSON does not read (%1 at line %2, column %3).</source>
+        <translation>Le fichier n’est pas une fiche&#xa0;: son JSON est illisible (%1 à la ligne %2, colonne %3).</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="+324"/>
+        <source>System default</source>
+        <translation>Langue du système</translation>
     </message>
 </context>
 <context>
@@ -431,12 +448,12 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+69"/>
+        <location filename="../src/app/Worksheet.cpp" line="+74"/>
         <source>Worksheet</source>
         <translation>Fiche</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-2"/>
         <source>The worksheet “%1” has changes that are not saved.
 
 Save them before they are dropped?</source>
@@ -445,7 +462,14 @@ Save them before they are dropped?</source>
 Les enregistrer avant qu’elles soient perdues&#xa0;?</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-1"/>
+        <source>Save your finished sentences before they are dropped?
+
+They are not saved in a file yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>Restore Worksheet</source>
         <translation>Restaurer la fiche</translation>
     </message>
@@ -464,17 +488,17 @@ La restaurer&#xa0;?</translation>
         <translation>&amp;Restaurer</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+24"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
         <source>Learner&apos;s Name</source>
         <translation>Nom de l’élève</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="+107"/>
+        <location filename="../src/core/FormTable.cpp" line="+122"/>
         <source>complete</source>
         <translation>complet</translation>
     </message>
@@ -482,6 +506,59 @@ La restaurer&#xa0;?</translation>
         <location line="+2"/>
         <source>incomplete</source>
         <translation>incomplet</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <location filename="../src/core/Language.cpp" line="-299"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Discard</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Don&apos;t Save</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -737,9 +814,33 @@ La restaurer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>Summary</name>
+    <message>
+        <location filename="../src/grammar/Summary.cpp" line="+31"/>
+        <source>The file says this task is done, but none of its sentences meets it.</source>
+        <translation>Le fichier dit que cet exercice est réussi, mais aucune de ses phrases n’y répond.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+25"/>
+        <source>The worksheet has no tasks.</source>
+        <translation>La fiche n’a pas d’exercices.</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>task %1: %2</source>
+        <translation>exercice %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>left out: a sheet, with tasks but no learner&apos;s name and no answers.</source>
+        <translation>laissée de côté&#xa0;: une fiche d’exercices, avec des exercices mais sans nom d’élève ni réponses.</translation>
+    </message>
+</context>
+<context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+87"/>
+        <location filename="../src/grammar/Task.cpp" line="+85"/>
         <source>a statement</source>
         <translation>une phrase déclarative</translation>
     </message>
@@ -900,7 +1001,12 @@ La restaurer&#xa0;?</translation>
         <translation>ses crochets ne vont pas avec ses autres clés&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+49"/>
+        <source>%1 person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Build this sentence: %1</source>
         <translation>Construis cette phrase&#xa0;: %1</translation>
     </message>
@@ -1052,11 +1158,21 @@ La restaurer&#xa0;?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>its “prompt” is longer than 2000 characters</source>
-        <translation>sa clé «&#xa0;prompt&#xa0;» dépasse 2000 caractères</translation>
+        <source>its “prompt” is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+39"/>
+        <source>%1, tries: %2</source>
+        <translation type="unfinished">%1, essais&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1. %2 — %3</source>
+        <translation type="unfinished">%1. %2 — %3</translation>
+    </message>
+    <message>
+        <location line="-40"/>
         <source>its “prompt” holds a control character</source>
         <translation>sa clé «&#xa0;prompt&#xa0;» contient un caractère de contrôle</translation>
     </message>
@@ -1086,9 +1202,17 @@ La restaurer&#xa0;?</translation>
         <translation>à faire</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>phrase %1&#xa0;: elle répond à un exercice que la fiche n’a pas</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
+        <source>it could not be written</source>
+        <translation type="unfinished">il n’a pas pu être écrit</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1337,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>frmGram1</name>
     <message>
-        <location filename="../src/app/frmGram1.cpp" line="+27"/>
+        <location filename="../src/app/frmGram1.cpp" line="+29"/>
         <source>Tamrin&apos;s Grammatical Worksheet</source>
         <translation>La fiche de grammaire de Tamrin</translation>
     </message>
@@ -1462,6 +1586,59 @@ La restaurer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="+57"/>
+        <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
+</source>
+        <translation>parsella&#xa0;: il n’y a pas de catalogue pour la langue «&#xa0;%1&#xa0;»&#xa0;; l’anglais est utilisé
+</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Build English sentences word by word.</source>
+        <translation>Construis des phrases anglaises mot à mot.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Show the program in the language &lt;code&gt; (such as de, es or pt_BR) for this run; &quot;en&quot; is English.</source>
+        <translation>Afficher le programme dans la langue &lt;code&gt; (par exemple de, es ou pt_BR) pour cette fois&#xa0;; «&#xa0;en&#xa0;» est l’anglais.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>A worksheet (.parsella) to open; with --summary, the worksheets to summarise.</source>
+        <translation>Une fiche (.parsella) à ouvrir&#xa0;; avec --summary, les fiches à résumer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>[file...]</source>
+        <translation>[fichier...]</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>parsella: --grid goes with --summary
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>parsella: --summary needs at least one worksheet file
+</source>
+        <translation>parsella&#xa0;: --summary a besoin d’au moins un fichier de fiche
+</translation>
+    </message>
+</context>
+<context>
     <name>parsella::HelpWindow</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="-19"/>
@@ -1477,7 +1654,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+16"/>
         <source>New Task from Sentence</source>
         <translation>Nouvel exercice à partir de la phrase</translation>
     </message>
@@ -1487,7 +1664,7 @@ La restaurer&#xa0;?</translation>
         <translation>Demander une phrase comme «&#xa0;%1&#xa0;», avec les critères cochés&#xa0;:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>&amp;Type: %1</source>
         <translation>&amp;Type&#xa0;: %1</translation>
     </message>
@@ -1517,7 +1694,7 @@ La restaurer&#xa0;?</translation>
         <translation>&amp;Complément&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>This e&amp;xact sentence</source>
         <translation>Cette phrase e&amp;xacte</translation>
     </message>
@@ -1532,7 +1709,7 @@ La restaurer&#xa0;?</translation>
         <translation>Consigne pe&amp;rsonnelle (facultative)&#xa0;:</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+52"/>
         <source>Tick at least one feature.</source>
         <translation>Coche au moins un critère.</translation>
     </message>
@@ -1545,17 +1722,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+24"/>
-        <source>%1, tries: %2</source>
-        <translation>%1, essais&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1. %2 — %3</source>
-        <translation>%1. %2 — %3</translation>
-    </message>
-    <message>
-        <location line="+20"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>&amp;Exercices — choisis celui que tu veux faire</translation>
     </message>
@@ -1605,7 +1772,7 @@ La restaurer&#xa0;?</translation>
         <translation>&amp;Travailler sans exercice</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+66"/>
         <source>Task %1: %2</source>
         <translation>Exercice %1&#xa0;: %2</translation>
     </message>
@@ -1646,7 +1813,7 @@ La restaurer&#xa0;?</translation>
         <translation>Fiche Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+83"/>
         <source>&amp;Learner:</source>
         <translation>É&amp;lève&#xa0;:</translation>
     </message>
@@ -1671,7 +1838,7 @@ La restaurer&#xa0;?</translation>
         <translation>Phrases terminées</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1786,7 +1953,7 @@ La restaurer&#xa0;?</translation>
         <translation>A&amp;juster l’arbre</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+88"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Fiche</translation>
     </message>
@@ -1817,44 +1984,29 @@ La restaurer&#xa0;?</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Open Worksheet</source>
         <translation>Ouvrir une fiche</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été ouvert&#xa0;: %2</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+129"/>
+        <location line="+11"/>
+        <location line="+128"/>
         <source>Save Worksheet</source>
         <translation>Enregistrer la fiche</translation>
     </message>
     <message>
-        <location line="-120"/>
+        <location line="-113"/>
         <source>worksheet.parsella</source>
         <translation>fiche.parsella</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Save Worksheet As</source>
         <translation>Enregistrer la fiche sous</translation>
     </message>
     <message>
-        <location line="+48"/>
-        <source>it could not be written</source>
-        <translation>il n’a pas pu être écrit</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+52"/>
         <source>Save Picture</source>
         <translation>Enregistrer l’image</translation>
     </message>
@@ -1889,6 +2041,11 @@ La restaurer&#xa0;?</translation>
         <source>The worksheet was not printed: the printer &quot;%1&quot; could not be used.</source>
         <translation>La fiche n’a pas été imprimée&#xa0;: l’imprimante «&#xa0;%1&#xa0;» n’a pas pu être utilisée.</translation>
     </message>
+    <message>
+        <location line="-397"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
 </context>
 <context>
     <name>parsella::WorksheetDocument</name>
@@ -1903,7 +2060,7 @@ La restaurer&#xa0;?</translation>
         <translation>Phrase terminée</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>Answer Task</source>
         <translation>Réponse à l’exercice</translation>
     </message>
@@ -1918,7 +2075,7 @@ La restaurer&#xa0;?</translation>
         <translation>Supprimer l’exercice</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+18"/>
         <source>Move Task Up</source>
         <translation>Monter l’exercice</translation>
     </message>
@@ -1942,6 +2099,36 @@ La restaurer&#xa0;?</translation>
         <source>Move Sentence Down</source>
         <translation>Descendre la phrase</translation>
     </message>
+    <message>
+        <location line="+53"/>
+        <source>The file &quot;%1&quot; was not opened: %2</source>
+        <translation type="unfinished">Le fichier «&#xa0;%1&#xa0;» n’a pas été ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The file &quot;%1&quot; was not saved: %2.</source>
+        <translation type="unfinished">Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>1 sentence</source>
+        <translation type="unfinished">1 phrase</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 sentences</source>
+        <translation type="unfinished">%1 phrases</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 by %2</source>
+        <translation type="unfinished">%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Restore Worksheet</source>
+        <translation type="unfinished">Restaurer la fiche</translation>
+    </message>
 </context>
 <context>
     <name>parsella::frmCopyright</name>
@@ -1951,7 +2138,12 @@ La restaurer&#xa0;?</translation>
         <translation>Copyright © %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Grammar and Help work offline</source>
         <translation>Grammaire et aide sans Internet</translation>
     </message>
@@ -1984,24 +2176,14 @@ La restaurer&#xa0;?</translation>
         <translation>&amp;Fiche</translation>
     </message>
     <message>
-        <location line="+85"/>
-        <source>1 sentence</source>
-        <translation>1 phrase</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 sentences</source>
-        <translation>%1 phrases</translation>
+        <location line="+3"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>%1 by %2</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Restore Worksheet</source>
-        <translation>Restaurer la fiche</translation>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
     </message>
 </context>
 <context>

@@ -235,7 +235,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+115"/>
+        <location filename="../src/grammar/Document.cpp" line="+118"/>
         <source>sentence %1: %2</source>
         <translation>frase %1: %2</translation>
     </message>
@@ -260,17 +260,12 @@
         <translation>seus “brackets” faltam ou não são texto.</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <location line="+101"/>
+        <location line="-37"/>
         <source>The file is larger than %1 MiB, far more than any worksheet.</source>
         <translation>O arquivo tem mais de %1 MiB, muito mais que qualquer folha de atividades.</translation>
     </message>
     <message>
-        <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation type="vanished">O arquivo não é uma folha de atividades: seu JSON não pode ser lido (%1 no byte %2).</translation>
-    </message>
-    <message>
-        <location line="-98"/>
+        <location line="+75"/>
         <source>The file is empty.</source>
         <translation>O arquivo está vazio.</translation>
     </message>
@@ -453,7 +448,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+76"/>
+        <location filename="../src/app/Worksheet.cpp" line="+74"/>
         <source>Worksheet</source>
         <translation>Folha de atividades</translation>
     </message>
@@ -500,12 +495,12 @@ Restaurá-la?</translation>
         <translation>%1. %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+41"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
         <source>Learner&apos;s Name</source>
         <translation>nome do aluno</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="+107"/>
+        <location filename="../src/core/FormTable.cpp" line="+122"/>
         <source>complete</source>
         <translation>completa</translation>
     </message>
@@ -1008,7 +1003,12 @@ Restaurá-la?</translation>
         <translation>seus colchetes não combinam com suas outras chaves: %1</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+49"/>
+        <source>%1 person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Build this sentence: %1</source>
         <translation>Construa esta frase: %1</translation>
     </message>
@@ -1160,8 +1160,8 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>its “prompt” is longer than 2000 characters</source>
-        <translation>seu “prompt” tem mais de 2000 caracteres</translation>
+        <source>its “prompt” is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1207,6 +1207,14 @@ Restaurá-la?</translation>
         <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>frase %1: responde a uma tarefa que a folha de atividades não tem</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
+        <source>it could not be written</source>
+        <translation type="unfinished">não foi possível gravá-lo</translation>
     </message>
 </context>
 <context>
@@ -1582,7 +1590,7 @@ Restaurá-la?</translation>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+56"/>
+        <location filename="../src/app/main.cpp" line="+57"/>
         <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
 </source>
         <translation>parsella: não há catálogo para o idioma “%1”; o inglês é usado
@@ -1595,8 +1603,13 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+5"/>
-        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
-        <translation>Imprime as tarefas de cada folha de atividades como CSV (%1) sem abrir nenhuma janela.</translation>
+        <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1614,7 +1627,13 @@ Restaurá-la?</translation>
         <translation>[arquivo...]</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+24"/>
+        <source>parsella: --grid goes with --summary
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>parsella: --summary needs at least one worksheet file
 </source>
         <translation>parsella: --summary precisa de pelo menos um arquivo de folha de atividades
@@ -1637,7 +1656,7 @@ Restaurá-la?</translation>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+16"/>
         <source>New Task from Sentence</source>
         <translation>Nova tarefa a partir de uma frase</translation>
     </message>
@@ -1647,7 +1666,7 @@ Restaurá-la?</translation>
         <translation>Peça uma frase como “%1”, com as características marcadas:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>&amp;Type: %1</source>
         <translation>&amp;Tipo: %1</translation>
     </message>
@@ -1692,7 +1711,7 @@ Restaurá-la?</translation>
         <translation>Seu próprio enunciad&amp;o (opcional):</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+52"/>
         <source>Tick at least one feature.</source>
         <translation>Marque pelo menos uma característica.</translation>
     </message>
@@ -1704,14 +1723,6 @@ Restaurá-la?</translation>
 </context>
 <context>
     <name>parsella::TaskPanel</name>
-    <message>
-        <source>%1, tries: %2</source>
-        <translation type="vanished">%1, tentativas: %2</translation>
-    </message>
-    <message>
-        <source>%1. %2 — %3</source>
-        <translation type="vanished">%1. %2 — %3</translation>
-    </message>
     <message>
         <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
@@ -1804,7 +1815,7 @@ Restaurá-la?</translation>
         <translation>Folha de atividades do Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location line="+95"/>
+        <location line="+83"/>
         <source>&amp;Learner:</source>
         <translation>A&amp;luno:</translation>
     </message>
@@ -1829,7 +1840,7 @@ Restaurá-la?</translation>
         <translation>Frases concluídas</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
@@ -1980,44 +1991,29 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+27"/>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Open Worksheet</source>
         <translation>Abrir folha de atividades</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>O arquivo “%1” não foi aberto: %2</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <location line="+140"/>
+        <location line="+11"/>
+        <location line="+128"/>
         <source>Save Worksheet</source>
         <translation>Salvar folha de atividades</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-113"/>
         <source>worksheet.parsella</source>
         <translation>folha-de-atividades.parsella</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Save Worksheet As</source>
         <translation>Salvar folha de atividades como</translation>
     </message>
     <message>
-        <location line="+59"/>
-        <source>it could not be written</source>
-        <translation>não foi possível gravá-lo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>O arquivo “%1” não foi salvo: %2.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+52"/>
         <source>Save Picture</source>
         <translation>Salvar imagem</translation>
     </message>
@@ -2105,6 +2101,36 @@ Restaurá-la?</translation>
         <source>Move Sentence Down</source>
         <translation>mover frase para baixo</translation>
     </message>
+    <message>
+        <location line="+53"/>
+        <source>The file &quot;%1&quot; was not opened: %2</source>
+        <translation type="unfinished">O arquivo “%1” não foi aberto: %2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>The file &quot;%1&quot; was not saved: %2.</source>
+        <translation type="unfinished">O arquivo “%1” não foi salvo: %2.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>1 sentence</source>
+        <translation type="unfinished">1 frase</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 sentences</source>
+        <translation type="unfinished">%1 frases</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 by %2</source>
+        <translation type="unfinished">%1 de %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Restore Worksheet</source>
+        <translation type="unfinished">Restaurar folha de atividades</translation>
+    </message>
 </context>
 <context>
     <name>parsella::frmCopyright</name>
@@ -2114,7 +2140,12 @@ Restaurá-la?</translation>
         <translation>Copyright © %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Grammar and Help work offline</source>
         <translation>Gramática e Ajuda funcionam sem internet</translation>
     </message>
@@ -2155,26 +2186,6 @@ Restaurá-la?</translation>
         <location line="+2"/>
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
-    </message>
-    <message>
-        <location line="+84"/>
-        <source>1 sentence</source>
-        <translation>1 frase</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 sentences</source>
-        <translation>%1 frases</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 by %2</source>
-        <translation>%1 de %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Restore Worksheet</source>
-        <translation>Restaurar folha de atividades</translation>
     </message>
 </context>
 <context>

@@ -265,10 +265,6 @@
         <translation>Файл більший за %1 МіБ — це набагато більше, ніж будь-який робочий аркуш.</translation>
     </message>
     <message>
-        <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation>Цей файл — не робочий аркуш: його JSON не читається (%1, байт %2).</translation>
-    </message>
-    <message>
         <location line="+75"/>
         <source>The file is empty.</source>
         <translation>Файл порожній.</translation>
@@ -504,7 +500,7 @@ Restore it?</source>
         <translation>зміну імені учня</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="+107"/>
+        <location filename="../src/core/FormTable.cpp" line="+122"/>
         <source>complete</source>
         <translation>завершено</translation>
     </message>
@@ -1007,7 +1003,12 @@ Restore it?</source>
         <translation>його дужки не збігаються з іншими ключами: %1</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+49"/>
+        <source>%1 person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Build this sentence: %1</source>
         <translation>Побудуй таке речення: %1</translation>
     </message>
@@ -1171,10 +1172,6 @@ Restore it?</source>
         <location line="+3"/>
         <source>%1. %2 — %3</source>
         <translation>%1. %2 — %3</translation>
-    </message>
-    <message>
-        <source>its “prompt” is longer than 2000 characters</source>
-        <translation>його «prompt» довший за 2000 символів</translation>
     </message>
     <message>
         <location line="-40"/>
@@ -1593,7 +1590,7 @@ Restore it?</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+56"/>
+        <location filename="../src/app/main.cpp" line="+57"/>
         <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
 </source>
         <translation>parsella: для мови «%1» немає каталогу; використано англійську
@@ -1606,8 +1603,13 @@ Restore it?</source>
     </message>
     <message>
         <location line="+5"/>
-        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
-        <translation>Вивести завдання кожного робочого аркуша як CSV (%1), не відкриваючи вікон.</translation>
+        <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1625,7 +1627,13 @@ Restore it?</source>
         <translation>[файл...]</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+24"/>
+        <source>parsella: --grid goes with --summary
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>parsella: --summary needs at least one worksheet file
 </source>
         <translation>parsella: --summary потребує щонайменше одного файлу робочого аркуша
@@ -1648,7 +1656,7 @@ Restore it?</source>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+16"/>
         <source>New Task from Sentence</source>
         <translation>Нове завдання з речення</translation>
     </message>
@@ -1658,7 +1666,7 @@ Restore it?</source>
         <translation>Попросити речення, схоже на «%1», з позначеними ознаками:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>&amp;Type: %1</source>
         <translation>&amp;Тип: %1</translation>
     </message>
@@ -1703,7 +1711,7 @@ Restore it?</source>
         <translation>&amp;Свій текст завдання (необов’язково):</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+52"/>
         <source>Tick at least one feature.</source>
         <translation>Познач хоча б одну ознаку.</translation>
     </message>
@@ -1715,14 +1723,6 @@ Restore it?</source>
 </context>
 <context>
     <name>parsella::TaskPanel</name>
-    <message>
-        <source>%1, tries: %2</source>
-        <translation>%1, спроб: %2</translation>
-    </message>
-    <message>
-        <source>%1. %2 — %3</source>
-        <translation>%1. %2 — %3</translation>
-    </message>
     <message>
         <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
@@ -1996,10 +1996,6 @@ Restore it?</source>
         <translation>Відкрити робочий аркуш</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>Файл «%1» не відкрито: %2</translation>
-    </message>
-    <message>
         <location line="+11"/>
         <location line="+128"/>
         <source>Save Worksheet</source>
@@ -2015,14 +2011,6 @@ Restore it?</source>
         <location line="+4"/>
         <source>Save Worksheet As</source>
         <translation>Зберегти робочий аркуш як</translation>
-    </message>
-    <message>
-        <source>it could not be written</source>
-        <translation>його не вдалося записати</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>Файл «%1» не збережено: %2.</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -2152,7 +2140,12 @@ Restore it?</source>
         <translation>Авторські права © %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Grammar and Help work offline</source>
         <translation>Граматика й довідка працюють без інтернету</translation>
     </message>
@@ -2193,22 +2186,6 @@ Restore it?</source>
         <location line="+2"/>
         <source>&amp;Language</source>
         <translation>&amp;Мова</translation>
-    </message>
-    <message>
-        <source>1 sentence</source>
-        <translation>1 речення</translation>
-    </message>
-    <message>
-        <source>%1 sentences</source>
-        <translation>речень: %1</translation>
-    </message>
-    <message>
-        <source>%1 by %2</source>
-        <translation>%1; учень: %2</translation>
-    </message>
-    <message>
-        <source>Restore Worksheet</source>
-        <translation>відновлення аркуша</translation>
     </message>
 </context>
 <context>

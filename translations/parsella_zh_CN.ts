@@ -265,10 +265,6 @@
         <translation>文件大于 %1 MiB，远远超过任何练习单的大小。</translation>
     </message>
     <message>
-        <source>The file is not a worksheet: its JSON does not read (%1 at byte %2).</source>
-        <translation>这个文件不是练习单：它的 JSON 无法读取（第 %2 字节处：%1）。</translation>
-    </message>
-    <message>
         <location line="+75"/>
         <source>The file is empty.</source>
         <translation>文件是空的。</translation>
@@ -504,7 +500,7 @@ Restore it?</source>
         <translation>修改学生姓名</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="+107"/>
+        <location filename="../src/core/FormTable.cpp" line="+122"/>
         <source>complete</source>
         <translation>完成</translation>
     </message>
@@ -1007,7 +1003,12 @@ Restore it?</source>
         <translation>它的括号式和其他键不相符：%1</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+49"/>
+        <source>%1 person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Build this sentence: %1</source>
         <translation>造出这个句子：%1</translation>
     </message>
@@ -1171,10 +1172,6 @@ Restore it?</source>
         <location line="+3"/>
         <source>%1. %2 — %3</source>
         <translation>%1. %2 — %3</translation>
-    </message>
-    <message>
-        <source>its “prompt” is longer than 2000 characters</source>
-        <translation>它的“prompt”超过了 2000 个字符</translation>
     </message>
     <message>
         <location line="-40"/>
@@ -1593,7 +1590,7 @@ Restore it?</source>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+56"/>
+        <location filename="../src/app/main.cpp" line="+57"/>
         <source>parsella: there is no catalogue for the language &quot;%1&quot;; English is used
 </source>
         <translation>parsella: 没有语言“%1”的翻译目录，改用英语
@@ -1606,8 +1603,13 @@ Restore it?</source>
     </message>
     <message>
         <location line="+5"/>
-        <source>Print each worksheet&apos;s tasks as CSV (%1) and open no window.</source>
-        <translation>把每份练习单的题目输出为 CSV（%1），不打开窗口。</translation>
+        <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1625,7 +1627,13 @@ Restore it?</source>
         <translation>[文件...]</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+24"/>
+        <source>parsella: --grid goes with --summary
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>parsella: --summary needs at least one worksheet file
 </source>
         <translation>parsella: --summary 至少需要一个练习单文件
@@ -1648,7 +1656,7 @@ Restore it?</source>
 <context>
     <name>parsella::NewTaskDialog</name>
     <message>
-        <location filename="../src/app/NewTaskDialog.cpp" line="+18"/>
+        <location filename="../src/app/NewTaskDialog.cpp" line="+16"/>
         <source>New Task from Sentence</source>
         <translation>用句子出题</translation>
     </message>
@@ -1658,7 +1666,7 @@ Restore it?</source>
         <translation>要求造一个像“%1”这样的句子，具备下面勾选的特征：</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>&amp;Type: %1</source>
         <translation>句型(&amp;T)：%1</translation>
     </message>
@@ -1703,7 +1711,7 @@ Restore it?</source>
         <translation>自己写题目要求（可选）(&amp;O)：</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+52"/>
         <source>Tick at least one feature.</source>
         <translation>请至少勾选一个特征。</translation>
     </message>
@@ -1715,14 +1723,6 @@ Restore it?</source>
 </context>
 <context>
     <name>parsella::TaskPanel</name>
-    <message>
-        <source>%1, tries: %2</source>
-        <translation>%1，尝试次数：%2</translation>
-    </message>
-    <message>
-        <source>%1. %2 — %3</source>
-        <translation>%1. %2 — %3</translation>
-    </message>
     <message>
         <location filename="../src/app/TaskPanel.cpp" line="+35"/>
         <source>&amp;Tasks — choose one to work on</source>
@@ -1996,10 +1996,6 @@ Restore it?</source>
         <translation>打开练习单</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>文件“%1”没有打开：%2</translation>
-    </message>
-    <message>
         <location line="+11"/>
         <location line="+128"/>
         <source>Save Worksheet</source>
@@ -2015,14 +2011,6 @@ Restore it?</source>
         <location line="+4"/>
         <source>Save Worksheet As</source>
         <translation>练习单另存为</translation>
-    </message>
-    <message>
-        <source>it could not be written</source>
-        <translation>无法写入</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>文件“%1”没有保存：%2。</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -2152,7 +2140,12 @@ Restore it?</source>
         <translation>版权所有 © %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+1"/>
+        <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Grammar and Help work offline</source>
         <translation>语法说明和帮助无需联网</translation>
     </message>
@@ -2193,22 +2186,6 @@ Restore it?</source>
         <location line="+2"/>
         <source>&amp;Language</source>
         <translation>语言(&amp;L)</translation>
-    </message>
-    <message>
-        <source>1 sentence</source>
-        <translation>1 个句子</translation>
-    </message>
-    <message>
-        <source>%1 sentences</source>
-        <translation>%1 个句子</translation>
-    </message>
-    <message>
-        <source>%1 by %2</source>
-        <translation>%1，学生：%2</translation>
-    </message>
-    <message>
-        <source>Restore Worksheet</source>
-        <translation>恢复练习单</translation>
     </message>
 </context>
 <context>
