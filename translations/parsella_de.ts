@@ -466,7 +466,9 @@ Sollen sie gespeichert werden, bevor sie verloren gehen?</translation>
         <source>Save your finished sentences before they are dropped?
 
 They are not saved in a file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine fertigen Sätze speichern, bevor sie verloren gehen?
+
+Sie sind noch in keiner Datei gespeichert.</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1003,7 +1005,7 @@ Soll es wiederhergestellt werden?</translation>
     <message>
         <location line="+49"/>
         <source>%1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1159,17 +1161,17 @@ Soll es wiederhergestellt werden?</translation>
     <message>
         <location line="+5"/>
         <source>its “prompt” is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>sein „prompt“ ist länger als %1 Zeichen</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>%1, tries: %2</source>
-        <translation type="unfinished">%1, Versuche: %2</translation>
+        <translation>%1, Versuche: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1. %2 — %3</source>
-        <translation type="unfinished">%1. %2 — %3</translation>
+        <translation>%1. %2 — %3</translation>
     </message>
     <message>
         <location line="-40"/>
@@ -1212,7 +1214,7 @@ Soll es wiederhergestellt werden?</translation>
     <message>
         <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
         <source>it could not be written</source>
-        <translation type="unfinished">sie konnte nicht geschrieben werden</translation>
+        <translation>sie konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1602,12 +1604,12 @@ Soll es wiederhergestellt werden?</translation>
     <message>
         <location line="+5"/>
         <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgaben jedes Arbeitsblatts prüfen und als CSV ausgeben, eine Zeile pro Aufgabe (%1), ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit --summary: eine Zeile pro Schüler und eine Spalte pro Aufgabe, mit Summe, für die Notenliste.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1628,7 +1630,8 @@ Soll es wiederhergestellt werden?</translation>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella: --grid geht nur mit --summary
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2102,32 +2105,32 @@ Soll es wiederhergestellt werden?</translation>
     <message>
         <location line="+53"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation type="unfinished">Die Datei „%1“ wurde nicht geöffnet: %2</translation>
+        <translation>Die Datei „%1“ wurde nicht geöffnet: %2</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished">Die Datei „%1“ wurde nicht gespeichert: %2.</translation>
+        <translation>Die Datei „%1“ wurde nicht gespeichert: %2.</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>1 sentence</source>
-        <translation type="unfinished">1 Satz</translation>
+        <translation>1 Satz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 sentences</source>
-        <translation type="unfinished">%1 Sätze</translation>
+        <translation>%1 Sätze</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 by %2</source>
-        <translation type="unfinished">%1 von %2</translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished">Arbeitsblatt wiederherstellen</translation>
+        <translation>Arbeitsblatt wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -2140,7 +2143,7 @@ Soll es wiederhergestellt werden?</translation>
     <message>
         <location line="+1"/>
         <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU General Public License, Version 2 oder später (%1)</translation>
     </message>
     <message>
         <location line="+11"/>

@@ -1005,7 +1005,7 @@ Restore it?</source>
     <message>
         <location line="+49"/>
         <source>%1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1161,7 +1161,7 @@ Restore it?</source>
     <message>
         <location line="+5"/>
         <source>its “prompt” is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>su «prompt» tiene más de %1 caracteres</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1214,7 +1214,7 @@ Restore it?</source>
     <message>
         <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
         <source>it could not be written</source>
-        <translation type="unfinished">no se pudo escribir</translation>
+        <translation>no se pudo escribir</translation>
     </message>
 </context>
 <context>
@@ -1604,12 +1604,12 @@ Restore it?</source>
     <message>
         <location line="+5"/>
         <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprueba las tareas de cada hoja de trabajo y las escribe como CSV, una fila por tarea (%1), sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --summary: una fila por alumno y una columna por tarea, con el total, para el cuaderno de notas.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1630,7 +1630,8 @@ Restore it?</source>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella: --grid va con --summary
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2104,32 +2105,32 @@ Restore it?</source>
     <message>
         <location line="+53"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation type="unfinished">No se abrió el archivo «%1»: %2</translation>
+        <translation>El archivo «%1» no se abrió: %2</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished">No se guardó el archivo «%1»: %2.</translation>
+        <translation>El archivo «%1» no se guardó: %2.</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>1 sentence</source>
-        <translation type="unfinished">1 oración</translation>
+        <translation>1 oración</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 sentences</source>
-        <translation type="unfinished">%1 oraciones</translation>
+        <translation>%1 oraciones</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 by %2</source>
-        <translation type="unfinished">%1 de %2</translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished">Recuperar la hoja de trabajo</translation>
+        <translation>Restaurar hoja de trabajo</translation>
     </message>
 </context>
 <context>
@@ -2142,7 +2143,7 @@ Restore it?</source>
     <message>
         <location line="+1"/>
         <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 2 o posterior (%1)</translation>
     </message>
     <message>
         <location line="+11"/>

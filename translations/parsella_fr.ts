@@ -466,7 +466,9 @@ Les enregistrer avant qu’elles soient perdues&#xa0;?</translation>
         <source>Save your finished sentences before they are dropped?
 
 They are not saved in a file yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer tes phrases terminées avant qu’elles ne soient perdues&#xa0;?
+
+Elles ne sont encore dans aucun fichier.</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1003,7 +1005,7 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+49"/>
         <source>%1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1159,17 +1161,17 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+5"/>
         <source>its “prompt” is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>son « prompt » dépasse %1 caractères</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>%1, tries: %2</source>
-        <translation type="unfinished">%1, essais&#xa0;: %2</translation>
+        <translation>%1, essais&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1. %2 — %3</source>
-        <translation type="unfinished">%1. %2 — %3</translation>
+        <translation>%1. %2 — %3</translation>
     </message>
     <message>
         <location line="-40"/>
@@ -1212,7 +1214,7 @@ La restaurer&#xa0;?</translation>
     <message>
         <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
         <source>it could not be written</source>
-        <translation type="unfinished">il n’a pas pu être écrit</translation>
+        <translation>il n’a pas pu être écrit</translation>
     </message>
 </context>
 <context>
@@ -1602,12 +1604,12 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+5"/>
         <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifie les exercices de chaque feuille et les écrit en CSV, une ligne par exercice (%1), sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --summary : une ligne par élève et une colonne par exercice, avec le total, pour le carnet de notes.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1628,7 +1630,8 @@ La restaurer&#xa0;?</translation>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella : --grid va avec --summary
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2102,32 +2105,32 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+53"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation type="unfinished">Le fichier «&#xa0;%1&#xa0;» n’a pas été ouvert&#xa0;: %2</translation>
+        <translation>Le fichier « %1 » n’a pas été ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished">Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: %2.</translation>
+        <translation>Le fichier « %1 » n’a pas été enregistré&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>1 sentence</source>
-        <translation type="unfinished">1 phrase</translation>
+        <translation>1 phrase</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 sentences</source>
-        <translation type="unfinished">%1 phrases</translation>
+        <translation>%1 phrases</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 by %2</source>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished">Restaurer la fiche</translation>
+        <translation>Restaurer la feuille</translation>
     </message>
 </context>
 <context>
@@ -2140,7 +2143,7 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous la licence publique générale GNU, version 2 ou ultérieure (%1)</translation>
     </message>
     <message>
         <location line="+11"/>

@@ -1005,7 +1005,7 @@ Restaurá-la?</translation>
     <message>
         <location line="+49"/>
         <source>%1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1161,7 +1161,7 @@ Restaurá-la?</translation>
     <message>
         <location line="+5"/>
         <source>its “prompt” is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>seu “prompt” tem mais de %1 caracteres</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1214,7 +1214,7 @@ Restaurá-la?</translation>
     <message>
         <location filename="../src/grammar/WholeFile.cpp" line="+49"/>
         <source>it could not be written</source>
-        <translation type="unfinished">não foi possível gravá-lo</translation>
+        <translation>não foi possível gravá-lo</translation>
     </message>
 </context>
 <context>
@@ -1604,12 +1604,12 @@ Restaurá-la?</translation>
     <message>
         <location line="+5"/>
         <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Confere as tarefas de cada folha de atividades e as escreve em CSV, uma linha por tarefa (%1), sem abrir janela.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com --summary: uma linha por aluno e uma coluna por tarefa, com o total, para o diário de notas.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1630,7 +1630,8 @@ Restaurá-la?</translation>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella: --grid vai com --summary
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2104,32 +2105,32 @@ Restaurá-la?</translation>
     <message>
         <location line="+53"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation type="unfinished">O arquivo “%1” não foi aberto: %2</translation>
+        <translation>O arquivo “%1” não foi aberto: %2</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation type="unfinished">O arquivo “%1” não foi salvo: %2.</translation>
+        <translation>O arquivo “%1” não foi salvo: %2.</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>1 sentence</source>
-        <translation type="unfinished">1 frase</translation>
+        <translation>1 frase</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 sentences</source>
-        <translation type="unfinished">%1 frases</translation>
+        <translation>%1 frases</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 by %2</source>
-        <translation type="unfinished">%1 de %2</translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Restore Worksheet</source>
-        <translation type="unfinished">Restaurar folha de atividades</translation>
+        <translation>Restaurar folha de atividades</translation>
     </message>
 </context>
 <context>
@@ -2142,7 +2143,7 @@ Restaurá-la?</translation>
     <message>
         <location line="+1"/>
         <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Software livre sob a Licença Pública Geral GNU, versão 2 ou posterior (%1)</translation>
     </message>
     <message>
         <location line="+11"/>

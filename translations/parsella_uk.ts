@@ -1005,7 +1005,7 @@ Restore it?</source>
     <message>
         <location line="+49"/>
         <source>%1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1604,12 +1604,12 @@ Restore it?</source>
     <message>
         <location line="+5"/>
         <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірити завдання кожного робочого аркуша й вивести їх як CSV, по рядку на завдання (%1), не відкриваючи вікна.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
-        <translation type="unfinished"></translation>
+        <translation>З --summary: рядок на учня і стовпець на завдання, з підсумком, для журналу оцінок.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1630,7 +1630,8 @@ Restore it?</source>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella: --grid працює лише з --summary
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2142,7 +2143,7 @@ Restore it?</source>
     <message>
         <location line="+1"/>
         <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вільна програма на умовах GNU General Public License, версії 2 або новішої (%1)</translation>
     </message>
     <message>
         <location line="+11"/>

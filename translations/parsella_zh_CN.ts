@@ -1005,7 +1005,7 @@ Restore it?</source>
     <message>
         <location line="+49"/>
         <source>%1 person</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1604,12 +1604,12 @@ Restore it?</source>
     <message>
         <location line="+5"/>
         <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
-        <translation type="unfinished"></translation>
+        <translation>检查每份练习单的题目，并以 CSV 输出，每题一行（%1），不打开窗口。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
-        <translation type="unfinished"></translation>
+        <translation>与 --summary 一起使用：每名学生一行，每题一列，并附总数，便于登记成绩。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1630,7 +1630,8 @@ Restore it?</source>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation type="unfinished"></translation>
+        <translation>parsella：--grid 须与 --summary 一起使用
+</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2142,7 +2143,7 @@ Restore it?</source>
     <message>
         <location line="+1"/>
         <source>Free software under the GNU General Public License, version 2 or later (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>自由软件，依据 GNU 通用公共许可证第 2 版或更高版本发布（%1）</translation>
     </message>
     <message>
         <location line="+11"/>
