@@ -2148,7 +2148,7 @@ Restore it?</source>
     <message>
         <location line="+11"/>
         <source>Grammar and Help work offline</source>
-        <translation>Gramática y Ayuda funcionan sin conexión</translation>
+        <translation>Gramática y Ayuda sin conexión</translation>
     </message>
     <message>
         <location line="+12"/>

@@ -2148,7 +2148,7 @@ Restaurá-la?</translation>
     <message>
         <location line="+11"/>
         <source>Grammar and Help work offline</source>
-        <translation>Gramática e Ajuda funcionam sem internet</translation>
+        <translation>Gramática e Ajuda sem internet</translation>
     </message>
     <message>
         <location line="+12"/>

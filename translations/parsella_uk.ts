@@ -2148,7 +2148,7 @@ Restore it?</source>
     <message>
         <location line="+11"/>
         <source>Grammar and Help work offline</source>
-        <translation>Граматика й довідка працюють без інтернету</translation>
+        <translation>Граматика й довідка офлайн</translation>
     </message>
     <message>
         <location line="+12"/>
