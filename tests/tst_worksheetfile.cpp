@@ -172,7 +172,7 @@ private slots:
         QFETCH(double, share);
         QFETCH(bool, failCommit);
         frmGram1 main;
-        Answers d;
+        ScriptedDialogs d;
         main.setWorksheetDialogs(d);
         main.show();
         buildStatement(main, 3);
