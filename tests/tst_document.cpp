@@ -75,7 +75,7 @@ private slots:
                                    << "its JSON does not read";
         QTest::newRow("not an object") << QByteArray("[1, 2]") << "holds no JSON object";
         QTest::newRow("another format") << QByteArray(R"({"format": "tree\u0007drawer", "version": 1})")
-                                        << "its format is “tree\\u0007drawer”";
+                                        << "its format is “treeU+0007drawer”";
         QTest::newRow("newer version") << QByteArray(R"({"format": "parsella-worksheet", "version": 2, "sentences": "?"})")
                                        << "written by a newer Parsella";
         QTest::newRow("version as text") << QByteArray(R"({"format": "parsella-worksheet", "version": "1", "sentences": []})")

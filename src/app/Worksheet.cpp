@@ -5,7 +5,7 @@
 #include "core/Language.h"
 #include "app/WorksheetDocument.h"
 #include "core/FormTable.h"
-#include "grammar/Placement.h"
+#include "core/Placement.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -345,7 +345,7 @@ void Worksheet::placeBeside(QWidget *opener)
 
     const QByteArray saved = QSettings().value(QStringLiteral("worksheet/geometry")).toByteArray();
     if (saved.isEmpty() || !restoreGeometry(saved)) {
-        const QRect place = grammar::worksheetPlace(screen, size().grownBy(frame), modalWindowsWidth + grammar::windowGap,
+        const QRect place = core::worksheetPlace(screen, size().grownBy(frame), modalWindowsWidth + core::windowGap,
                                                     narrowestWorksheet);
         resize(place.size().shrunkBy(frame));
         move(place.topLeft());
@@ -355,7 +355,7 @@ void Worksheet::placeBeside(QWidget *opener)
     // from there.
     const QRect shown = shownFrame(opener);
     const QRect clear(pos(), size().grownBy(frame));
-    const QRect main = grammar::placeClearOf(shown, clear, screen);
+    const QRect main = core::placeClearOf(shown, clear, screen);
     if (main != shown)
         opener->move(main.topLeft());
 }

@@ -1,6 +1,6 @@
 #include "core/Form.h"
 
-#include "grammar/Placement.h"
+#include "core/Placement.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -99,7 +99,7 @@ void Form::showEvent(QShowEvent *event)
                          outer.bottom() - inner.bottom());
     }
     const QRect shown = geometry().marginsAdded(frame);
-    const QRect moved = grammar::placeClearOf(shown, clear, screen()->availableGeometry());
+    const QRect moved = core::placeClearOf(shown, clear, screen()->availableGeometry());
     if (moved != shown)
         move(pos() + moved.topLeft() - shown.topLeft());
     coversClearArea = moved.intersects(clear);

@@ -57,10 +57,12 @@ private:
     QPointer<QWidget> explained;
 };
 
-// The part of the screen the modal windows keep clear: the frame of a window that shows what
-// they build (the Worksheet), which the layer that owns it sets, and how to bring that window
-// back to the front when a window that had to cover it closes. Unset, every window opens
-// where its owner puts it.
+// A service the core offers the layers above it: the part of the screen the modal windows
+// keep clear. The layer that owns a window showing what they build (the main window, for the
+// Worksheet) registers that window's frame and how to bring it back to the front when a
+// window that had to cover it closes; every Form, as it is first shown, asks for it and steps
+// aside. The core never reaches up for the window itself: it only calls what was registered.
+// Unset, every window opens where its owner puts it.
 struct ClearArea {
     std::function<QRect()> frame;
     std::function<void()> bringBack;

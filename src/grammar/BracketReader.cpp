@@ -25,7 +25,7 @@ bool isWordChar(QChar c)
 // (a control or formatting character, half a surrogate pair) by its code, never raw.
 QString named(QChar c)
 {
-    const QString code = QStringLiteral("U+%1").arg(QString::number(c.unicode(), 16).toUpper(), 4, QLatin1Char('0'));
+    const QString code = characterCode(c.unicode());
     if (c.category() == QChar::Other_Control)
         return QCoreApplication::translate("BracketReader", "the control character %1").arg(code);
     if (!showsAsItself(c.unicode()))
@@ -222,6 +222,19 @@ private:
 };
 
 } // namespace
+
+QString characterCode(char32_t c)
+{
+    return QStringLiteral("U+%1").arg(QString::number(c, 16).toUpper(), 4, QLatin1Char('0'));
+}
+
+QString shownSafely(const QString &text)
+{
+    QString safe;
+    for (char32_t c : text.toUcs4())
+        safe += showsAsItself(c) ? QString::fromUcs4(&c, 1) : characterCode(c);
+    return safe;
+}
 
 bool showsAsItself(char32_t c)
 {

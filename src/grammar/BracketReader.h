@@ -29,6 +29,11 @@ struct BracketError {
 // Whether a character from a file may show as itself in a message: not a control or
 // formatting character (one that turns text around), a line break, nor half a surrogate pair.
 bool showsAsItself(char32_t c);
+// How a message names a character by its code: "U+001B".
+QString characterCode(char32_t c);
+// Text from a file as a message may show it: every character that would not show as itself
+// named by its code, so that a hostile file cannot garble the message.
+QString shownSafely(const QString &text);
 
 // The tree the notation writes, or none with `error` (if given) saying why. Words come back as
 // Chosen word nodes, phrases as phrase nodes, "(you)" as the understood subject.

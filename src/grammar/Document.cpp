@@ -32,14 +32,8 @@ QString shown(const QString &text)
 {
     constexpr qsizetype limit = 60;
     const QList<uint> points = text.toUcs4();
-    QString out;
-    for (qsizetype i = 0; i < points.size() && i < limit; ++i) {
-        const char32_t c = points.at(i);
-        if (showsAsItself(c))
-            out += QString::fromUcs4(&c, 1);
-        else
-            out += QStringLiteral("\\u%1").arg(QString::number(c, 16), 4, QLatin1Char('0'));
-    }
+    QString out = shownSafely(QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()),
+                                                std::min(points.size(), limit)));
     if (points.size() > limit)
         out += QStringLiteral("…");
     return out;
@@ -142,28 +136,6 @@ std::optional<DocumentSentence> readSentenceObject(const QJsonValue &value, qsiz
 }
 
 } // namespace
-
-QString sentenceTypeKey(SentenceType type)
-{
-    switch (type) {
-    case SentenceType::Statement:
-        return QStringLiteral("statement");
-    case SentenceType::Question:
-        return QStringLiteral("question");
-    case SentenceType::Command:
-        return QStringLiteral("command");
-    }
-    return {};
-}
-
-std::optional<SentenceType> sentenceTypeFromKey(const QString &key)
-{
-    for (SentenceType type : {SentenceType::Statement, SentenceType::Question, SentenceType::Command}) {
-        if (key == sentenceTypeKey(type))
-            return type;
-    }
-    return std::nullopt;
-}
 
 DocumentReading readDocument(const QByteArray &json)
 {

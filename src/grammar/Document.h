@@ -70,8 +70,4 @@ QByteArray writeDocument(const Document &document);
 // tree drawer the last.
 QByteArray sentencesText(const QList<Sentence> &sentences);
 
-// The sentence types as the file names them: "statement", "question", "command".
-QString sentenceTypeKey(SentenceType type);
-std::optional<SentenceType> sentenceTypeFromKey(const QString &key);
-
 } // namespace parsella::grammar

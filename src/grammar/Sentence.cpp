@@ -4,25 +4,49 @@
 
 namespace parsella::grammar {
 
+namespace {
+
+// Every spelling of a sentence type, kept together so that none can drift from the others.
+struct TypeSpelling {
+    SentenceType type;
+    const char *code; // what the sentence windows write
+    const char *key;  // what files and tasks write
+    const char *name; // what a person reads, before translation
+};
+
+constexpr std::array<TypeSpelling, 3> spellings{{
+    {SentenceType::Statement, "Dec", "statement", QT_TRANSLATE_NOOP("Sentence", "Statement")},
+    {SentenceType::Question, "Int", "question", QT_TRANSLATE_NOOP("Sentence", "Question")},
+    {SentenceType::Command, "Imp", "command", QT_TRANSLATE_NOOP("Sentence", "Command")},
+}};
+
+static_assert(spellings[0].type == SentenceType::Statement && spellings[1].type == SentenceType::Question
+              && spellings[2].type == SentenceType::Command, "the spellings are looked up by the type's value");
+
+const TypeSpelling &spellingOf(SentenceType type) { return spellings.at(static_cast<size_t>(type)); }
+
+} // namespace
+
 std::optional<SentenceType> sentenceTypeFromCode(const QString &code)
 {
-    if (code == QLatin1String("Dec"))
-        return SentenceType::Statement;
-    if (code == QLatin1String("Int"))
-        return SentenceType::Question;
-    if (code == QLatin1String("Imp"))
-        return SentenceType::Command;
+    for (const TypeSpelling &s : spellings) {
+        if (code == QLatin1String(s.code))
+            return s.type;
+    }
     return std::nullopt;
 }
 
-QString sentenceTypeName(SentenceType type)
+QString sentenceTypeName(SentenceType type) { return QString::fromLatin1(spellingOf(type).name); }
+
+QString sentenceTypeKey(SentenceType type) { return QString::fromLatin1(spellingOf(type).key); }
+
+std::optional<SentenceType> sentenceTypeFromKey(const QString &key)
 {
-    switch (type) {
-    case SentenceType::Statement: return QStringLiteral(QT_TRANSLATE_NOOP("Sentence", "Statement"));
-    case SentenceType::Question: return QStringLiteral(QT_TRANSLATE_NOOP("Sentence", "Question"));
-    case SentenceType::Command: return QStringLiteral(QT_TRANSLATE_NOOP("Sentence", "Command"));
+    for (const TypeSpelling &s : spellings) {
+        if (key == QLatin1String(s.key))
+            return s.type;
     }
-    return {};
+    return std::nullopt;
 }
 
 QString sentenceTypeTitle(SentenceType type)

@@ -4,15 +4,21 @@
 #include "grammar/Phrases.h"
 
 #include <QString>
+#include <array>
 #include <optional>
 
 namespace parsella::grammar {
 
 // The three kinds of sentence, with the codes the sentence windows write ("Dec", "Int", "Imp").
 enum class SentenceType { Statement, Question, Command };
+inline constexpr std::array<SentenceType, 3> sentenceTypes{SentenceType::Statement, SentenceType::Question,
+                                                           SentenceType::Command};
 
 std::optional<SentenceType> sentenceTypeFromCode(const QString &code);
 QString sentenceTypeName(SentenceType type); // "Statement", "Question", "Command"
+// The types as worksheet files and tasks name them: "statement", "question", "command".
+QString sentenceTypeKey(SentenceType type);
+std::optional<SentenceType> sentenceTypeFromKey(const QString &key);
 // The name as a person reads it, in the installed translation.
 QString sentenceTypeTitle(SentenceType type);
 

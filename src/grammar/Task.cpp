@@ -24,8 +24,6 @@ struct Named {
     const char *key;
 };
 
-constexpr std::array<Named<SentenceType>, 3> typeKeys{{
-    {SentenceType::Statement, "statement"}, {SentenceType::Question, "question"}, {SentenceType::Command, "command"}}};
 constexpr std::array<Named<Tense>, 3> tenseKeys{{{Tense::Present, "present"}, {Tense::Past, "past"}, {Tense::Future, "future"}}};
 constexpr std::array<Named<int>, 2> numberKeys{{{1, "singular"}, {2, "plural"}}};
 constexpr std::array<Named<SubjectKind>, 4> subjectKeys{{{SubjectKind::Pronoun, "pronoun"},
@@ -65,10 +63,7 @@ QString shown(const QJsonValue &value)
     if (json.size() > 40)
         json = json.left(39) + QChar(0x2026);
     // JSON escapes the control characters; what else would not show is named by its code.
-    QString safe;
-    for (char32_t c : json.toUcs4())
-        safe += showsAsItself(c) ? QString::fromUcs4(&c, 1) : QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
-    return safe;
+    return shownSafely(json);
 }
 QString said(const Node &node) { return node.saidWords().join(QLatin1Char(' ')); }
 QString said(const VerbGroup &verb)
@@ -238,7 +233,7 @@ std::optional<Ask> readAsk(const QJsonObject &object, const SentenceFromBrackets
             return refuse(TaskText::tr("%1 is no value of “%2”").arg(shown(value), key));
         };
         if (key == QLatin1String("type")) {
-            if (!(ask.type = valueOf(typeKeys, text)))
+            if (!(ask.type = sentenceTypeFromKey(text)))
                 return unknownValue();
         } else if (key == QLatin1String("tense")) {
             if (!(ask.tense = valueOf(tenseKeys, text)))
@@ -272,7 +267,7 @@ std::optional<Ask> readAsk(const QJsonObject &object, const SentenceFromBrackets
     if (!ask.brackets.isEmpty()) {
         // Without a type, the brackets are read as whichever kind of sentence they make.
         QString first;
-        for (const auto &[type, key] : typeKeys) {
+        for (SentenceType type : sentenceTypes) {
             if (ask.type && ask.type != type)
                 continue;
             QString why;
@@ -299,7 +294,7 @@ QJsonObject writeAsk(const Ask &ask)
 {
     QJsonObject object;
     if (ask.type)
-        object.insert(QStringLiteral("type"), keyOf(typeKeys, *ask.type));
+        object.insert(QStringLiteral("type"), sentenceTypeKey(*ask.type));
     if (ask.tense)
         object.insert(QStringLiteral("tense"), keyOf(tenseKeys, *ask.tense));
     if (ask.number)

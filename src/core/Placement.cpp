@@ -1,8 +1,8 @@
-#include "grammar/Placement.h"
+#include "core/Placement.h"
 
 #include <algorithm>
 
-namespace parsella::grammar {
+namespace parsella::core {
 
 QRect worksheetPlace(const QRect &screen, const QSize &wanted, int keepFree, int narrowest)
 {
@@ -32,4 +32,4 @@ QRect placeClearOf(const QRect &shown, const QRect &clear, const QRect &screen)
     return placed;
 }
 
-} // namespace parsella::grammar
+} // namespace parsella::core

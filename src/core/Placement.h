@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-namespace parsella::grammar {
+namespace parsella::core {
 
 // Where the windows go on a screen so that the Worksheet's tree stays in view. Rectangles are
 // window frames (title bar and borders included) in the screen's logical pixels.
@@ -22,4 +22,4 @@ QRect worksheetPlace(const QRect &screen, const QSize &wanted, int keepFree, int
 // allows; where it is if neither side has room.
 QRect placeClearOf(const QRect &shown, const QRect &clear, const QRect &screen);
 
-} // namespace parsella::grammar
+} // namespace parsella::core
