@@ -26,11 +26,13 @@ public:
     QStringList asked;        // "save <name>", "restore <what>", in turn
     QStringList failures;     // the messages of the failures reported
     QString folderOffered;    // where the save dialog opened
+    QString nameOffered;      // the file name it suggested
     QMarginsF marginsOffered; // in millimetres, as the print dialog showed them
 
     QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &, QString *selected) override
     {
         folderOffered = QFileInfo(suggested).absolutePath();
+        nameOffered = QFileInfo(suggested).fileName();
         *selected = filter;
         return fileName;
     }

@@ -354,6 +354,67 @@ private slots:
         QVERIFY2(!isSheet(d), "answers make a learner's file even without a name");
     }
 
+    // The task sheet on paper: a title, a line for the name, each prompt numbered with room
+    // to answer, and an answer given with its state, and what it lacks while not yet done.
+    void taskSheetOnPaper_data()
+    {
+        QTest::addColumn<QString>("learner");
+        QTest::addColumn<QString>("nameLine");
+        QTest::newRow("blank") << "" << "Name: ________________________________________";
+        QTest::newRow("named") << " Zoë\tB. " << "Name: Zoë B.";
+    }
+    void taskSheetOnPaper()
+    {
+        QFETCH(QString, learner);
+        QFETCH(QString, nameLine);
+        const DocumentReading sheet = readDocument(R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[
+            {"ask":{"tense":"past"}}, {"ask":{"type":"command"},"prompt":"Give an order.\nBe polite."},
+            {"ask":{"tense":"past","number":"plural"}}]})");
+        QVERIFY2(sheet.document, qPrintable(sheet.problem));
+        Document d = *sheet.document;
+        d.learner = learner;
+        const QString rule(40, '_');
+        const auto text = [&](const Document &doc) { return QString::fromUtf8(taskSheetText(taskSheetOf(doc, "Animals"))); };
+        QCOMPARE(text(d), "Animals\n=======\n\n" + nameLine + "\n"
+                          "\n1. Build a sentence in the past tense.\n\n   " + rule + "\n\n   " + rule + "\n"
+                          "\n2. Give an order.\n   Be polite.\n\n   " + rule + "\n\n   " + rule + "\n"
+                          "\n3. Build a sentence in the past tense whose subject is plural.\n\n   " + rule + "\n\n   " + rule + "\n");
+
+        answerTask(d, 0, built(SentenceType::Statement, {"the", "small", "dog"}, "walks"));
+        answerTask(d, 0, built(SentenceType::Statement, {"she"}, "walked", "here"));
+        answerTask(d, 2, built(SentenceType::Statement, {"the", "small", "dog"}, "walked"));
+        QCOMPARE(text(d), "Animals\n=======\n\n" + nameLine + "\n"
+                          "\n1. Build a sentence in the past tense.\n   Answer (done): She walked here.\n"
+                          "\n2. Give an order.\n   Be polite.\n\n   " + rule + "\n\n   " + rule + "\n"
+                          "\n3. Build a sentence in the past tense whose subject is plural.\n"
+                          "   Answer (not yet): The small dog walked.\n"
+                          "   The task asks for a plural subject; “the small dog” is singular.\n");
+    }
+
+    // A learner's answers are first saved beside the sheet under a name of their own, which
+    // every system's file names allow.
+    void answersFileNames_data()
+    {
+        QTest::addColumn<QString>("learner");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("name") << "Zoë" << "Animals – Zoë.parsella";
+        QTest::newRow("none") << "" << "Animals – answers.parsella";
+        QTest::newRow("blanks only") << " \t " << "Animals – answers.parsella";
+        QTest::newRow("separators") << "../Ann/B\\C" << "Animals – .. Ann B C.parsella";
+        QTest::newRow("windows refuses") << "A<b>:\"c\"|d?*" << "Animals – A b c d.parsella";
+        QTest::newRow("control characters") << "Ann\nLee\x01" << "Animals – Ann Lee.parsella";
+        QTest::newRow("trailing dot") << "Ann B. " << "Animals – Ann B.parsella";
+        QTest::newRow("only dots") << "..." << "Animals – answers.parsella";
+        QTest::newRow("long") << QString(200, 'x') << "Animals – " + QString(64, 'x') + ".parsella";
+        QTest::newRow("surrogate at the cut") << QString(63, 'x') + "😀" << "Animals – " + QString(63, 'x') + ".parsella";
+    }
+    void answersFileNames()
+    {
+        QFETCH(QString, learner);
+        QFETCH(QString, file);
+        QCOMPARE(answersFileName("Animals", learner), file);
+    }
+
     // No field can reach a spreadsheet as a formula, and commas, quotes and line breaks stay
     // inside their field.
     void csvFields_data()

@@ -185,6 +185,59 @@ private slots:
         QCOMPARE(d.failures, QStringList());
     }
 
+    // A sheet of tasks prints and exports before any sentence is built: the tasks as they go
+    // on paper, under the sheet's name, on as many pages as they need. The picture of a tree
+    // waits for a sentence; with the tasks gone, the sentences are exported as ever.
+    void printsAndExportsATaskSheet()
+    {
+        QTemporaryDir dir;
+        const QString sheetPath = dir.filePath("animals.parsella");
+        QFile sheetFile(sheetPath);
+        QVERIFY(sheetFile.open(QIODevice::WriteOnly));
+        QByteArray tasks = R"({"ask":{"type":"statement"}},{"ask":{"tense":"past"}})";
+        for (int i = 0; i < 10; ++i)
+            tasks += R"(,{"ask":{"type":"command"},"prompt":"Give an order."})";
+        sheetFile.write(R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[)" + tasks + "]}");
+        sheetFile.close();
+        SentenceRecord r;
+        Worksheet w(r);
+        ScriptedDialogs d;
+        w.setDialogs(d);
+        QVERIFY(w.openFile(sheetPath));
+        const auto enabled = [&w](const char *name) { return w.findChild<QAction *>(name)->isEnabled(); };
+        QVERIFY(enabled("exportText") && enabled("print"));
+        QVERIFY(!enabled("savePicture") && !enabled("copy"));
+
+        d.fileName = dir.filePath("animals.txt");
+        w.exportText();
+        const QString text = QString::fromUtf8(contents(d.fileName));
+        QVERIFY2(text.startsWith("animals\n=======\n\nName: ____"), qPrintable(text));
+        QVERIFY2(text.contains("\n2. Build a sentence in the past tense.\n\n   ____"), qPrintable(text));
+        QVERIFY2(text.contains("\n12. Give an order.\n"), qPrintable(text));
+
+        d.pdf = dir.filePath("animals.pdf");
+        w.print();
+        const QByteArray pdf = contents(d.pdf);
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(pdf.count("/Type /Page\n") > 1);
+        QCOMPARE(d.failures, QStringList());
+
+        // An answer is on the sheet with its state.
+        w.document().setCurrentTask(0);
+        statement(r);
+        w.exportText();
+        QVERIFY2(QString::fromUtf8(contents(d.fileName)).contains("\n1. Build a statement.\n   Answer (done): The small dog walks here.\n"),
+                 contents(d.fileName).constData());
+
+        while (!w.document().tasks().isEmpty())
+            w.document().removeTask(0);
+        w.exportText();
+        QCOMPARE(QString::fromUtf8(contents(d.fileName)),
+                 QString("Statement\tThe small dog walks here.\t[S [NP [Det the] [Adj small] [N dog]] [VP [V walks] [AdvP [Adv here]]]]\n"));
+        w.document().removeSentence(0);
+        QVERIFY(!enabled("exportText") && !enabled("print"));
+    }
+
     // A cancelled dialog writes nothing; a failed save or print keeps the list, writes no
     // half file and names the file that failed.
     void cancelledAndFailedSavesLoseNothing()

@@ -5,13 +5,16 @@
 #include "GuiTest.h"
 #include "ScriptedDialogs.h"
 #include "grammar/Document.h"
+#include "grammar/Results.h"
 #include "Sentences.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -234,6 +237,119 @@ private slots:
         QCOMPARE(main.document().count(), 0);
         QVERIFY(!main.document().isModified());
         QCOMPARE(main.document().filePath(), QString());
+    }
+
+    // A sheet a teacher hands out is a template, by every way it is opened: the learner's
+    // work starts untitled, Ctrl+S asks for a name of the learner's own beside the sheet, and
+    // neither the save nor the recovery file ever writes the sheet. The learner's file then
+    // opens as itself, and a teacher changes the sheet only by saving over it by name.
+    void sheetIsATemplate_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::newRow("command line") << "command line";
+        QTest::newRow("File › Open") << "open";
+        QTest::newRow("Open Recent") << "recent";
+    }
+    void sheetIsATemplate()
+    {
+        QFETCH(QString, route);
+        QDir folder(temp.filePath(route));
+        QVERIFY(folder.mkpath("."));
+        const QString sheetPath = folder.filePath("animals.parsella");
+        QFile sheetFile(sheetPath);
+        QVERIFY(sheetFile.open(QIODevice::WriteOnly));
+        sheetFile.write(R"({"format":"parsella-worksheet","version":1,"learner":"","sentences":[],
+            "tasks":[{"ask":{"type":"statement"}},{"ask":{"tense":"past"}}]})");
+        sheetFile.close();
+        const auto sheetBytes = [&sheetPath] {
+            QFile file(sheetPath);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+        };
+        const QByteArray handedOut = sheetBytes();
+
+        frmGram1 main;
+        ScriptedDialogs d;
+        main.setWorksheetDialogs(d);
+        main.show();
+        if (route == "command line") {
+            main.startUp({sheetPath});
+        } else {
+            main.findChild<QAction *>("worksheet")->trigger();
+            auto *sheet = main.findChild<Worksheet *>();
+            d.fileName = sheetPath;
+            if (route == "open") {
+                sheet->findChild<QAction *>("open")->trigger();
+            } else {
+                QVERIFY(sheet->openFile(sheetPath)); // once, so that it is in the list
+                sheet->findChild<QAction *>("newDocument")->trigger();
+                auto *recent = sheet->findChild<QMenu *>("openRecent");
+                Q_EMIT recent->aboutToShow();
+                QVERIFY(!recent->actions().isEmpty());
+                recent->actions().first()->trigger();
+            }
+        }
+        auto *sheet = main.findChild<Worksheet *>();
+        QVERIFY(sheet && sheet->isVisible());
+        QCOMPARE(d.failures, QStringList());
+        QCOMPARE(sheet->windowTitle(), QString("Untitled (from animals.parsella)[*] \u2014 Worksheet"));
+        QCOMPARE(sheet->findChild<QListWidget *>("tasks")->count(), 2);
+
+        sheet->findChild<QListWidget *>("tasks")->setCurrentRow(0);
+        buildStatement(main, 3);
+        auto *learner = sheet->findChild<QLineEdit *>("learner");
+        learner->setFocus();
+        QTest::keyClicks(learner, "Zo");
+        QKeyEvent diaeresis(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, "ë");
+        QCoreApplication::sendEvent(learner, &diaeresis);
+        QCOMPARE(main.document().learner(), "Zoë");
+        WorksheetDocument &doc = main.document();
+        QVERIFY(sheet->isWindowModified());
+        doc.writeRecovery();
+        QVERIFY(!doc.recoveryPath().isEmpty());
+        QVERIFY(QFileInfo(doc.recoveryPath()).absoluteFilePath() != QFileInfo(sheetPath).absoluteFilePath());
+        QCOMPARE(sheetBytes(), handedOut);
+
+        // Ctrl+S asks; cancelled, nothing is written.
+        sheet->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(sheet));
+        d.fileName.clear();
+        QTest::keyClick(sheet, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(d.nameOffered, QString("animals \u2013 Zoë.parsella"));
+        QCOMPARE(d.folderOffered, folder.absolutePath());
+        QCOMPARE(sheetBytes(), handedOut);
+        QVERIFY(sheet->isWindowModified());
+
+        const QString answers = folder.filePath(d.nameOffered);
+        d.fileName = answers;
+        QTest::keyClick(sheet, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(d.failures, QStringList());
+        QCOMPARE(sheet->windowTitle(), QString("animals \u2013 Zoë.parsella[*] \u2014 Worksheet"));
+        QVERIFY(!sheet->isWindowModified());
+        QCOMPARE(sheetBytes(), handedOut);
+
+        // The learner's own file is no template: it opens as itself, and saves to itself.
+        QVERIFY(sheet->openFile(answers));
+        QCOMPARE(doc.filePath(), QFileInfo(answers).absoluteFilePath());
+        QCOMPARE(doc.learner(), QString("Zoë"));
+        QCOMPARE(sheet->findChild<QListWidget *>("sentences")->count(), 1);
+
+        // The teacher adds a task to the sheet and saves over it by choosing its name.
+        QVERIFY(sheet->openFile(sheetPath));
+        QVERIFY(doc.filePath().isEmpty());
+        grammar::Task third;
+        third.ask.type = grammar::SentenceType::Command;
+        doc.addTask(third);
+        d.fileName = sheetPath;
+        d.nameOffered.clear();
+        QTest::keyClick(sheet, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(d.nameOffered, QString("animals \u2013 answers.parsella"));
+        QCOMPARE(d.failures, QStringList());
+        QCOMPARE(sheet->windowTitle(), QString("animals.parsella[*] \u2014 Worksheet"));
+        const grammar::DocumentReading changed = grammar::readDocumentFile(sheetPath);
+        QVERIFY2(changed.document, qPrintable(changed.problem));
+        QCOMPARE(changed.document->tasks.size(), 3);
+        QVERIFY(grammar::isSheet(*changed.document));
+        sheet->close();
     }
 
     // A run that ends without its clean exit leaves its work behind; the next run offers it,

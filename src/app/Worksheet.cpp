@@ -1,6 +1,7 @@
 #include "app/Worksheet.h"
 
 #include "app/TaskPanel.h"
+#include "app/TaskSheetPrint.h"
 #include "app/TreeView.h"
 #include "core/Language.h"
 #include "app/WorksheetDocument.h"
@@ -451,8 +452,12 @@ void Worksheet::showTree()
     scroll->setAccessibleDescription(tree->accessibleDescription());
 
     const bool any = doc.count() > 0;
-    for (QAction *action : {copyAction, copyBracketsAction, savePictureAction, exportTextAction, printAction})
+    for (QAction *action : {copyAction, copyBracketsAction, savePictureAction})
         action->setEnabled(any);
+    // A sheet of tasks prints and exports before any sentence is built: it is handed out on paper too.
+    const bool tasks = !doc.tasks().isEmpty();
+    exportTextAction->setEnabled(any || tasks);
+    printAction->setEnabled(any || tasks);
     removeAction->setEnabled(row.has_value());
     moveUpAction->setEnabled(row && *row > 0);
     moveDownAction->setEnabled(row && *row + 1 < doc.count());
@@ -555,9 +560,13 @@ bool Worksheet::saveDocument(const QString &title, const QString &path)
     return true;
 }
 
+// A worksheet started from a sheet is offered a name of the learner's own beside the sheet.
+// The file dialog asks before it replaces a file, so a teacher saves over the sheet only by
+// choosing its name and saying so.
 bool Worksheet::saveAs()
 {
-    const QString suggested = QDir(lastFolder()).filePath(doc.filePath().isEmpty() ? tr("worksheet.parsella") : doc.displayName());
+    const QString suggested = !doc.sheetPath().isEmpty() ? doc.suggestedPath()
+        : QDir(lastFolder()).filePath(doc.filePath().isEmpty() ? tr("worksheet.parsella") : doc.displayName());
     QString filter;
     const QString path = withExtension(dialogs->saveFileName(this, tr("Save Worksheet As"), suggested, tr(fileFilter), &filter),
                                        tr(fileFilter));
@@ -668,7 +677,7 @@ void Worksheet::savePicture()
 
 void Worksheet::exportText()
 {
-    if (doc.count() == 0)
+    if (doc.count() == 0 && doc.tasks().isEmpty())
         return;
     const QString title = tr("Save Worksheet");
     QString filter;
@@ -678,13 +687,13 @@ void Worksheet::exportText()
     if (path.isEmpty())
         return;
     rememberFolder(path);
-    const QByteArray text = grammar::sentencesText(sheetSentences());
+    const QByteArray text = doc.tasks().isEmpty() ? grammar::sentencesText(sheetSentences()) : grammar::taskSheetText(taskSheet());
     saveFile(title, path, [&text](QIODevice &device) { return device.write(text) == text.size(); });
 }
 
 void Worksheet::print()
 {
-    if (doc.count() == 0)
+    if (doc.count() == 0 && doc.tasks().isEmpty())
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Worksheet"));
@@ -717,8 +726,16 @@ void Worksheet::print()
                              tr("The worksheet was not printed: the printer \"%1\" could not be used.").arg(printer.printerName()));
 }
 
+grammar::TaskSheet Worksheet::taskSheet() const
+{
+    const QString title = doc.title();
+    return grammar::taskSheetOf(doc.content(), title.isEmpty() ? tr("Worksheet") : title);
+}
+
 bool Worksheet::printSheet(QPagedPaintDevice &printer) const
 {
+    if (!doc.tasks().isEmpty())
+        return printTaskSheet(taskSheet(), printer);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grammar/Results.h"
 #include "grammar/SentenceRecord.h"
 
 #include <QMainWindow>
@@ -94,8 +95,8 @@ public:
     void exportText();
     void print();
 
-    // Every finished sentence with its tree, laid out on the pages of a printer or a PDF.
-    // False if it could not be used.
+    // Every finished sentence with its tree, or with tasks the task sheet, laid out on the
+    // pages of a printer or a PDF. False if it could not be used.
     bool printSheet(QPagedPaintDevice &printer) const;
 
 protected:
@@ -111,6 +112,7 @@ private:
     void fillRecent();
     void remember(const QString &path);
     QList<grammar::Sentence> sheetSentences() const;
+    grammar::TaskSheet taskSheet() const;
     void recordChanged();
     void showTree();
     std::optional<int> selectedRow() const;

@@ -1,5 +1,7 @@
 #include "app/WorksheetDocument.h"
 
+#include "grammar/Results.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -90,7 +92,25 @@ QList<grammar::Sentence> WorksheetDocument::sentences() const
 
 QString WorksheetDocument::displayName() const
 {
-    return path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+    if (!path.isEmpty())
+        return QFileInfo(path).fileName();
+    return sheet.isEmpty() ? tr("Untitled") : tr("Untitled (from %1)").arg(QFileInfo(sheet).fileName());
+}
+
+QString WorksheetDocument::suggestedPath() const
+{
+    if (!path.isEmpty())
+        return path;
+    if (sheet.isEmpty())
+        return {};
+    const QFileInfo from(sheet);
+    return from.dir().filePath(grammar::answersFileName(from.completeBaseName(), doc.learner));
+}
+
+QString WorksheetDocument::title() const
+{
+    const QString named = path.isEmpty() ? sheet : path;
+    return named.isEmpty() ? QString() : QFileInfo(named).completeBaseName();
 }
 
 void WorksheetDocument::push(const QString &text, std::function<int(Document &)> apply, std::function<int(Document &)> revert)
@@ -264,12 +284,13 @@ void WorksheetDocument::replace(const Document &replacement, const QString &text
          });
 }
 
-void WorksheetDocument::reset(const Document &opened, const QString &file)
+void WorksheetDocument::reset(const Document &opened, const QString &file, const QString &fromSheet)
 {
     stack.clear();
     doc = opened;
     setCurrentTask(-1);
     path = file;
+    sheet = fromSheet;
     Q_EMIT learnerChanged(doc.learner);
     Q_EMIT changed(-1);
     Q_EMIT fileChanged();
@@ -281,7 +302,11 @@ QString WorksheetDocument::open(const QString &file)
     const grammar::DocumentReading reading = grammar::readDocumentFile(file);
     if (!reading.document)
         return tr("The file \"%1\" was not opened: %2").arg(QDir::toNativeSeparators(file), reading.problem);
-    reset(*reading.document, QFileInfo(file).absoluteFilePath());
+    const QString absolute = QFileInfo(file).absoluteFilePath();
+    if (grammar::isSheet(*reading.document))
+        reset(*reading.document, QString(), absolute);
+    else
+        reset(*reading.document, absolute);
     return {};
 }
 
@@ -303,6 +328,7 @@ QString WorksheetDocument::writeFile(const QString &file, const std::function<bo
 void WorksheetDocument::markSaved(const QString &file)
 {
     path = file;
+    sheet.clear(); // a file of its own now, even if that is the sheet saved over by name
     stack.setClean();
     Q_EMIT fileChanged();
     afterChange();

@@ -38,10 +38,19 @@ public:
     QList<grammar::Sentence> sentences() const;
     QString learner() const { return doc.learner; }
 
-    // Empty while the document was never saved or opened.
+    // Empty while the document was never saved or opened, and when it was started from a sheet.
     QString filePath() const { return path; }
-    // The file's name, or "Untitled".
+    // The sheet an untitled document was started from; empty if none. The sheet's file is
+    // never written on its account: its first save asks for a name of its own.
+    QString sheetPath() const { return sheet; }
+    // The file's name, "Untitled (from sheet.parsella)", or "Untitled".
     QString displayName() const;
+    // The name a first save offers: beside the sheet, with the learner's name in it; empty
+    // when the document was not started from a sheet and has no file of its own.
+    QString suggestedPath() const;
+    // What heads the document on paper: the sheet's name or the file's, without its ending;
+    // empty for an untitled document.
+    QString title() const;
     bool isModified() const { return !stack.isClean(); }
     QUndoStack &undoStack() { return stack; }
 
@@ -68,13 +77,15 @@ public:
     void removeTask(int index);
     void moveTask(int index, int to);
 
-    // After New: the document is `opened`, saved as it is, with no history.
-    void reset(const grammar::Document &opened, const QString &file);
+    // After New: the document is `opened`, saved as it is, with no history; `fromSheet` is
+    // the sheet it starts from, if any.
+    void reset(const grammar::Document &opened, const QString &file, const QString &fromSheet = {});
 
     // The document's file. Each gives the message to show when it failed, naming the file and
     // why, and empty when it worked. A file is read and checked whole before anything is
     // replaced, so a refused one changes nothing; a failed save leaves the document unsaved
-    // and any older file as it was.
+    // and any older file as it was. A sheet (grammar::isSheet) is a template: opening one
+    // starts an untitled document from it, so that no learner's save overwrites it.
     QString open(const QString &file);
     QString save(const QString &file);
     // Any other file the worksheet writes (an export, a printout), whole or not at all.
@@ -123,6 +134,7 @@ private:
     grammar::SentenceRecord &rec;
     grammar::Document doc;
     QString path;
+    QString sheet;
     QUndoStack stack;
     QTimer recoveryTimer;
     int stepIndex = 0; // the undo stack's index at the last change

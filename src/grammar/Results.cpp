@@ -4,6 +4,8 @@
 #include "grammar/Task.h"
 #include "grammar/TaskList.h"
 
+#include <QCoreApplication>
+
 namespace parsella::grammar {
 
 QString TaskResult::state() const
@@ -50,6 +52,73 @@ bool isSheet(const Document &document)
         return false;
     const QList<Task> &tasks = document.tasks;
     return std::none_of(tasks.begin(), tasks.end(), [](const Task &t) { return t.tries > 0 || t.done; });
+}
+
+QString answersFileName(const QString &sheetName, const QString &learner)
+{
+    // Characters Windows refuses in a name, and the folder separators everywhere; a name
+    // is kept short enough for every file system even in a script of three bytes a letter.
+    static const QString refused = QStringLiteral("<>:\"/\\|?*");
+    constexpr int longestName = 64;
+    QString safe;
+    for (const QChar c : learner)
+        safe += c.category() == QChar::Other_Control || refused.contains(c) ? QChar(u' ') : c;
+    safe = safe.simplified();
+    if (safe.size() > longestName) {
+        safe.truncate(longestName);
+        if (safe.back().isHighSurrogate())
+            safe.chop(1);
+    }
+    // Windows drops trailing dots and blanks from a name, so the file would not be the one offered.
+    while (!safe.isEmpty() && (safe.back() == u'.' || safe.back() == u' '))
+        safe.chop(1);
+    if (safe.isEmpty())
+        safe = QCoreApplication::translate("TaskSheet", "answers");
+    return QStringLiteral("%1 \u2013 %2.parsella").arg(sheetName, safe);
+}
+
+TaskSheet taskSheetOf(const Document &document, const QString &title)
+{
+    TaskSheet sheet;
+    sheet.title = title;
+    sheet.nameCaption = QCoreApplication::translate("TaskSheet", "Name:");
+    sheet.learner = document.learner.simplified();
+    for (const TaskResult &result : resultsOf(document)) {
+        TaskSheetEntry entry;
+        entry.number = result.number;
+        entry.prompt = result.prompt;
+        if (!result.answer.isEmpty()) {
+            entry.answer = QCoreApplication::translate("TaskSheet", "Answer (%1): %2").arg(result.state(), result.answer);
+            if (!result.done)
+                entry.feedback = result.feedback;
+        }
+        sheet.entries << entry;
+    }
+    return sheet;
+}
+
+QByteArray taskSheetText(const TaskSheet &sheet)
+{
+    const QString rule(40, u'_');
+    QString text = sheet.title + QLatin1Char('\n');
+    text += QString(sheet.title.size(), u'=') + QStringLiteral("\n\n");
+    text += sheet.nameCaption + QLatin1Char(' ') + (sheet.learner.isEmpty() ? rule : sheet.learner) + QStringLiteral("\n");
+    for (const TaskSheetEntry &entry : sheet.entries) {
+        const QString number = QStringLiteral("%1. ").arg(entry.number);
+        const QString indent(number.size(), u' ');
+        // A teacher's line breaks in a prompt stay, under the prompt's first letter.
+        text += QLatin1Char('\n') + number + QString(entry.prompt).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent)
+              + QLatin1Char('\n');
+        if (entry.answer.isEmpty()) {
+            for (int line = 0; line < answerRoomLines; ++line)
+                text += QLatin1Char('\n') + indent + rule + QLatin1Char('\n');
+            continue;
+        }
+        text += indent + entry.answer + QLatin1Char('\n');
+        if (!entry.feedback.isEmpty())
+            text += indent + entry.feedback + QLatin1Char('\n');
+    }
+    return text.toUtf8();
 }
 
 } // namespace parsella::grammar

@@ -32,4 +32,31 @@ QList<TaskResult> resultsOf(const Document &document);
 // (a sentence recorded for a task, or a task tried or done).
 bool isSheet(const Document &document);
 
+// The name a learner's answers to a sheet are first saved under, beside the sheet:
+// "<sheet> – <learner>.parsella", the name made safe on every system's file names, and
+// "<sheet> – answers.parsella" while there is no name. `sheetName` is the sheet's file name
+// without its ending.
+QString answersFileName(const QString &sheetName, const QString &learner);
+
+// The tasks as they go on paper, printed or exported: a title, a line for the learner's
+// name, and each task's prompt followed by its answer and state, or by room to write one.
+struct TaskSheetEntry {
+    int number = 0;
+    QString prompt;
+    QString answer;   // "Answer (done): She walked here."; empty: room is left to answer
+    QString feedback; // what a not yet done answer lacks; empty if nothing
+};
+struct TaskSheet {
+    QString title;
+    QString nameCaption; // "Name:"
+    QString learner;     // empty: a line to write the name on
+    QList<TaskSheetEntry> entries;
+};
+TaskSheet taskSheetOf(const Document &document, const QString &title);
+// Lines of answering room under a prompt on paper with no answer yet.
+inline constexpr int answerRoomLines = 2;
+// The task sheet as plain UTF-8 text, ready to print from any editor: underscores are the
+// lines to write on.
+QByteArray taskSheetText(const TaskSheet &sheet);
+
 } // namespace parsella::grammar
