@@ -1,12 +1,16 @@
 // Renders every window in its design state, and the question and command windows in later
 // states too (controls that only appear then, the longest question), and the worksheet with
 // a sentence of each type in progress and finished, to PNG files, for looking at layouts by eye;
-// then what the worksheet saves and prints (worksheet-tree.svg, .png, worksheet.pdf):
+// then what the worksheet saves and prints (worksheet-tree.svg, .png, worksheet.pdf), and a
+// task sheet blank and with two answers as printed and exported (task-sheet.pdf, .txt,
+// blank-sheet-N.png, task-sheet-N.png):
 //   parsella_snapshots OUTDIR [SCALE]
 // Runs on any Qt platform, offscreen included.
 #include "app/frmCopyright.h"
 #include "app/frmGram1.h"
+#include "app/TaskSheetPrint.h"
 #include "app/Worksheet.h"
+#include "app/WorksheetDocument.h"
 #include "core/Application.h"
 #include "core/Platform.h"
 #include "grammar/SentenceRecord.h"
@@ -22,6 +26,8 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QTimer>
@@ -211,5 +217,54 @@ int main(int argc, char *argv[])
     }
     files.name = out + QStringLiteral("/worksheet.pdf");
     sheet.print();
+
+    SentenceRecord &tasksRecord = records.emplace_back();
+    Worksheet tasks(tasksRecord);
+    tasks.setDialogs(files);
+    WorksheetDocument &doc = tasks.document();
+    for (grammar::SentenceType type : {grammar::SentenceType::Statement, grammar::SentenceType::Question,
+                                       grammar::SentenceType::Command}) {
+        grammar::Task task;
+        task.ask.type = type;
+        task.ask.tense = type == grammar::SentenceType::Command ? std::nullopt : std::optional(grammar::Tense::Past);
+        doc.addTask(task);
+    }
+    doc.setLearner(QStringLiteral("Zoë"));
+    doc.setCurrentTask(0);
+    statement(tasksRecord, true);
+    doc.setCurrentTask(1);
+    question(tasksRecord, true);
+    files.name = out + QStringLiteral("/task-sheet.pdf");
+    tasks.print();
+    files.name = out + QStringLiteral("/task-sheet.txt");
+    tasks.exportText();
+    // The printed pages as pictures, A4 at the screen's 96 dpi within 15 mm margins: the sheet
+    // as handed out, and as answered.
+    grammar::Document blank = doc.content();
+    blank.learner.clear();
+    blank.sentences.clear();
+    for (grammar::Task &task : blank.tasks)
+        task = grammar::Task{task.ask, task.prompt, 0, false, {}};
+    const QSize a4(794, 1123);
+    const int margin = 57;
+    for (const auto &[name, content] : {std::pair(QStringLiteral("blank-sheet"), blank), std::pair(QStringLiteral("task-sheet"), doc.content())}) {
+        QList<QImage> pages;
+        QPainter painter;
+        const auto startPage = [&] {
+            if (!pages.isEmpty())
+                painter.end();
+            QImage &page = pages.emplace_back(a4, QImage::Format_RGB32);
+            page.fill(Qt::white);
+            painter.begin(&page);
+            painter.translate(margin, margin);
+            return true;
+        };
+        startPage();
+        drawTaskSheet(grammar::taskSheetOf(content, QStringLiteral("Animals")), painter,
+                      QSizeF(a4.width() - 2 * margin, a4.height() - 2 * margin), startPage);
+        painter.end();
+        for (int i = 0; i < pages.size(); ++i)
+            pages.at(i).save(out + QStringLiteral("/%1-%2.png").arg(name).arg(i + 1));
+    }
     return 0;
 }

@@ -39,8 +39,13 @@ bool printTaskSheet(const grammar::TaskSheet &sheet, QPagedPaintDevice &printer)
     const int resolution = printer.logicalDpiX();
     const qreal scale = resolution / 96.0;
     const QRectF page = printer.pageLayout().paintRectPixels(resolution);
-    const qreal width = page.width() / scale, height = page.height() / scale;
     painter.scale(scale, scale);
+    return drawTaskSheet(sheet, painter, page.size() / scale, [&printer] { return printer.newPage(); }) && painter.end();
+}
+
+bool drawTaskSheet(const grammar::TaskSheet &sheet, QPainter &painter, QSizeF room, const std::function<bool()> &newPage)
+{
+    const qreal width = room.width(), height = room.height();
 
     const QFont titleFont = printFont(18, Bold), bodyFont = printFont(12), boldFont = printFont(12, Bold);
     const qreal lineRoom = 34; // a handwritten line, with room above it
@@ -54,6 +59,7 @@ bool printTaskSheet(const grammar::TaskSheet &sheet, QPagedPaintDevice &printer)
     // Blocks that stay together on a page: the heading with the name's line, then each task.
     QList<QList<Piece>> blocks;
     QList<Piece> heading{wrapped(sheet.title, titleFont, 0)};
+    heading.first().height += 8;
     const QString name = sheet.nameCaption + QLatin1Char(' ') + sheet.learner;
     if (sheet.learner.isEmpty())
         heading << Piece{name, boldFont, 0, lineRoom};
@@ -82,7 +88,7 @@ bool printTaskSheet(const grammar::TaskSheet &sheet, QPagedPaintDevice &printer)
         for (const Piece &piece : block)
             blockHeight += piece.height;
         if (y > 0 && y + blockHeight > height) {
-            if (!printer.newPage())
+            if (!newPage())
                 return false;
             y = 0;
         }
@@ -109,7 +115,7 @@ bool printTaskSheet(const grammar::TaskSheet &sheet, QPagedPaintDevice &printer)
         }
         y += between;
     }
-    return painter.end();
+    return true;
 }
 
 } // namespace parsella
