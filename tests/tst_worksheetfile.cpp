@@ -305,8 +305,7 @@ private slots:
         WorksheetDocument &doc = main.document();
         QVERIFY(sheet->isWindowModified());
         doc.writeRecovery();
-        QVERIFY(!doc.recoveryPath().isEmpty());
-        QVERIFY(QFileInfo(doc.recoveryPath()).absoluteFilePath() != QFileInfo(sheetPath).absoluteFilePath());
+        QVERIFY(QFile::exists(doc.recoveryPath()));
         QCOMPARE(sheetBytes(), handedOut);
 
         // Ctrl+S asks; cancelled, nothing is written.
