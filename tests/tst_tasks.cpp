@@ -403,6 +403,7 @@ private slots:
         QTest::newRow("separators") << "../Ann/B\\C" << "Animals – .. Ann B C.parsella";
         QTest::newRow("windows refuses") << "A<b>:\"c\"|d?*" << "Animals – A b c d.parsella";
         QTest::newRow("control characters") << "Ann\nLee\x01" << "Animals – Ann Lee.parsella";
+        QTest::newRow("direction marks") << "Ann\u202Eexe.\u2066" << "Animals – Annexe.parsella";
         QTest::newRow("trailing dot") << "Ann B. " << "Animals – Ann B.parsella";
         QTest::newRow("only dots") << "..." << "Animals – answers.parsella";
         QTest::newRow("long") << QString(200, 'x') << "Animals – " + QString(64, 'x') + ".parsella";

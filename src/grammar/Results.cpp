@@ -60,9 +60,17 @@ QString answersFileName(const QString &sheetName, const QString &learner)
     // is kept short enough for every file system even in a script of three bytes a letter.
     static const QString refused = QStringLiteral("<>:\"/\\|?*");
     constexpr int longestName = 64;
+    // Direction marks would let a name show its ending as something else ("…nosrap.exe").
+    const auto directionMark = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    };
     QString safe;
-    for (const QChar c : learner)
+    for (const QChar c : learner) {
+        if (directionMark(c))
+            continue;
         safe += c.category() == QChar::Other_Control || refused.contains(c) ? QChar(u' ') : c;
+    }
     safe = safe.simplified();
     if (safe.size() > longestName) {
         safe.truncate(longestName);
