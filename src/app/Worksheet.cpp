@@ -6,6 +6,7 @@
 #include "app/WorksheetDocument.h"
 #include "core/FormTable.h"
 #include "core/Placement.h"
+#include "grammar/Results.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -119,7 +120,7 @@ namespace {
 
 QString entryText(int row, const Sentence &s)
 {
-    return QObject::tr("%1. %2: %3").arg(row + 1).arg(grammar::sentenceTypeTitle(s.type), s.written());
+    return grammar::sentenceEntry(row, s);
 }
 
 const char *const fileFilter = QT_TRANSLATE_NOOP("parsella::Worksheet", "Parsella worksheet (*.parsella)");
@@ -217,7 +218,7 @@ void Worksheet::build()
     learnerRow->addWidget(learnerCaption);
     learnerRow->addWidget(learner, 1);
     bottomLayout->addLayout(learnerRow);
-    auto *listCaption = new QLabel(tr("Finished &sentences"), bottom);
+    listCaption = new QLabel(bottom);
     list = new QListWidget(bottom);
     list->setObjectName(QStringLiteral("sentences"));
     list->setAccessibleName(tr("Finished sentences"));
@@ -321,6 +322,12 @@ void Worksheet::build()
 
     connect(&rec, &grammar::SentenceRecord::changed, this, &Worksheet::recordChanged);
     connect(list, &QListWidget::itemSelectionChanged, this, &Worksheet::showTree);
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+        // A sentence that answered a task is told again what it was told when it was finished.
+        if (const std::optional<int> row = selectedRow(); row && *row < answers.size() && answers.at(*row))
+            taskPanel->showFeedback(answers.at(*row)->note(), answers.at(*row)->meets());
+    });
+    connect(&doc, &WorksheetDocument::currentTaskChanged, this, &Worksheet::markAnswers);
     recordChanged();
 
     // Wide enough for the longest statement's tree at once, but never larger than the
@@ -384,8 +391,9 @@ void Worksheet::documentChanged(int selectRow)
     // One insertion for the whole list: a worksheet of a thousand sentences opens at once.
     QStringList entries;
     entries.reserve(doc.count());
+    answers = grammar::answersOf(doc.content());
     for (int row = 0; row < doc.count(); ++row)
-        entries << entryText(row, doc.sentence(row));
+        entries << grammar::sentenceEntry(row, doc.sentence(row), answers.at(row));
     // A change that leaves the sentences as they were (a task added, say) keeps the selection.
     bool same = entries.size() == list->count();
     for (int row = 0; same && row < list->count(); ++row)
@@ -396,7 +404,33 @@ void Worksheet::documentChanged(int selectRow)
     list->addItems(entries);
     if (selectRow >= 0 && selectRow < list->count())
         list->setCurrentRow(selectRow);
+    markAnswers();
     showTree();
+}
+
+// The current task's answers stand out in the list, in bold on a marker's yellow, and the
+// list scrolls to the first of them; the caption says so for those who cannot see it.
+void Worksheet::markAnswers()
+{
+    const int task = doc.currentTask();
+    QListWidgetItem *first = nullptr;
+    int marked = 0;
+    for (int row = 0; row < list->count() && row < answers.size(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        const bool answer = task >= 0 && answers.at(row) && answers.at(row)->task == task;
+        QFont font = list->font();
+        font.setBold(answer);
+        item->setFont(font);
+        item->setData(Qt::BackgroundRole, answer ? QVariant(QColor(0xff, 0xf0, 0xa8)) : QVariant());
+        item->setData(Qt::ForegroundRole, answer ? QVariant(QColor(Qt::black)) : QVariant());
+        if (answer && !first)
+            first = item;
+        marked += answer;
+    }
+    if (first)
+        list->scrollToItem(first);
+    listCaption->setText(marked > 0 ? tr("Finished &sentences — in bold, the answers to task %1").arg(task + 1)
+                                    : tr("Finished &sentences"));
 }
 
 void Worksheet::fileChanged()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grammar/Results.h"
 #include "grammar/SentenceRecord.h"
 
 #include <QMainWindow>
@@ -112,6 +113,7 @@ private:
     void remember(const QString &path);
     QList<grammar::Sentence> sheetSentences() const;
     void recordChanged();
+    void markAnswers();
     void showTree();
     std::optional<int> selectedRow() const;
     // Writes `path` whole or not at all; a failure is reported with the file's name and why.
@@ -129,6 +131,9 @@ private:
     QScrollArea *scroll;
     TreeView *tree;
     QListWidget *list;
+    QLabel *listCaption;
+    // What each listed sentence answered, worked out anew whenever the document changes.
+    QList<std::optional<grammar::AnswerResult>> answers;
     TaskPanel *taskPanel;
     QLineEdit *learner;
     QMenu *recentMenu;

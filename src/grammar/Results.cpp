@@ -4,6 +4,8 @@
 #include "grammar/Task.h"
 #include "grammar/TaskList.h"
 
+#include <QCoreApplication>
+
 namespace parsella::grammar {
 
 QString TaskResult::state() const
@@ -39,6 +41,42 @@ QList<TaskResult> resultsOf(const Document &document)
         results << result;
     }
     return results;
+}
+
+QList<std::optional<AnswerResult>> answersOf(const Document &document)
+{
+    QList<std::optional<AnswerResult>> answers;
+    answers.reserve(document.sentences.size());
+    QList<bool> met(document.tasks.size(), false);
+    for (const DocumentSentence &entry : document.sentences) {
+        const std::optional<int> task = answeredTask(entry);
+        if (!task || *task >= document.tasks.size()) {
+            answers << std::nullopt;
+            continue;
+        }
+        AnswerResult answer;
+        answer.task = *task;
+        answer.lacks = feedbackOn(entry.sentence, document.tasks.at(*task).ask);
+        answer.doneBefore = met.at(*task);
+        met[*task] = met.at(*task) || answer.meets();
+        answers << answer;
+    }
+    return answers;
+}
+
+QString sentenceEntry(int row, const Sentence &sentence, const std::optional<AnswerResult> &answer)
+{
+    const QString entry = QCoreApplication::translate("Results", "%1. %2: %3")
+                              .arg(row + 1)
+                              .arg(sentenceTypeTitle(sentence.type), sentence.written());
+    if (!answer)
+        return entry;
+    return QCoreApplication::translate("Results", "%1. Task %2 · %3: %4 — %5")
+        .arg(row + 1)
+        .arg(answer->task + 1)
+        .arg(sentenceTypeTitle(sentence.type), sentence.written(),
+             answer->meets() ? QCoreApplication::translate("Results", "meets it")
+                             : QCoreApplication::translate("Results", "not yet"));
 }
 
 bool isSheet(const Document &document)
