@@ -54,6 +54,7 @@ TaskPanel::TaskPanel(WorksheetDocument &document, std::function<std::optional<gr
     feedback->setAccessibleName(tr("Task feedback"));
     feedback->setWordWrap(true);
     feedback->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    feedback->hide(); // until there is something to tell
     layout->addWidget(caption);
     layout->addWidget(list, 1);
     layout->addWidget(current);

@@ -32,6 +32,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
+#include <QStyle>
 #include <QSvgGenerator>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -178,7 +179,7 @@ void Worksheet::build()
     auto *client = new QWidget(this);
     setCentralWidget(client);
     auto *layout = new QVBoxLayout(client);
-    auto *splitter = new QSplitter(Qt::Vertical, client);
+    auto *splitter = panes = new QSplitter(Qt::Vertical, client);
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter);
 
@@ -202,7 +203,7 @@ void Worksheet::build()
     topLayout->addWidget(treeCaption);
     topLayout->addWidget(scroll, 1);
 
-    auto *bottom = new QWidget(splitter);
+    auto *bottom = bottomPane = new QWidget(splitter);
     auto *bottomLayout = new QVBoxLayout(bottom);
     bottomLayout->setContentsMargins(0, 0, 0, 0);
     auto *learnerRow = new QHBoxLayout;
@@ -225,6 +226,9 @@ void Worksheet::build()
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every entry is one line: the list need not measure a thousand of them one by one.
     list->setUniformItemSizes(true);
+    // Three entries are enough to pick from on a small screen; a longer list scrolls.
+    list->setMinimumHeight(list->fontMetrics().lineSpacing() * 3 + 2 * list->frameWidth()
+                           + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     listCaption->setBuddy(list);
     bottomLayout->addWidget(listCaption);
     bottomLayout->addWidget(list, 1);
@@ -333,7 +337,7 @@ void Worksheet::build()
     // Wide enough for the longest statement's tree at once, but never larger than the
     // screen; on a small screen the tree scrolls.
     const QRect screen = this->screen()->availableGeometry();
-    resize(std::min(720, screen.width() * 9 / 10), std::min(560, screen.height() * 8 / 10));
+    resize(std::min(720, screen.width() * 9 / 10), std::min(560, screen.height() * 9 / 10));
 }
 
 // The widest of the sentence windows and pickers with its frame: the noun phrase picker.
@@ -353,18 +357,41 @@ void Worksheet::placeBeside(QWidget *opener)
     const QByteArray saved = QSettings().value(QStringLiteral("worksheet/geometry")).toByteArray();
     if (saved.isEmpty() || !restoreGeometry(saved)) {
         const QRect place = core::worksheetPlace(screen, size().grownBy(frame), modalWindowsWidth + core::windowGap,
-                                                    narrowestWorksheet);
+                                                 std::max(narrowestWorksheet, minimumSizeHint().width() + frame.left() + frame.right()),
+                                                 outer.width());
         resize(place.size().shrunkBy(frame));
         move(place.topLeft());
     }
     // The main window steps aside too, where there is room. At start-up it may not be placed
     // yet (no frame known, never moved): the window manager will centre it, so it steps aside
-    // from there.
+    // from there. Where neither side has room it goes to the screen's left edge, so that as
+    // much of it shows beside the Worksheet as the screen allows.
     const QRect shown = shownFrame(opener);
     const QRect clear(pos(), size().grownBy(frame));
-    const QRect main = core::placeClearOf(shown, clear, screen);
+    QRect main = core::placeClearOf(shown, clear, screen);
+    if (main.intersects(clear) && clear.left() > screen.left())
+        main.moveLeft(screen.left());
     if (main != shown)
         opener->move(main.topLeft());
+}
+
+// The frame is known only once the window manager has drawn it. A window that came out taller
+// or wider than the screen, or above it, is brought back, title bar first, so that it can be
+// moved and closed.
+void Worksheet::keepOnScreen()
+{
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect outer = frameGeometry(), inner = geometry();
+    if (screen.contains(outer))
+        return;
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const QSize fits = outer.size().boundedTo(screen.size()).shrunkBy(frame).expandedTo(minimumSizeHint());
+    resize(fits);
+    QRect place(outer.topLeft(), fits.grownBy(frame));
+    place.moveLeft(std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - place.width())));
+    place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - place.height())));
+    move(place.topLeft());
 }
 
 void Worksheet::rememberPlace() const
@@ -376,6 +403,8 @@ void Worksheet::showEvent(QShowEvent *event)
 {
     everShown = true;
     QMainWindow::showEvent(event);
+    balancePanes();
+    QTimer::singleShot(0, this, &Worksheet::keepOnScreen);
 }
 
 void Worksheet::hideEvent(QHideEvent *event)
@@ -406,6 +435,21 @@ void Worksheet::documentChanged(int selectRow)
         list->setCurrentRow(selectRow);
     markAnswers();
     showTree();
+    if (taskPanel->isVisibleTo(this) != tasksShown)
+        balancePanes();
+}
+
+// The tree keeps most of the height; the tasks get room for their first entries, the prompt and
+// the feedback, and the sentences a few lines; each pane at least what it needs.
+void Worksheet::balancePanes()
+{
+    tasksShown = taskPanel->isVisibleTo(this);
+    const int total = panes->height();
+    const int bottom = std::max(bottomPane->minimumSizeHint().height(), total / 4);
+    const int tasks = tasksShown ? std::max(taskPanel->minimumSizeHint().height(), std::min(taskPanel->sizeHint().height(), total / 3))
+                                 : 0;
+    const int tree = std::max(panes->widget(0)->minimumSizeHint().height(), total - tasks - bottom);
+    panes->setSizes({tree, tasks, bottom});
 }
 
 // The current task's answers stand out in the list, in bold on a marker's yellow, and the
@@ -421,6 +465,8 @@ void Worksheet::markAnswers()
         QFont font = list->font();
         font.setBold(answer);
         item->setFont(font);
+        // A long entry runs past the list's edge; its note is there in full.
+        item->setToolTip(answers.at(row) ? answers.at(row)->note() : QString());
         item->setData(Qt::BackgroundRole, answer ? QVariant(QColor(0xff, 0xf0, 0xa8)) : QVariant());
         item->setData(Qt::ForegroundRole, answer ? QVariant(QColor(Qt::black)) : QVariant());
         if (answer && !first)
