@@ -28,8 +28,8 @@ using namespace parsella;
 using namespace drive;
 
 // Run on the screens named in the test's set-up (a desk screen at 1x and 2x, a small one at
-// 1x): the Worksheet keeps to one side and every modal window opens beside it where the
-// screen has room.
+// 1x): the Worksheet keeps to one side, lays out whole with its tasks, and every modal window
+// opens beside it where the screen has room.
 class tst_Placement : public testsupport::GuiTest
 {
     Q_OBJECT
