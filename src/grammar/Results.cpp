@@ -66,7 +66,8 @@ QList<std::optional<AnswerResult>> answersOf(const Document &document)
 
 QString sentenceEntry(int row, const Sentence &sentence, const std::optional<AnswerResult> &answer)
 {
-    const QString entry = QCoreApplication::translate("Results", "%1. %2: %3")
+    // Under the name the catalogues have long translated it by.
+    const QString entry = QCoreApplication::translate("QObject", "%1. %2: %3")
                               .arg(row + 1)
                               .arg(sentenceTypeTitle(sentence.type), sentence.written());
     if (!answer)
@@ -76,7 +77,7 @@ QString sentenceEntry(int row, const Sentence &sentence, const std::optional<Ans
         .arg(answer->task + 1)
         .arg(sentenceTypeTitle(sentence.type), sentence.written(),
              answer->meets() ? QCoreApplication::translate("Results", "meets it")
-                             : QCoreApplication::translate("Results", "not yet"));
+                             : QCoreApplication::translate("Task", "not yet")); // as the task list says it
 }
 
 bool isSheet(const Document &document)

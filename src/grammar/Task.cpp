@@ -480,8 +480,9 @@ QString answerNote(int index, const QStringList &lacks, bool doneBefore)
     if (doneBefore)
         return lacks.isEmpty() ? TaskText::tr("Task %1 is already done; this sentence meets it too.").arg(index + 1)
                                : TaskText::tr("Task %1 is already done; this sentence would not meet it: %2").arg(index + 1).arg(why);
-    return lacks.isEmpty() ? TaskText::tr("Task %1 is done.").arg(index + 1)
-                           : TaskText::tr("Task %1, not yet: %2").arg(index + 1).arg(why);
+    // Under the name the catalogues have long translated them by, the worksheet's task panel.
+    return lacks.isEmpty() ? QCoreApplication::translate("parsella::TaskPanel", "Task %1 is done.").arg(index + 1)
+                           : QCoreApplication::translate("parsella::TaskPanel", "Task %1, not yet: %2").arg(index + 1).arg(why);
 }
 
 std::optional<Task> readTask(const QJsonValue &value, int number, const SentenceFromBrackets &readSentence, QString *problem)
