@@ -1,5 +1,6 @@
 #include <QJsonArray>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QJsonDocument>
 #include <QTest>
@@ -17,6 +18,8 @@
 #include "grammar/TaskList.h"
 
 using namespace parsella::grammar;
+
+Q_DECLARE_METATYPE(parsella::grammar::Sentence)
 
 namespace {
 
@@ -414,6 +417,101 @@ private slots:
         QFETCH(QString, learner);
         QFETCH(QString, file);
         QCOMPARE(answersFileName("Animals", learner), file);
+    }
+
+    // A sentence that is not the task's own is told which phrases differ, in the words of
+    // both sentences.
+    void exactSentenceNamesWhatDiffers_data()
+    {
+        QTest::addColumn<Sentence>("yours");
+        QTest::addColumn<Sentence>("wanted");
+        QTest::addColumn<QStringList>("lines");
+        const Sentence theDog = built(SentenceType::Statement, {"the", "small", "dog"}, "walks");
+        QTest::newRow("subject") << built(SentenceType::Statement, {"a", "small", "dog"}, "walks") << theDog
+                                 << QStringList{"The task's sentence has “the small dog” where yours has “a small dog”."};
+        QTest::newRow("verb") << built(SentenceType::Statement, {"the", "small", "dog"}, "walked") << theDog
+                              << QStringList{"The task's sentence has “walks” where yours has “walked”."};
+        QTest::newRow("complement lacking") << theDog << built(SentenceType::Statement, {"the", "small", "dog"}, "walks", "here")
+                                            << QStringList{"The task's sentence has “here”, which yours lacks."};
+        QTest::newRow("complement extra") << built(SentenceType::Statement, {"the", "small", "dog"}, "walks", "here") << theDog
+                                          << QStringList{"Yours has “here”, which the task's sentence does not."};
+        QTest::newRow("two phrases") << built(SentenceType::Statement, {"she"}, "walked", "here") << theDog
+                                     << QStringList{"The task's sentence has “the small dog” where yours has “she”.",
+                                                    "The task's sentence has “walks” where yours has “walked”.",
+                                                    "Yours has “here”, which the task's sentence does not."};
+        QTest::newRow("type") << built(SentenceType::Statement, {"you"}, "go") << built(SentenceType::Command, {}, "go")
+                              << QStringList{"The task's sentence is a command; yours is a statement.",
+                                             "Yours has “you”, which the task's sentence does not."};
+    }
+    void exactSentenceNamesWhatDiffers()
+    {
+        QFETCH(Sentence, yours);
+        QFETCH(Sentence, wanted);
+        QFETCH(QStringList, lines);
+        QCOMPARE(feedbackOn(yours, askOf(wanted, true)), lines);
+        QVERIFY(meets(wanted, askOf(wanted, true)));
+    }
+
+    // Between any two sentences a learner can build, the lines name something that differs:
+    // never the same words on both sides, and nothing at all only for the sentence itself.
+    void exactSentenceFeedbackAlwaysTellsADifference()
+    {
+        const QList<Sentence> all = everySentence();
+        QVERIFY2(all.size() > 4000, qPrintable(QString::number(all.size())));
+        const QRegularExpression same(QStringLiteral("has (“[^”]*”) where yours has \\1"));
+        int pairs = 0;
+        for (qsizetype i = 0; i < all.size(); ++i) {
+            // Neighbours in the walk differ in one choice; a far one in many.
+            for (const qsizetype j : {i + 1, i + 7, all.size() - 1 - i}) {
+                const Sentence &yours = all.at(i), &wanted = all.at(j % all.size());
+                const QStringList lines = feedbackOn(yours, askOf(wanted, true));
+                QVERIFY2(lines.isEmpty() == (yours.brackets() == wanted.brackets()),
+                         qPrintable(yours.written() + " / " + wanted.written()));
+                for (const QString &line : lines)
+                    QVERIFY2(!same.match(line).hasMatch(), qPrintable(line));
+                ++pairs;
+            }
+        }
+        QCOMPARE(pairs, 3 * all.size());
+    }
+
+    // Each answer is told again from the task and the sentence alone: a reopened file gives
+    // the same notes, a try after the task was met says it is already done, and the file's
+    // own claim that a task is done counts for nothing.
+    void answersAreToldAgain()
+    {
+        const DocumentReading sheet = readDocument(R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[
+            {"ask":{"tense":"past"}}, {"ask":{"type":"command"}}]})");
+        QVERIFY2(sheet.document, qPrintable(sheet.problem));
+        Document d = *sheet.document;
+        d.tasks[1].done = true; // claimed by hand
+        const Sentence walks = built(SentenceType::Statement, {"she"}, "walks"), walked = built(SentenceType::Statement, {"she"}, "walked");
+        answerTask(d, 0, walks);
+        answerTask(d, 0, walked);
+        answerTask(d, 0, walks);
+        answerTask(d, 0, walked);
+        answerTask(d, 1, walks);
+        answerTask(d, -1, walks);
+        const QString present = "The task asks for the past tense; “walks” is in the present.";
+        const QStringList notes{"Task 1, not yet: " + present, "Task 1 is done.",
+                                "Task 1 is already done; this sentence would not meet it: " + present,
+                                "Task 1 is already done; this sentence meets it too.",
+                                "Task 2, not yet: The task asks for a command; “She walks.” is a statement.", "-"};
+        const QStringList entries{"1. Task 1 · Statement: She walks. — not yet", "2. Task 1 · Statement: She walked. — meets it",
+                                  "3. Task 1 · Statement: She walks. — not yet", "4. Task 1 · Statement: She walked. — meets it",
+                                  "5. Task 2 · Statement: She walks. — not yet", "6. Statement: She walks."};
+        const DocumentReading reopened = readDocument(writeDocument(d));
+        QVERIFY2(reopened.document, qPrintable(reopened.problem));
+        for (const Document &doc : {d, *reopened.document}) {
+            const QList<std::optional<AnswerResult>> answers = answersOf(doc);
+            QStringList told, listed;
+            for (qsizetype row = 0; row < answers.size(); ++row) {
+                told << (answers.at(row) ? answers.at(row)->note() : "-");
+                listed << sentenceEntry(int(row), doc.sentences.at(row).sentence, answers.at(row));
+            }
+            QCOMPARE(told, notes);
+            QCOMPARE(listed, entries);
+        }
     }
 
     // No field can reach a spreadsheet as a formula, and commas, quotes and line breaks stay

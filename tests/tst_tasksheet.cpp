@@ -68,6 +68,8 @@ private slots:
         const QStringList expected{"1. Build a statement whose subject is plural. — done",
                                    "2. Build a sentence in the past tense. — not yet, tries: 1",
                                    "3. Give an order. — to do"};
+        const QStringList listed{"1. Statement: She walks.", "2. Task 1 · Statement: They walk. — meets it",
+                                 "3. Task 1 · Statement: She walks. — not yet", "4. Task 2 · Statement: She walks. — not yet"};
         {
             frmGram1 main;
             ScriptedDialogs dialogs;
@@ -96,13 +98,17 @@ private slots:
                 QCOMPARE(current->text(), "Task 1: Build a statement whose subject is plural.");
             });
             QCOMPARE(feedback->text(), "Task 1 is done.");
+            // A try after the task is done does not contradict it.
+            buildStatement(main, 3);
+            QCOMPARE(feedback->text(), "Task 1 is already done; this sentence would not meet it: "
+                                       "The task asks for a plural subject; “she” is singular.");
 
             tasks->setCurrentRow(1);
             buildStatement(main, 3);
             QCOMPARE(feedback->text(), "Task 2, not yet: The task asks for the past tense; “walks” is in the present.");
             QCOMPARE(feedback->accessibleDescription(), feedback->text());
             QCOMPARE(rows(tasks), expected);
-            QCOMPARE(rows(sheet->findChild<QListWidget *>("sentences")).size(), 3);
+            QCOMPARE(rows(sheet->findChild<QListWidget *>("sentences")), listed);
 
             dialogs.fileName = path;
             sheet->findChild<QAction *>("saveAs")->trigger();
@@ -115,11 +121,39 @@ private slots:
         again.startUp({path});
         auto *sheet = again.findChild<Worksheet *>();
         QVERIFY(sheet);
-        QCOMPARE(rows(sheet->findChild<QListWidget *>("tasks")), expected);
+        auto *tasks = sheet->findChild<QListWidget *>("tasks");
+        auto *sentences = sheet->findChild<QListWidget *>("sentences");
+        auto *feedback = sheet->findChild<QLabel *>("taskFeedback");
+        QCOMPARE(rows(tasks), expected);
+        QCOMPARE(rows(sentences), listed);
         QList<int> answered;
         for (const grammar::DocumentSentence &s : again.document().content().sentences)
             answered << grammar::answeredTask(s).value_or(-1);
-        QCOMPARE(answered, QList<int>({-1, 0, 1}));
+        QCOMPARE(answered, QList<int>({-1, 0, 0, 1}));
+
+        // Choosing a task marks its answers and tells again where it stands; choosing an
+        // answer tells what it was told when it was finished.
+        const auto bold = [&] {
+            QList<int> marked;
+            for (int row = 0; row < sentences->count(); ++row)
+                if (sentences->item(row)->font().bold())
+                    marked << row;
+            return marked;
+        };
+        QCOMPARE(bold(), QList<int>());
+        QVERIFY(feedback->text().isEmpty());
+        for (const auto &[task, marked, told] : {std::tuple{0, QList<int>{1, 2}, QString("Task 1 is done.")},
+                                                 std::tuple{1, QList<int>{3}, QString("Task 2, not yet: The task asks for "
+                                                                                      "the past tense; “walks” is in the present.")},
+                                                 std::tuple{2, QList<int>{}, QString()}}) {
+            tasks->setCurrentRow(task);
+            QCOMPARE(bold(), marked);
+            QCOMPARE(feedback->text(), told);
+        }
+        sentences->setCurrentRow(2);
+        QCOMPARE(feedback->text(), "Task 1 is already done; this sentence would not meet it: "
+                                   "The task asks for a plural subject; “she” is singular.");
+        QVERIFY(feedback->isVisible());
         again.close();
         sheet->close();
     }

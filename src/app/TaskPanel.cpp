@@ -2,6 +2,7 @@
 
 #include "app/NewTaskDialog.h"
 #include "app/WorksheetDocument.h"
+#include "grammar/Results.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 
 namespace parsella {
@@ -52,6 +54,7 @@ TaskPanel::TaskPanel(WorksheetDocument &document, std::function<std::optional<gr
     feedback->setAccessibleName(tr("Task feedback"));
     feedback->setWordWrap(true);
     feedback->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    feedback->hide(); // until there is something to tell
     layout->addWidget(caption);
     layout->addWidget(list, 1);
     layout->addWidget(current);
@@ -60,7 +63,9 @@ TaskPanel::TaskPanel(WorksheetDocument &document, std::function<std::optional<gr
     connect(list, &QListWidget::itemSelectionChanged, this, [this] { doc.setCurrentTask(selected().value_or(-1)); });
     connect(&doc, &WorksheetDocument::changed, this, &TaskPanel::refill);
     connect(&doc, &WorksheetDocument::currentTaskChanged, this, &TaskPanel::showCurrent);
-    connect(&doc, &WorksheetDocument::answered, this, &TaskPanel::showAnswer);
+    connect(&doc, &WorksheetDocument::answered, this, [this](int index, const QStringList &lacks, bool doneBefore) {
+        showFeedback(grammar::answerNote(index, lacks, doneBefore), lacks.isEmpty());
+    });
     refill();
 }
 
@@ -145,10 +150,14 @@ void TaskPanel::refill()
         if (doc.currentTask() >= 0 && doc.currentTask() < list->count())
             list->setCurrentRow(doc.currentTask());
     }
-    // Room for two lines an entry, as a prompt wraps in a narrow window, up to six lines; a
-    // longer sheet scrolls. The entries' own sizes are not known before the window is shown.
+    // Room for two lines an entry, as a prompt wraps in a narrow window, up to six lines, where
+    // the window has the height; at the least two lines, and a longer sheet scrolls. The
+    // entries' own sizes are not known before the window is shown.
     const int lines = std::clamp(int(list->count()) * 2, 2, 6);
-    list->setFixedHeight(list->fontMetrics().lineSpacing() * lines + 2 * list->frameWidth() + 4);
+    const int frame = 2 * list->frameWidth() + 4;
+    list->setMinimumHeight(list->fontMetrics().lineSpacing() * 2 + frame);
+    wantedListHeight = list->fontMetrics().lineSpacing() * lines + frame;
+    updateGeometry();
     setVisible(!tasks.isEmpty());
     showCurrent(doc.currentTask());
 }
@@ -158,30 +167,61 @@ void TaskPanel::showCurrent(int index)
     const QList<grammar::Task> &tasks = doc.tasks();
     if (index >= 0 && index < tasks.size()) {
         current->setText(tr("Task %1: %2").arg(index + 1).arg(tasks.at(index).shownPrompt()));
+        // The task's standing as its sentences show it, so that a reopened worksheet tells
+        // the learner again where the task stands.
+        const grammar::TaskResult result = grammar::resultsOf(doc.content()).at(index);
+        if (result.answers > 0)
+            showFeedback(result.done ? grammar::answerNote(index, {}, false)
+                                     : grammar::answerNote(index, {result.feedback}, false),
+                         result.done);
+        else
+            showFeedback(QString(), true);
         if (selected() != index) {
             const QSignalBlocker quiet(list);
             list->setCurrentRow(index);
         }
     } else {
         current->setText(tr("No task chosen: sentences are only listed."));
+        showFeedback(QString(), true);
         const QSignalBlocker quiet(list);
         list->clearSelection();
     }
     announce(current);
 }
 
-void TaskPanel::showAnswer(int index, const QStringList &lines)
+void TaskPanel::showFeedback(const QString &text, bool met)
 {
+    if (text == feedback->text())
+        return;
     QPalette colours = feedback->palette();
-    if (lines.isEmpty()) {
-        feedback->setText(tr("Task %1 is done.").arg(index + 1));
-        colours.setColor(QPalette::WindowText, QColor(0x00, 0x64, 0x00));
-    } else {
-        feedback->setText(tr("Task %1, not yet: %2").arg(index + 1).arg(lines.join(QLatin1Char(' '))));
-        colours.setColor(QPalette::WindowText, QColor(0x9c, 0x00, 0x00));
-    }
+    colours.setColor(QPalette::WindowText, met ? QColor(0x00, 0x64, 0x00) : QColor(0x9c, 0x00, 0x00));
     feedback->setPalette(colours);
+    feedback->setText(text);
+    feedback->setVisible(!text.isEmpty());
     announce(feedback);
+}
+
+// A splitter gives its panes no height for their width: the wrapped prompt and feedback are
+// measured at the panel's own width here, so that they never run over the list.
+QSize TaskPanel::minimumSizeHint() const
+{
+    QSize hint = QWidget::minimumSizeHint();
+    if (layout()->hasHeightForWidth())
+        hint.setHeight(std::max(hint.height(), layout()->minimumHeightForWidth(width())));
+    return hint;
+}
+
+QSize TaskPanel::sizeHint() const
+{
+    const QSize least = minimumSizeHint();
+    return QSize(least.width(), least.height() + std::max(0, wantedListHeight - list->minimumHeight()));
+}
+
+void TaskPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        updateGeometry();
 }
 
 } // namespace parsella

@@ -33,13 +33,19 @@ public:
     // or the teacher cancelled.
     bool newTaskFromSentence();
 
+    // Shows what a sentence was told of its task (`met` if it met it); empty to show nothing.
+    void showFeedback(const QString &text, bool met);
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 protected:
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void refill();
     void showCurrent(int index);
-    void showAnswer(int index, const QStringList &feedback);
     std::optional<int> selected() const;
 
     WorksheetDocument &doc;
@@ -52,6 +58,7 @@ private:
     QAction *upAction = nullptr;
     QAction *downAction = nullptr;
     QAction *noneAction = nullptr;
+    int wantedListHeight = 0; // the list's height with room for the sheet's first few tasks
 };
 
 } // namespace parsella

@@ -7,6 +7,7 @@
 #include "app/WorksheetDocument.h"
 #include "core/FormTable.h"
 #include "core/Placement.h"
+#include "grammar/Results.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -32,6 +33,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
+#include <QStyle>
 #include <QSvgGenerator>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -120,7 +122,7 @@ namespace {
 
 QString entryText(int row, const Sentence &s)
 {
-    return QObject::tr("%1. %2: %3").arg(row + 1).arg(grammar::sentenceTypeTitle(s.type), s.written());
+    return grammar::sentenceEntry(row, s);
 }
 
 const char *const fileFilter = QT_TRANSLATE_NOOP("parsella::Worksheet", "Parsella worksheet (*.parsella)");
@@ -178,7 +180,7 @@ void Worksheet::build()
     auto *client = new QWidget(this);
     setCentralWidget(client);
     auto *layout = new QVBoxLayout(client);
-    auto *splitter = new QSplitter(Qt::Vertical, client);
+    auto *splitter = panes = new QSplitter(Qt::Vertical, client);
     splitter->setChildrenCollapsible(false);
     layout->addWidget(splitter);
 
@@ -202,7 +204,7 @@ void Worksheet::build()
     topLayout->addWidget(treeCaption);
     topLayout->addWidget(scroll, 1);
 
-    auto *bottom = new QWidget(splitter);
+    auto *bottom = bottomPane = new QWidget(splitter);
     auto *bottomLayout = new QVBoxLayout(bottom);
     bottomLayout->setContentsMargins(0, 0, 0, 0);
     auto *learnerRow = new QHBoxLayout;
@@ -218,13 +220,16 @@ void Worksheet::build()
     learnerRow->addWidget(learnerCaption);
     learnerRow->addWidget(learner, 1);
     bottomLayout->addLayout(learnerRow);
-    auto *listCaption = new QLabel(tr("Finished &sentences"), bottom);
+    listCaption = new QLabel(bottom);
     list = new QListWidget(bottom);
     list->setObjectName(QStringLiteral("sentences"));
     list->setAccessibleName(tr("Finished sentences"));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every entry is one line: the list need not measure a thousand of them one by one.
     list->setUniformItemSizes(true);
+    // Three entries are enough to pick from on a small screen; a longer list scrolls.
+    list->setMinimumHeight(list->fontMetrics().lineSpacing() * 3 + 2 * list->frameWidth()
+                           + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     listCaption->setBuddy(list);
     bottomLayout->addWidget(listCaption);
     bottomLayout->addWidget(list, 1);
@@ -322,12 +327,18 @@ void Worksheet::build()
 
     connect(&rec, &grammar::SentenceRecord::changed, this, &Worksheet::recordChanged);
     connect(list, &QListWidget::itemSelectionChanged, this, &Worksheet::showTree);
+    connect(list, &QListWidget::itemSelectionChanged, this, [this] {
+        // A sentence that answered a task is told again what it was told when it was finished.
+        if (const std::optional<int> row = selectedRow(); row && *row < answers.size() && answers.at(*row))
+            taskPanel->showFeedback(answers.at(*row)->note(), answers.at(*row)->meets());
+    });
+    connect(&doc, &WorksheetDocument::currentTaskChanged, this, &Worksheet::markAnswers);
     recordChanged();
 
     // Wide enough for the longest statement's tree at once, but never larger than the
     // screen; on a small screen the tree scrolls.
     const QRect screen = this->screen()->availableGeometry();
-    resize(std::min(720, screen.width() * 9 / 10), std::min(560, screen.height() * 8 / 10));
+    resize(std::min(720, screen.width() * 9 / 10), std::min(560, screen.height() * 9 / 10));
 }
 
 // The widest of the sentence windows and pickers with its frame: the noun phrase picker.
@@ -347,18 +358,41 @@ void Worksheet::placeBeside(QWidget *opener)
     const QByteArray saved = QSettings().value(QStringLiteral("worksheet/geometry")).toByteArray();
     if (saved.isEmpty() || !restoreGeometry(saved)) {
         const QRect place = core::worksheetPlace(screen, size().grownBy(frame), modalWindowsWidth + core::windowGap,
-                                                    narrowestWorksheet);
+                                                 std::max(narrowestWorksheet, minimumSizeHint().width() + frame.left() + frame.right()),
+                                                 outer.width());
         resize(place.size().shrunkBy(frame));
         move(place.topLeft());
     }
     // The main window steps aside too, where there is room. At start-up it may not be placed
     // yet (no frame known, never moved): the window manager will centre it, so it steps aside
-    // from there.
+    // from there. Where neither side has room it goes to the screen's left edge, so that as
+    // much of it shows beside the Worksheet as the screen allows.
     const QRect shown = shownFrame(opener);
     const QRect clear(pos(), size().grownBy(frame));
-    const QRect main = core::placeClearOf(shown, clear, screen);
+    QRect main = core::placeClearOf(shown, clear, screen);
+    if (main.intersects(clear) && clear.left() > screen.left())
+        main.moveLeft(screen.left());
     if (main != shown)
         opener->move(main.topLeft());
+}
+
+// The frame is known only once the window manager has drawn it. A window that came out taller
+// or wider than the screen, or above it, is brought back, title bar first, so that it can be
+// moved and closed.
+void Worksheet::keepOnScreen()
+{
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect outer = frameGeometry(), inner = geometry();
+    if (screen.contains(outer))
+        return;
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const QSize fits = outer.size().boundedTo(screen.size()).shrunkBy(frame).expandedTo(minimumSizeHint());
+    resize(fits);
+    QRect place(outer.topLeft(), fits.grownBy(frame));
+    place.moveLeft(std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - place.width())));
+    place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - place.height())));
+    move(place.topLeft());
 }
 
 void Worksheet::rememberPlace() const
@@ -370,6 +404,8 @@ void Worksheet::showEvent(QShowEvent *event)
 {
     everShown = true;
     QMainWindow::showEvent(event);
+    balancePanes();
+    QTimer::singleShot(0, this, &Worksheet::keepOnScreen);
 }
 
 void Worksheet::hideEvent(QHideEvent *event)
@@ -385,8 +421,9 @@ void Worksheet::documentChanged(int selectRow)
     // One insertion for the whole list: a worksheet of a thousand sentences opens at once.
     QStringList entries;
     entries.reserve(doc.count());
+    answers = grammar::answersOf(doc.content());
     for (int row = 0; row < doc.count(); ++row)
-        entries << entryText(row, doc.sentence(row));
+        entries << grammar::sentenceEntry(row, doc.sentence(row), answers.at(row));
     // A change that leaves the sentences as they were (a task added, say) keeps the selection.
     bool same = entries.size() == list->count();
     for (int row = 0; same && row < list->count(); ++row)
@@ -397,7 +434,50 @@ void Worksheet::documentChanged(int selectRow)
     list->addItems(entries);
     if (selectRow >= 0 && selectRow < list->count())
         list->setCurrentRow(selectRow);
+    markAnswers();
     showTree();
+    if (taskPanel->isVisibleTo(this) != tasksShown)
+        balancePanes();
+}
+
+// The tree keeps most of the height; the tasks get room for their first entries, the prompt and
+// the feedback, and the sentences a few lines; each pane at least what it needs.
+void Worksheet::balancePanes()
+{
+    tasksShown = taskPanel->isVisibleTo(this);
+    const int total = panes->height();
+    const int bottom = std::max(bottomPane->minimumSizeHint().height(), total / 4);
+    const int tasks = tasksShown ? std::max(taskPanel->minimumSizeHint().height(), std::min(taskPanel->sizeHint().height(), total / 3))
+                                 : 0;
+    const int tree = std::max(panes->widget(0)->minimumSizeHint().height(), total - tasks - bottom);
+    panes->setSizes({tree, tasks, bottom});
+}
+
+// The current task's answers stand out in the list, in bold on a marker's yellow, and the
+// list scrolls to the first of them; the caption says so for those who cannot see it.
+void Worksheet::markAnswers()
+{
+    const int task = doc.currentTask();
+    QListWidgetItem *first = nullptr;
+    int marked = 0;
+    for (int row = 0; row < list->count() && row < answers.size(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        const bool answer = task >= 0 && answers.at(row) && answers.at(row)->task == task;
+        QFont font = list->font();
+        font.setBold(answer);
+        item->setFont(font);
+        // A long entry runs past the list's edge; its note is there in full.
+        item->setToolTip(answers.at(row) ? answers.at(row)->note() : QString());
+        item->setData(Qt::BackgroundRole, answer ? QVariant(QColor(0xff, 0xf0, 0xa8)) : QVariant());
+        item->setData(Qt::ForegroundRole, answer ? QVariant(QColor(Qt::black)) : QVariant());
+        if (answer && !first)
+            first = item;
+        marked += answer;
+    }
+    if (first)
+        list->scrollToItem(first);
+    listCaption->setText(marked > 0 ? tr("Finished &sentences — in bold, the answers to task %1").arg(task + 1)
+                                    : tr("Finished &sentences"));
 }
 
 void Worksheet::fileChanged()

@@ -19,6 +19,7 @@ class QMenu;
 class QPagedPaintDevice;
 class QPrinter;
 class QScrollArea;
+class QSplitter;
 
 namespace parsella {
 
@@ -114,6 +115,9 @@ private:
     QList<grammar::Sentence> sheetSentences() const;
     grammar::TaskSheet taskSheet() const;
     void recordChanged();
+    void markAnswers();
+    void balancePanes();
+    void keepOnScreen();
     void showTree();
     std::optional<int> selectedRow() const;
     // Writes `path` whole or not at all; a failure is reported with the file's name and why.
@@ -130,7 +134,13 @@ private:
     QLabel *treeCaption;
     QScrollArea *scroll;
     TreeView *tree;
+    QSplitter *panes;
+    QWidget *bottomPane;
+    bool tasksShown = false; // whether the panes were last balanced with the tasks in view
     QListWidget *list;
+    QLabel *listCaption;
+    // What each listed sentence answered, worked out anew whenever the document changes.
+    QList<std::optional<grammar::AnswerResult>> answers;
     TaskPanel *taskPanel;
     QLineEdit *learner;
     QMenu *recentMenu;

@@ -153,6 +153,8 @@ void WorksheetDocument::answer(const grammar::Sentence &sentence)
     const QList<grammar::Task> tasksBefore = doc.tasks;
     const QStringList feedback = grammar::feedbackOn(sentence, doc.tasks.at(task).ask);
     const bool met = feedback.isEmpty();
+    // Whether the task was done is read from the sentences, not from what the file claims.
+    const bool doneBefore = grammar::resultsOf(doc).at(task).done;
     push(tr("Answer Task"),
          [task, sentence, met](Document &d) {
              grammar::recordAnswer(d, task, sentence, met);
@@ -163,7 +165,7 @@ void WorksheetDocument::answer(const grammar::Sentence &sentence)
              d.tasks = tasksBefore;
              return -1;
          });
-    Q_EMIT answered(task, feedback);
+    Q_EMIT answered(task, feedback, doneBefore);
 }
 
 void WorksheetDocument::setCurrentTask(int index)

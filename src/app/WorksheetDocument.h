@@ -118,8 +118,8 @@ Q_SIGNALS:
     void changed(int selectRow);
     void learnerChanged(const QString &name);
     // A sentence was finished while task `index` was current: `feedback` is empty if it met
-    // the task, and otherwise names what it lacks.
-    void answered(int index, const QStringList &feedback);
+    // the task, and otherwise names what it lacks; `doneBefore` if an earlier sentence met it.
+    void answered(int index, const QStringList &feedback, bool doneBefore);
     void currentTaskChanged(int index);
     // The file's path, or whether it is saved.
     void fileChanged();

@@ -4,12 +4,14 @@
 
 namespace parsella::core {
 
-QRect worksheetPlace(const QRect &screen, const QSize &wanted, int keepFree, int narrowest)
+QRect worksheetPlace(const QRect &screen, const QSize &wanted, int keepFree, int narrowest, int openerWidth)
 {
     const int room = screen.width() - keepFree;
     int width = std::min(wanted.width(), screen.width());
     if (room >= narrowest)
         width = std::min(width, room);
+    else if (openerWidth > 0)
+        width = std::min(width, std::max(narrowest, screen.width() - openerWidth - windowGap));
     const int height = std::min(wanted.height(), screen.height());
     return QRect(screen.left() + screen.width() - width, screen.top(), width, height);
 }

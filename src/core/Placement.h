@@ -12,10 +12,11 @@ constexpr int windowGap = 8;
 
 // The Worksheet's frame: against the right edge of `screen`, at its top, as wide and high as
 // `wanted` allows. Where the screen has room it leaves `keepFree` pixels on the left, for the
-// sentence windows and pickers, narrowing down to `narrowest`; where it has not, the windows
-// will overlap, and the Worksheet keeps its wanted width. Never larger than the screen, so its
-// title bar stays on it.
-QRect worksheetPlace(const QRect &screen, const QSize &wanted, int keepFree, int narrowest);
+// sentence windows and pickers, narrowing down to `narrowest`. Where it has not, the windows
+// will overlap; the Worksheet still leaves `openerWidth` on the left for the main window as far
+// as it can without narrowing below `narrowest`, so that the main window can be reached beside
+// it. Never larger than the screen, so its title bar stays on it.
+QRect worksheetPlace(const QRect &screen, const QSize &wanted, int keepFree, int narrowest, int openerWidth = 0);
 
 // Where a window first shown at `shown` goes so as not to cover `clear`: where it is if it
 // does not; else beside `clear`, on the side with room, as near its place as the screen

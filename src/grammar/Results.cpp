@@ -43,6 +43,43 @@ QList<TaskResult> resultsOf(const Document &document)
     return results;
 }
 
+QList<std::optional<AnswerResult>> answersOf(const Document &document)
+{
+    QList<std::optional<AnswerResult>> answers;
+    answers.reserve(document.sentences.size());
+    QList<bool> met(document.tasks.size(), false);
+    for (const DocumentSentence &entry : document.sentences) {
+        const std::optional<int> task = answeredTask(entry);
+        if (!task || *task >= document.tasks.size()) {
+            answers << std::nullopt;
+            continue;
+        }
+        AnswerResult answer;
+        answer.task = *task;
+        answer.lacks = feedbackOn(entry.sentence, document.tasks.at(*task).ask);
+        answer.doneBefore = met.at(*task);
+        met[*task] = met.at(*task) || answer.meets();
+        answers << answer;
+    }
+    return answers;
+}
+
+QString sentenceEntry(int row, const Sentence &sentence, const std::optional<AnswerResult> &answer)
+{
+    // Under the name the catalogues have long translated it by.
+    const QString entry = QCoreApplication::translate("QObject", "%1. %2: %3")
+                              .arg(row + 1)
+                              .arg(sentenceTypeTitle(sentence.type), sentence.written());
+    if (!answer)
+        return entry;
+    return QCoreApplication::translate("Results", "%1. Task %2 · %3: %4 — %5")
+        .arg(row + 1)
+        .arg(answer->task + 1)
+        .arg(sentenceTypeTitle(sentence.type), sentence.written(),
+             answer->meets() ? QCoreApplication::translate("Results", "meets it")
+                             : QCoreApplication::translate("Task", "not yet")); // as the task list says it
+}
+
 bool isSheet(const Document &document)
 {
     if (document.tasks.isEmpty() || !document.learner.trimmed().isEmpty())

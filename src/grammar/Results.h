@@ -1,7 +1,12 @@
 #pragma once
 
+#include "grammar/Sentence.h"
+#include "grammar/Task.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace parsella::grammar {
 
@@ -27,6 +32,24 @@ struct TaskResult {
 
 // One result for each task of a document.
 QList<TaskResult> resultsOf(const Document &document);
+
+// What a sentence recorded for a task was told when it was finished, worked out anew from the
+// task and the sentence, so that a reopened worksheet tells it again.
+struct AnswerResult {
+    int task = 0;        // counted from 0
+    QStringList lacks;   // empty if the sentence meets the task
+    bool doneBefore = false; // an earlier sentence of the document met the task
+
+    bool meets() const { return lacks.isEmpty(); }
+    QString note() const { return answerNote(task, lacks, doneBefore); }
+};
+
+// One for each sentence of a document, in its order; none for a sentence only listed.
+QList<std::optional<AnswerResult>> answersOf(const Document &document);
+
+// Sentence `row` (from 0) as the worksheet lists it: its number, the task it answered and
+// whether it met it, its type and the sentence ("3. Task 2 · Question: Does she walk? — not yet").
+QString sentenceEntry(int row, const Sentence &sentence, const std::optional<AnswerResult> &answer = std::nullopt);
 
 // A sheet is what a teacher hands out: tasks, and neither a learner's name nor any answer
 // (a sentence recorded for a task, or a task tried or done).

@@ -380,12 +380,44 @@ QString promptOf(const Ask &ask)
     return prompt + QLatin1Char('.');
 }
 
+namespace {
+
+// One line for each phrase in which the learner's sentence differs from the task's, read in the
+// order of the sentence; a question's verb group is one phrase, its helping verb and all.
+QStringList differences(const Sentence &yours, const Sentence &wanted)
+{
+    QStringList lines;
+    if (yours.type != wanted.type)
+        lines << TaskText::tr("The task's sentence is %1; yours is %2.").arg(typeNoun(wanted.type), typeNoun(yours.type));
+    const auto words = [](const auto &part) { return part ? said(*part) : QString(); };
+    const std::array<std::pair<QString, QString>, 3> phrases{{{words(wanted.subject), words(yours.subject)},
+                                                              {words(wanted.verb), words(yours.verb)},
+                                                              {words(wanted.complement), words(yours.complement)}}};
+    for (const auto &[theirs, mine] : phrases) {
+        if (theirs == mine)
+            continue;
+        if (mine.isEmpty())
+            lines << TaskText::tr("The task's sentence has %1, which yours lacks.").arg(quoted(theirs));
+        else if (theirs.isEmpty())
+            lines << TaskText::tr("Yours has %1, which the task's sentence does not.").arg(quoted(mine));
+        else
+            lines << TaskText::tr("The task's sentence has %1 where yours has %2.").arg(quoted(theirs), quoted(mine));
+    }
+    return lines;
+}
+
+} // namespace
+
 QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
 {
     const QString whole = quoted(sentence.written());
     if (ask.exact) {
         if (sentence.brackets() == ask.exact->brackets())
             return {};
+        const QStringList lines = differences(sentence, *ask.exact);
+        // The same words in another structure: only the sentences as wholes can be named.
+        if (!lines.isEmpty())
+            return lines;
         return {TaskText::tr("The task asks for the sentence %1; yours is %2.").arg(quoted(ask.exact->written()), whole)};
     }
     const std::optional<Features> f = featuresOf(sentence);
@@ -440,6 +472,17 @@ QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
         lines << line;
     }
     return lines;
+}
+
+QString answerNote(int index, const QStringList &lacks, bool doneBefore)
+{
+    const QString why = lacks.join(QLatin1Char(' '));
+    if (doneBefore)
+        return lacks.isEmpty() ? TaskText::tr("Task %1 is already done; this sentence meets it too.").arg(index + 1)
+                               : TaskText::tr("Task %1 is already done; this sentence would not meet it: %2").arg(index + 1).arg(why);
+    // Under the name the catalogues have long translated them by, the worksheet's task panel.
+    return lacks.isEmpty() ? QCoreApplication::translate("parsella::TaskPanel", "Task %1 is done.").arg(index + 1)
+                           : QCoreApplication::translate("parsella::TaskPanel", "Task %1, not yet: %2").arg(index + 1).arg(why);
 }
 
 std::optional<Task> readTask(const QJsonValue &value, int number, const SentenceFromBrackets &readSentence, QString *problem)

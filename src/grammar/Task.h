@@ -86,6 +86,11 @@ QString promptOf(const Ask &ask);
 QStringList feedbackOn(const Sentence &sentence, const Ask &ask);
 inline bool meets(const Sentence &sentence, const Ask &ask) { return feedbackOn(sentence, ask).isEmpty(); }
 
+// What the learner is told of a sentence checked against task `index` (from 0), given what it
+// lacks: the task is done, or not yet and why; or, where an earlier sentence met the task, that it
+// is already done and what this sentence would lack.
+QString answerNote(int index, const QStringList &lacks, bool doneBefore);
+
 // The teacher's own prompt is plain text of at most this many characters.
 inline constexpr int maxPromptLength = 2000;
 
