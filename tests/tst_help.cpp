@@ -564,6 +564,8 @@ private slots:
         HelpWindow *reader = main.helpWindow();
         QVERIFY(reader && reader->isVisible());
         QCOMPARE(reader->windowTitle(), QString("Parsella help"));
+        // The captions and messages the page cites stand in quotation marks, as in a browser.
+        QVERIFY(reader->browser()->toPlainText().contains(QStringLiteral("list \u201CFinished sentences\u201D")));
 
         // The link to the grammar notes, reached by Tab and followed by Enter as in a browser.
         QTextBrowser *page = reader->browser();
