@@ -3,15 +3,49 @@
 #include "core/Platform.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTextBrowser>
 #include <algorithm>
 
 namespace parsella {
 
+namespace {
+
+// Qt's rich text draws no quotation marks for <q>, with which the pages cite every caption
+// and message: without them "the line says Task 1 is done." runs into the sentence around it.
+// The marks are those of the page's own language, „…“ in German, «…» in French.
+QString withQuotationMarks(QString html)
+{
+    static const QRegularExpression language(QStringLiteral("<html[^>]*\\blang=\"([^\"]+)\""));
+    const QString code = language.match(html).captured(1).replace(QLatin1Char('-'), QLatin1Char('_'));
+    const QString quoted = QLocale(code.isEmpty() ? QStringLiteral("en") : code).quoteString(u"\x01");
+    html.replace(QLatin1String("<q>"), quoted.section(QChar(1), 0, 0));
+    html.replace(QLatin1String("</q>"), quoted.section(QChar(1), 1));
+    return html;
+}
+
+class PageBrowser : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QVariant loaded = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::HtmlResource || !loaded.isValid())
+            return loaded;
+        return withQuotationMarks(loaded.typeId() == QMetaType::QByteArray ? QString::fromUtf8(loaded.toByteArray())
+                                                                            : loaded.toString());
+    }
+};
+
+} // namespace
+
 HelpWindow::HelpWindow(Platform &platform, QWidget *parent)
-    : QMainWindow(parent), platform(platform), view(new QTextBrowser(this))
+    : QMainWindow(parent), platform(platform), view(new PageBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     view->setObjectName(QStringLiteral("helpPage"));
