@@ -43,10 +43,38 @@ namespace parsella {
 
 using grammar::Sentence;
 
+namespace {
+
+// The ending a file filter names, without its dot: "parsella" of "Parsella worksheet
+// (*.parsella)"; empty if it names none or a pattern.
+QString filterEnding(const QString &filter)
+{
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
+    const qsizetype end = filter.indexOf(QLatin1Char(')'), star);
+    if (star < 0 || end < 0)
+        return {};
+    const QString ending = filter.mid(star + 2, end - star - 2);
+    return ending.contains(QLatin1Char('*')) || ending.contains(QLatin1Char(' ')) ? QString() : ending;
+}
+
+} // namespace
+
 QString WorksheetDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filters,
                                        QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, title, suggested, filters, selectedFilter);
+    // The dialog adds the filter's ending itself, before it asks whether to replace a file of
+    // that name: added afterwards, "sheet" typed by a learner would replace sheet.parsella
+    // without a question.
+    QFileDialog dialog(parent, title, suggested, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(filterEnding(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &filter) { dialog.setDefaultSuffix(filterEnding(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().constFirst();
 }
 
 bool WorksheetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
@@ -149,12 +177,8 @@ QString withExtension(const QString &path, const QString &filter)
 {
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
-    const qsizetype star = filter.indexOf(QLatin1String("*."));
-    const qsizetype end = filter.indexOf(QLatin1Char(')'), star);
-    if (star < 0 || end < 0)
-        return path;
-    const QString extension = filter.mid(star + 1, end - star - 1);
-    return extension.contains(QLatin1Char('*')) ? path : path + extension;
+    const QString ending = filterEnding(filter);
+    return ending.isEmpty() ? path : path + QLatin1Char('.') + ending;
 }
 
 } // namespace
