@@ -130,19 +130,6 @@ QString complementNoun(ComplementGroup group)
     return {};
 }
 
-ComplementGroup groupOf(const std::optional<Node> &complement)
-{
-    if (!complement)
-        return ComplementGroup::None;
-    switch (complement->label) {
-    case Label::PP: return ComplementGroup::Prepositional;
-    case Label::AdvP: return ComplementGroup::Adverb;
-    case Label::NP: return ComplementGroup::NounPhrase;
-    case Label::VP: return ComplementGroup::Participle;
-    default: return ComplementGroup::Adjective;
-    }
-}
-
 // "A, B and C", as a sentence lists things.
 QString listed(const QStringList &items)
 {
@@ -182,7 +169,7 @@ std::optional<Features> featuresOf(const Sentence &sentence)
         return std::nullopt;
     Features f;
     f.type = sentence.type;
-    f.complement = groupOf(sentence.complement);
+    f.complement = complementGroupOf(sentence.complement);
     if (sentence.type == SentenceType::Command)
         return f;
 
