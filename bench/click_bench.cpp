@@ -135,9 +135,9 @@ const std::vector<ClickCase> cases{
      }},
     {"frmComp", "complement -> state",
      [](SentenceState &st, QWidget *owner) {
-         // A verb that admits every kind of complement, so that all five groups are offered.
+         // Every kind of complement admitted at once, which no verb does, so that all five groups are offered.
          st.xv = QStringLiteral("be");
-         st.xa0 = st.xa1 = st.xa4 = st.xa7 = 1;
+         st.verbTakes = {true, true, true, true};
          return std::make_unique<frmComp>(st, owner);
      },
      nullptr, [](QWidget *w) { return options(w, {"optPP", "optAdv", "optNP", "optPresP", "optAdj"}); },

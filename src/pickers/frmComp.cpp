@@ -1,7 +1,6 @@
 #include "pickers/frmComp.h"
 
 #include "grammar/Phrases.h"
-#include "pickers/ComplementsTaken.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -72,7 +71,7 @@ void frmComp::Form_Load()
     st.xcomp1.clear();
     // Each kind of complement is offered only if the current verb admits it; the others
     // say why not.
-    const grammar::VerbComplements takes = complementsTaken(st);
+    const grammar::VerbComplements &takes = st.verbTakes;
     for (const auto &[name, complementGroup] : groupsInOrder) {
         const QString refusal = grammar::complementRefusal(st.xv, takes, complementGroup);
         const auto members = group(name)->buttons();

@@ -50,6 +50,7 @@ void frmVerb::Form_Load()
     tenseidx = 0;
     st.xvp.clear();
     st.x0 = st.xa0 = st.xa1 = st.xa4 = st.xa7 = 0;
+    st.verbTakes = {};
     st.xv.clear();
     // A command has no tense: it always takes the verb's base form.
     if (st.xsentyp == QLatin1String("Imp"))
@@ -61,6 +62,7 @@ void frmVerb::optVerb_Click(int Index)
     verbidx = qint16(Index);
     // No flag of an earlier verb may survive into this one.
     st.x0 = st.xa0 = st.xa1 = st.xa4 = st.xa7 = 0;
+    st.verbTakes = {};
     ConjugateVerb();
 }
 
@@ -84,6 +86,7 @@ void frmVerb::ConjugateVerb()
     st.xa1 = takes.object ? 1 : 0;
     st.xa4 = takes.participle ? 1 : 0;
     st.xa7 = takes.adjective ? 1 : 0;
+    st.verbTakes = takes;
 
     // Agreement is read afresh on every click, so the form follows the current subject. A
     // command has no tense and takes the base form.

@@ -10,8 +10,8 @@ namespace parsella {
 
 // Eight verbs and three tenses. The label shows the form that agrees with the subject
 // already in the shared state; "Return" hands it back as the verb phrase. The verb's base
-// form and its complement flags are left in the state for the sentence window and the
-// complement picker.
+// form, its complement flags and what it takes are left in the state for the sentence window
+// and the complement picker.
 class frmVerb : public Form
 {
     Q_OBJECT
