@@ -2,6 +2,7 @@
 
 #include "grammar/Conjugation.h"
 #include "grammar/Phrases.h"
+#include "grammar/Sentence.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -44,6 +45,12 @@ frmVerb::frmVerb(SentenceState &state, QWidget *parent)
     Form_Load();
 }
 
+// Whether the sentence window that opened the picker builds a command.
+bool frmVerb::isCommand() const
+{
+    return grammar::sentenceTypeFromCode(st.xsentyp) == grammar::SentenceType::Command;
+}
+
 void frmVerb::Form_Load()
 {
     verbidx = 999;
@@ -53,7 +60,7 @@ void frmVerb::Form_Load()
     st.verbTakes = {};
     st.xv.clear();
     // A command has no tense: it always takes the verb's base form.
-    if (st.xsentyp == QLatin1String("Imp"))
+    if (isCommand())
         frmTense->hide();
 }
 
@@ -93,7 +100,7 @@ void frmVerb::ConjugateVerb()
     const grammar::Tense tense = tenseidx == 0 ? grammar::Tense::Present
                                  : tenseidx == 1 ? grammar::Tense::Past
                                                  : grammar::Tense::Future;
-    const QString shown = st.xsentyp == QLatin1String("Imp")
+    const QString shown = isCommand()
                               ? st.xv
                               : grammar::conjugate(st.xv, tense, {st.xpers, st.xnumb});
     lblVerb->setText(shown);

@@ -25,6 +25,7 @@ public:
 
 private:
     void ConjugateVerb();
+    bool isCommand() const;
 
     qint16 verbidx = 999; // 999: no verb chosen yet
     qint16 tenseidx = 0;  // 0 present, 1 past, anything else future
