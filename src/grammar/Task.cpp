@@ -55,15 +55,12 @@ std::optional<T> valueOf(const std::array<Named<T>, N> &names, const QString &ke
 
 QString quoted(const QString &words) { return QStringLiteral("“%1”").arg(words); }
 
-// A value from the file as a message may show it: JSON, and short, since the file may be anyone's.
+// A value from the file as a message may show it: as JSON writes it, which escapes the
+// control characters, and then as any text from a file is shown.
 QString shown(const QJsonValue &value)
 {
-    QString json = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
-    json = json.mid(1, json.size() - 2);
-    if (json.size() > 40)
-        json = json.left(39) + QChar(0x2026);
-    // JSON escapes the control characters; what else would not show is named by its code.
-    return shownSafely(json);
+    const QString json = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+    return shownSafely(json.mid(1, json.size() - 2));
 }
 QString said(const Node &node) { return node.saidWords().join(QLatin1Char(' ')); }
 QString said(const VerbGroup &verb)
