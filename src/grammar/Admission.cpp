@@ -139,15 +139,16 @@ Taken taken(const VerbComplements &takes)
     return t;
 }
 
-QString kindName(ComplementKind kind)
+QString groupName(ComplementGroup group)
 {
-    switch (kind) {
-    case ComplementKind::Prepositional:
-    case ComplementKind::Adverb:
+    switch (group) {
+    case ComplementGroup::None: break;
+    case ComplementGroup::Prepositional:
+    case ComplementGroup::Adverb:
         return QCoreApplication::translate("Admission", "place");
-    case ComplementKind::Object: return QCoreApplication::translate("Admission", "object");
-    case ComplementKind::Participle: return QCoreApplication::translate("Admission", "-ing word");
-    case ComplementKind::Adjective: return QCoreApplication::translate("Admission", "adjective");
+    case ComplementGroup::NounPhrase: return QCoreApplication::translate("Admission", "object");
+    case ComplementGroup::Participle: return QCoreApplication::translate("Admission", "-ing word");
+    case ComplementGroup::Adjective: return QCoreApplication::translate("Admission", "adjective");
     }
     return {};
 }
@@ -230,22 +231,23 @@ QString QuestionSubject::need() const
              firstOf(Role::Noun, 3, [](const QString &noun) { return !isPlural(noun); }));
 }
 
-bool VerbComplements::takes(ComplementKind kind) const
+bool VerbComplements::takes(ComplementGroup group) const
 {
-    switch (kind) {
-    case ComplementKind::Prepositional:
-    case ComplementKind::Adverb:
+    switch (group) {
+    case ComplementGroup::None: return false;
+    case ComplementGroup::Prepositional:
+    case ComplementGroup::Adverb:
         return place;
-    case ComplementKind::Object: return object;
-    case ComplementKind::Participle: return participle;
-    case ComplementKind::Adjective: return adjective;
+    case ComplementGroup::NounPhrase: return object;
+    case ComplementGroup::Participle: return participle;
+    case ComplementGroup::Adjective: return adjective;
     }
     return false;
 }
 
-QString complementRefusal(const QString &verb, const VerbComplements &takes, ComplementKind kind)
+QString complementRefusal(const QString &verb, const VerbComplements &takes, ComplementGroup group)
 {
-    if (takes.takes(kind))
+    if (takes.takes(group))
         return {};
     if (verb.isEmpty())
         return QCoreApplication::translate("Admission", "A complement follows its verb: choose the verb first.");
@@ -253,7 +255,7 @@ QString complementRefusal(const QString &verb, const VerbComplements &takes, Com
     if (t.names.isEmpty())
         return QCoreApplication::translate("Admission", "%1 takes no complement.").arg(quoted(verb));
     return QCoreApplication::translate("Admission", "%1 takes no %2; it takes %3: %4…")
-        .arg(quoted(verb), kindName(kind), t.names.join(QCoreApplication::translate("Admission", " or ")), t.examples.join(QStringLiteral(", ")));
+        .arg(quoted(verb), groupName(group), t.names.join(QCoreApplication::translate("Admission", " or ")), t.examples.join(QStringLiteral(", ")));
 }
 
 QString subjectNeedsVerb(const QString &subject)

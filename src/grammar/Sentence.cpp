@@ -27,6 +27,8 @@ const TypeSpelling &spellingOf(SentenceType type) { return spellings.at(static_c
 
 } // namespace
 
+QString sentenceTypeCode(SentenceType type) { return QString::fromLatin1(spellingOf(type).code); }
+
 std::optional<SentenceType> sentenceTypeFromCode(const QString &code)
 {
     for (const TypeSpelling &s : spellings) {
