@@ -1,7 +1,9 @@
 #include "app/HelpWindow.h"
 
+#include "app/HelpDocuments.h"
 #include "core/Platform.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -67,6 +69,28 @@ void HelpWindow::showPage(const QUrl &page)
         view->setHtml(tr("<p>The page <b>%1</b> could not be found.</p>").arg(page.toLocalFile().toHtmlEscaped()));
         setWindowTitle(tr("Help"));
     }
+}
+
+// A page of the program's own is read again in the language just chosen, at the same place;
+// a language without pages of its own gets the English ones, as on opening.
+void HelpWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && view->source().isLocalFile()) {
+        const QUrl shown = view->source();
+        const QString file = QFileInfo(shown.toLocalFile()).fileName();
+        QString again;
+        if (file == QLatin1String("parhlp.html"))
+            again = helpPage(platform.programDirectory());
+        else if (file == QLatin1String("grammar.html"))
+            again = grammarPage(platform.programDirectory());
+        if (!again.isEmpty()) {
+            QUrl page = QUrl::fromLocalFile(again);
+            page.setFragment(shown.fragment());
+            if (page != shown)
+                showPage(page);
+        }
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void HelpWindow::follow(const QUrl &link)

@@ -300,14 +300,19 @@ void Worksheet::build()
     closeAction->setShortcut(QKeySequence::Close);
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    QAction *undo = doc.undoStack().createUndoAction(this, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("undo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = doc.undoStack().createRedoAction(this, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("redo"));
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    edit->addAction(undo);
-    edit->addAction(redo);
+    // Actions of our own rather than the stack's: those keep the prefix they were made with,
+    // so they would go on naming the command in the language the window opened in.
+    QUndoStack &stack = doc.undoStack();
+    undoAction = edit->addAction(QString(), &stack, &QUndoStack::undo);
+    undoAction->setObjectName(QStringLiteral("undo"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    redoAction = edit->addAction(QString(), &stack, &QUndoStack::redo);
+    redoAction->setObjectName(QStringLiteral("redo"));
+    redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(&stack, &QUndoStack::indexChanged, this, &Worksheet::nameUndoRedo);
+    connect(&stack, &QUndoStack::undoTextChanged, this, &Worksheet::nameUndoRedo);
+    connect(&stack, &QUndoStack::redoTextChanged, this, &Worksheet::nameUndoRedo);
+    nameUndoRedo();
     edit->addSeparator();
     copyAction = addAction(edit, "copy", tr("&Copy"), QKeySequence::Copy, &Worksheet::copy);
     copyBracketsAction = addAction(edit, "copyBrackets", tr("Copy as &Brackets"),
@@ -696,10 +701,21 @@ void Worksheet::moveSelected(int by)
 void Worksheet::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        doc.retranslate();
+        nameUndoRedo();
         fileChanged();
         documentChanged(selectedRow().value_or(-1));
     }
     QMainWindow::changeEvent(event);
+}
+
+void Worksheet::nameUndoRedo()
+{
+    const QUndoStack &stack = doc.undoStack();
+    undoAction->setEnabled(stack.canUndo());
+    undoAction->setText(stack.canUndo() ? tr("&Undo %1").arg(stack.undoText()) : tr("&Undo"));
+    redoAction->setEnabled(stack.canRedo());
+    redoAction->setText(stack.canRedo() ? tr("&Redo %1").arg(stack.redoText()) : tr("&Redo"));
 }
 
 bool Worksheet::eventFilter(QObject *watched, QEvent *event)

@@ -334,13 +334,15 @@ QString sentenceProblem(const Sentence &sentence)
         return problem;
     if (sentence.type != SentenceType::Command) {
         if (!sentence.subject || sentence.subject->saidWords().isEmpty())
-            return QCoreApplication::translate("SentenceReader", "The sentence has no subject yet: press Subject.");
+            return QCoreApplication::translate("SentenceReader", "The sentence has no subject yet: press %1.")
+                .arg(QCoreApplication::translate("frmDec", "Subject")); // the button's own caption
         if (QString problem = subjectProblem(sentence.type, captionsOf(*sentence.subject)); !problem.isEmpty())
             return problem;
     }
     if (!sentence.verb || sentence.verb->words.empty())
         return sentence.type == SentenceType::Command
-            ? QCoreApplication::translate("SentenceReader", "A command needs its verb: press Predicate.")
+            ? QCoreApplication::translate("SentenceReader", "A command needs its verb: press %1.")
+                  .arg(QCoreApplication::translate("frmImp", "Predicate"))
             : subjectNeedsVerb(said(*sentence.subject));
     if (QString problem = predicateProblem(sentence); !problem.isEmpty())
         return problem;

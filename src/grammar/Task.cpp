@@ -132,7 +132,7 @@ QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.value(0);
-    return TaskText::tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+    return TaskText::tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(TaskText::tr(", ", "between the items of a list")), items.last());
 }
 
 // Why the asked features cannot all be had in one sentence; empty if they can. Only the
@@ -356,7 +356,7 @@ QString promptOf(const Ask &ask)
         prompt += TaskText::tr(" whose subject is %1").arg(listed(subject));
     if (ask.complement) {
         if (!subject.isEmpty())
-            prompt += QLatin1Char(',');
+            prompt += TaskText::tr(",", "after the subject's features, before the complement's");
         prompt += *ask.complement == ComplementGroup::None
             ? TaskText::tr(" with no complement")
             : TaskText::tr(" with %1 as its complement").arg(complementNoun(*ask.complement));
