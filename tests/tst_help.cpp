@@ -20,7 +20,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QGlyphRun>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -590,6 +593,38 @@ private slots:
         QVERIFY(selectable & Qt::TextSelectableByMouse);
         main.close();
         reader->close();
+    }
+
+    // A page in a script the program's own face lacks is drawn from a face that has it: no
+    // glyph of the Chinese page is the empty box a missing one becomes.
+    void aPageInChineseDrawsNoBoxes()
+    {
+        const auto english = qScopeGuard([] { language::apply(QString()); });
+        QVERIFY(language::apply(QStringLiteral("zh_CN")));
+        RecordingPlatform system(ntFamily, QCoreApplication::applicationDirPath() + QStringLiteral("/../src"));
+        system.opens = false;
+        frmGram1 main;
+        main.setPlatform(system);
+        main.show();
+        menu(main, "help")->trigger();
+        HelpWindow *reader = main.helpWindow();
+        QVERIFY(reader && reader->isVisible());
+        QTextDocument *page = reader->browser()->document();
+        QVERIFY(page->toPlainText().contains(QStringLiteral("\u5E2E\u52A9"))); // the Chinese page
+        // The page's own first line, laid out in the face the browser draws it with.
+        const QString heading = page->begin().text();
+        QTextLayout line(heading, reader->browser()->font());
+        line.beginLayout();
+        line.createLine();
+        line.endLayout();
+        qsizetype drawn = 0;
+        for (const QGlyphRun &run : line.glyphRuns()) {
+            QVERIFY2(!run.glyphIndexes().contains(0u), qPrintable(heading));
+            drawn += run.glyphIndexes().size();
+        }
+        QCOMPARE(drawn, heading.size());
+        reader->close();
+        main.close();
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QFont>
 #include <QTextBrowser>
 #include <algorithm>
 
@@ -54,6 +55,11 @@ HelpWindow::HelpWindow(Platform &platform, QWidget *parent)
     // Links are ours to follow: a page of the program's own stays here, anything else goes
     // to the desktop, which QTextBrowser alone would try, and fail, to show as a page.
     view->setOpenLinks(false);
+    // The pages are in the learner's language: where the program's face lacks its script, as
+    // for Chinese, the page borrows the glyphs from a face that has them instead of drawing boxes.
+    QFont face = view->font();
+    face.setStyleStrategy(QFont::PreferDefault);
+    view->setFont(face);
     connect(view, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
     connect(view, &QTextBrowser::sourceChanged, this, [this] { setWindowTitle(view->documentTitle()); });
     setCentralWidget(view);
