@@ -2271,7 +2271,7 @@ Restore it?</source>
     <message>
         <location line="+0"/>
         <source>Untitled (from %1)</source>
-        <translation>Sin título (de %1)</translation>
+        <translation>Sin título (a partir de %1)</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -2346,7 +2346,7 @@ Restore it?</source>
     <message>
         <location line="+22"/>
         <source>Restore Worksheet</source>
-        <translation>Restaurar hoja de trabajo</translation>
+        <translation>Recuperar la hoja de trabajo</translation>
     </message>
 </context>
 <context>

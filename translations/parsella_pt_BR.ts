@@ -2271,7 +2271,7 @@ Restaurá-la?</translation>
     <message>
         <location line="+0"/>
         <source>Untitled (from %1)</source>
-        <translation>Sem título (de %1)</translation>
+        <translation>Sem título (a partir de %1)</translation>
     </message>
     <message>
         <location line="+39"/>
