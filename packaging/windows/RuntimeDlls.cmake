@@ -1,4 +1,3 @@
-cmake_policy(SET CMP0057 NEW) # IN_LIST in an install script
 # Run at install time: finds every DLL that the given programs and plugins import, directly or
 # through another DLL, in the given folders, and installs it beside the program. Windows' own
 # DLLs are in none of the folders and stay out.
@@ -35,7 +34,8 @@ while(queue)
         string(REPLACE "DLL Name: " "" name "${line}")
         string(STRIP "${name}" name)
         string(TOLOWER "${name}" key)
-        if(DEFINED "found_${key}" AND NOT "${found_${key}}" IN_LIST result)
+        list(FIND result "${found_${key}}" seen)
+        if(DEFINED "found_${key}" AND seen EQUAL -1)
             list(APPEND result "${found_${key}}")
             list(APPEND queue "${found_${key}}")
         endif()

@@ -14,6 +14,7 @@ wine_build=$3
 windows_path() { echo "Z:${1//\//\\}"; }
 gcc_dlls=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 export WINEPATH="$(windows_path "$wine_qt/bin");$(windows_path "$gcc_dlls");$(windows_path /usr/x86_64-w64-mingw32/lib)"
+# Handed on to the programs by wine-run.sh, as wine keeps QT_* variables back.
 export QT_QPA_FONTDIR=$(windows_path "$wine_build/tests/fonts")
 
 # A display for wine alone, whatever DISPLAY the caller has.
