@@ -73,7 +73,7 @@ QString labelText(QWidget *window, const char *name)
 const std::vector<ClickCase> cases{
     {"frmNPP", "pronoun -> lblNPP",
      [](SentenceState &st, QWidget *owner) {
-         st.xsentyp = QStringLiteral("Dec");
+         st.xsentyp = grammar::sentenceTypeCode(grammar::SentenceType::Statement);
          return std::make_unique<frmNPP>(st, owner);
      },
      nullptr, [](QWidget *w) { return options(w, {"optNPP"}); }, "lblNPP",
@@ -82,7 +82,7 @@ const std::vector<ClickCase> cases{
      }},
     {"frmVerb", "verb -> lblVerb",
      [](SentenceState &st, QWidget *owner) {
-         st.xsentyp = QStringLiteral("Dec");
+         st.xsentyp = grammar::sentenceTypeCode(grammar::SentenceType::Statement);
          st.xpers = 3; // "she": every verb shows a form of its own
          st.xnumb = 1;
          return std::make_unique<frmVerb>(st, owner);
@@ -94,7 +94,7 @@ const std::vector<ClickCase> cases{
      }},
     {"frmVerb", "tense -> lblVerb",
      [](SentenceState &st, QWidget *owner) {
-         st.xsentyp = QStringLiteral("Dec");
+         st.xsentyp = grammar::sentenceTypeCode(grammar::SentenceType::Statement);
          st.xpers = 3;
          st.xnumb = 1;
          return std::make_unique<frmVerb>(st, owner);
@@ -135,9 +135,9 @@ const std::vector<ClickCase> cases{
      }},
     {"frmComp", "complement -> state",
      [](SentenceState &st, QWidget *owner) {
-         // A verb that admits every kind of complement, so that all five groups are offered.
+         // Every kind of complement admitted at once, which no verb does, so that all five groups are offered.
          st.xv = QStringLiteral("be");
-         st.xa0 = st.xa1 = st.xa4 = st.xa7 = 1;
+         st.verbTakes = {true, true, true, true};
          return std::make_unique<frmComp>(st, owner);
      },
      nullptr, [](QWidget *w) { return options(w, {"optPP", "optAdv", "optNP", "optPresP", "optAdj"}); },

@@ -1,5 +1,6 @@
 #include "Driver.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
@@ -134,6 +135,22 @@ QString clippedCaption(const QWidget *w)
             .arg(w->objectName(), text)
             .arg(need.width()).arg(need.height()).arg(have.width()).arg(have.height());
     };
+    // A caption whose font borrows no glyphs, with a letter its face lacks, is drawn as boxes.
+    QString caption;
+    if (auto *l = qobject_cast<const QLabel *>(w))
+        caption = l->text();
+    else if (auto *b = qobject_cast<const QAbstractButton *>(w))
+        caption = b->text();
+    else if (auto *g = qobject_cast<const QGroupBox *>(w))
+        caption = g->title();
+    if (w->font().styleStrategy() & QFont::NoFontMerging) {
+        for (const char32_t c : caption.toUcs4()) {
+            if (!QChar::isSpace(c) && !fm.inFontUcs4(c))
+                return QStringLiteral("%1 \"%2\" is drawn as boxes: its face lacks U+%3")
+                    .arg(w->objectName(), caption)
+                    .arg(uint(c), 4, 16, QLatin1Char('0'));
+        }
+    }
     if (auto *l = qobject_cast<const QLabel *>(w)) {
         // Inside the frame; an empty label still needs room for its frame.
         const QSize need(fm.horizontalAdvance(l->text()), l->text().isEmpty() ? 0 : fm.height());

@@ -27,13 +27,8 @@ QList<Predicate> predicates()
         for (Tense tense : {Tense::Present, Tense::Past, Tense::Future}) {
             all << Predicate{verb, tense, {}};
             for (const QString &phrase : captions(Role::Complement)) {
-                const Label group = complement(phrase)->label;
-                const ComplementKind kind = group == Label::PP     ? ComplementKind::Prepositional
-                                            : group == Label::AdvP ? ComplementKind::Adverb
-                                            : group == Label::NP   ? ComplementKind::Object
-                                            : group == Label::VP   ? ComplementKind::Participle
-                                                                   : ComplementKind::Adjective;
-                if (complementRefusal(verb, complementsOf(verb), kind).isEmpty())
+                const ComplementGroup group = complementGroupOf(*complement(phrase));
+                if (complementRefusal(verb, complementsOf(verb), group).isEmpty())
                     all << Predicate{verb, tense, phrase};
             }
         }

@@ -85,6 +85,8 @@ private slots:
                                             << "learner's name holds a control character";
         QTest::newRow("sentence not an object") << sheet(good + ", 7") << "sentence 2: it is not an object";
         QTest::newRow("unknown type") << sheet(one("exclamation", "[S]")) << "sentence 1: its type “exclamation” is none of";
+        QTest::newRow("long unknown type") << sheet(one(qPrintable(QString(mostShown + 1, 'x')), "[S]"))
+                                           << "its type “" + QString(mostShown, 'x') + "…” is none of";
         QTest::newRow("no brackets") << sheet(R"({"type": "statement", "text": "She walks here."})") << "sentence 1: its “brackets” are missing";
 
         QTest::newRow("unbalanced") << statement("[S [NP [Pron she]] [VP [V walks]]")

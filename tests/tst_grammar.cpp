@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "Brackets.h"
+#include "grammar/Admission.h"
 #include "grammar/Lexicon.h"
 #include "grammar/Phrases.h"
 #include "grammar/Sentence.h"
@@ -102,6 +103,54 @@ private slots:
         QVERIFY(build("Dec", {"the", "very"}, "", "").description().contains(
             "(determiner 'the', adjective phrase 'very' (adverb phrase 'very', adjective not chosen yet), "
             "noun not chosen yet)"));
+    }
+
+    // A grey step says, in one sentence, why it is grey and which button leads on, named as
+    // the windows caption it. The progress is written as the parts done so far: the subject
+    // begun (b) or chosen (s), the predicate begun (p), the verb (v), the complement (c).
+    void greyStepsSayWhatLeadsOn_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("by");
+        QTest::addColumn<QString>("done");
+        QTest::addColumn<QString>("tip");
+        using St = SentenceStep;
+        constexpr int pickers = int(SentenceProgress::SubjectBy::Pickers);
+        constexpr int words = int(SentenceProgress::SubjectBy::Words);
+        constexpr int understood = int(SentenceProgress::SubjectBy::Understood);
+        const QString np = "Noun, Noun Phrase or Nominative Personal Pronoun";
+        const QString orReturn = "Complement, or Return if the sentence is complete";
+        QTest::newRow("statement begun") << int(St::Predicate) << pickers << "" << "Choose a subject first: press Subject.";
+        QTest::newRow("subject begun") << int(St::Subject) << pickers << "b" << "The subject has begun: press " + np + ".";
+        QTest::newRow("subject begun, complement") << int(St::Complement) << pickers << "b" << "Choose a subject first: press " + np + ".";
+        QTest::newRow("subject chosen") << int(St::Subject) << pickers << "bs" << "The subject is chosen: press Predicate.";
+        QTest::newRow("subject chosen, verb") << int(St::Verb) << pickers << "bs" << "Begin the predicate first: press Predicate.";
+        QTest::newRow("subject chosen, complement") << int(St::Complement) << pickers << "bs" << "Choose a verb first: press Predicate.";
+        QTest::newRow("predicate begun") << int(St::Predicate) << pickers << "bsp" << "The predicate has begun: press Verb, Verb Phrase.";
+        QTest::newRow("predicate begun, complement") << int(St::Complement) << pickers << "bsp" << "Choose a verb first: press Verb, Verb Phrase.";
+        QTest::newRow("verb chosen") << int(St::Verb) << pickers << "bspv" << "The verb is chosen: press " + orReturn + ".";
+        QTest::newRow("verb chosen, predicate") << int(St::Predicate) << pickers << "bspv" << "The predicate has its verb: press " + orReturn + ".";
+        QTest::newRow("verb chosen, subject") << int(St::Subject) << pickers << "bspv" << "The subject is chosen: press " + orReturn + ".";
+        QTest::newRow("complement chosen") << int(St::Complement) << pickers << "bspvc" << "The complement is chosen: press Return.";
+        QTest::newRow("complement chosen, verb") << int(St::Verb) << pickers << "bspvc" << "The verb is chosen: press Return.";
+        QTest::newRow("question begun") << int(St::Predicate) << words << "" << "Choose a subject first: choose “Who”, or “Which” and a noun.";
+        QTest::newRow("command begun") << int(St::Verb) << understood << "" << "Begin the predicate first: press Predicate.";
+    }
+
+    void greyStepsSayWhatLeadsOn()
+    {
+        QFETCH(int, step);
+        QFETCH(int, by);
+        QFETCH(QString, done);
+        QFETCH(QString, tip);
+        SentenceProgress p;
+        p.subjectBy = SentenceProgress::SubjectBy(by);
+        p.subjectBegun = done.contains('b');
+        p.subjectDone = done.contains('s');
+        p.predicateBegun = done.contains('p');
+        p.verbDone = done.contains('v');
+        p.complementDone = done.contains('c');
+        QCOMPARE(greyStepTip(SentenceStep(step), p), tip);
     }
 
     // Every caption the windows offer, in every role it can take, makes notation that the drawers

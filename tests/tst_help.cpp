@@ -3,6 +3,8 @@
 #include "app/frmGram1.h"
 #include "app/HelpDocuments.h"
 #include "app/HelpWindow.h"
+#include "app/Worksheet.h"
+#include "core/Language.h"
 #include "GuiTest.h"
 #include "Driver.h"
 #include "RecordingPlatform.h"
@@ -15,14 +17,85 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QGlyphRun>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 
 using namespace parsella;
 using namespace drive;
+
+namespace {
+
+// A menu entry as the learner reads it: without its mnemonic ("&Save", "文件(&F)") or a
+// shortcut after a tab.
+QString shownText(QString text)
+{
+    text = text.section(QLatin1Char('\t'), 0, 0);
+    text.remove(QRegularExpression(QStringLiteral("\\(&[^&]\\)")));
+    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QChar(1), QLatin1Char('&'));
+    return text.trimmed();
+}
+
+const QString step = QStringLiteral(" \u203A ");
+
+// Every path a menu bar offers, "File › Export › Text…", its menus' own included.
+void collectPaths(const QList<QAction *> &actions, const QString &above, QStringList &paths)
+{
+    for (QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QString path = above.isEmpty() ? shownText(action->text()) : above + step + shownText(action->text());
+        paths.append(path);
+        if (QMenu *menu = action->menu())
+            collectPaths(menu->actions(), path, paths);
+    }
+}
+
+// The menu paths a help page names, in bold as the page writes them: "File &rsaquo; Open&hellip;".
+struct NamedPaths
+{
+    QStringList paths;
+    QStringList oldStyle;   // bold text with the arrow the page once used between menus
+    qsizetype unbolded = 0; // menu separators in the page's text outside those paths
+};
+
+NamedPaths namedPaths(const QString &html)
+{
+    NamedPaths named;
+    qsizetype separators = 0;
+    const QRegularExpression bold(QStringLiteral("<strong>(.*?)</strong>"),
+                                  QRegularExpression::DotMatchesEverythingOption);
+    for (const QRegularExpressionMatch &m : bold.globalMatch(html)) {
+        const QString text = QTextDocumentFragment::fromHtml(m.captured(1)).toPlainText().simplified();
+        if (text.contains(QChar(0x2192)))
+            named.oldStyle.append(text);
+        if (!text.contains(QChar(0x203A)))
+            continue;
+        separators += text.count(QChar(0x203A));
+        QStringList steps = text.split(QChar(0x203A));
+        for (QString &s : steps)
+            s = s.trimmed();
+        named.paths.append(steps.join(step));
+    }
+    QTextDocument page;
+    page.setHtml(html);
+    named.unbolded = page.toPlainText().count(QChar(0x203A)) - separators;
+    return named;
+}
+
+} // namespace
 
 // Catches what the real platform hands to the desktop, so no browser is started.
 class UrlCatcher : public QObject
@@ -430,6 +503,54 @@ private slots:
         QVERIFY(clock.elapsed() < 5000);
     }
 
+    // The help pages, English and each language's own, as built beside the program.
+    void everyMenuPathTheHelpNamesIsThere_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("page");
+        const QDir pages(QCoreApplication::applicationDirPath() + QStringLiteral("/../src"));
+        QVERIFY(pages.exists(QStringLiteral("parhlp.html")));
+        QTest::newRow("en") << QString() << pages.filePath(QStringLiteral("parhlp.html"));
+        for (const QString &code : pages.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+            if (pages.exists(code + QStringLiteral("/parhlp.html")))
+                QTest::newRow(qPrintable(code)) << code << pages.filePath(code + QStringLiteral("/parhlp.html"));
+    }
+
+    // A page names menus in the words of its language; each path it names must be in the
+    // menus of the main window or the Worksheet as they are in that language, so the help
+    // cannot drift from the program again.
+    void everyMenuPathTheHelpNamesIsThere()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, page);
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const NamedPaths named = namedPaths(QString::fromUtf8(file.readAll()));
+        QVERIFY2(!named.paths.isEmpty(), "the page names no menu path");
+        QVERIFY2(named.oldStyle.isEmpty(), qPrintable(named.oldStyle.join(QLatin1String(" | "))));
+        QCOMPARE(named.unbolded, 0); // a path not in bold would go unchecked
+
+        const auto english = qScopeGuard([] { language::apply(QString()); });
+        QVERIFY(language::apply(code));
+        RecordingPlatform system(ntFamily, awkwardDirectory());
+        frmGram1 main;
+        main.setPlatform(system);
+        main.worksheet_Click();
+        auto *sheet = main.findChild<Worksheet *>();
+        QVERIFY(sheet);
+        QStringList offered;
+        collectPaths(main.menuBar()->actions(), QString(), offered);
+        collectPaths(sheet->menuBar()->actions(), QString(), offered);
+        sheet->close();
+
+        QStringList missing;
+        for (const QString &path : named.paths)
+            if (!offered.contains(path))
+                missing.append(path);
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not in the menus: %1\noffered: %2")
+                                                   .arg(missing.join(QLatin1String(" | ")), offered.join(QLatin1String(" | ")))));
+    }
+
     // With no browser, Help shows the program's own pages in its own window, whose links are
     // followed there; a web address that cannot be opened is given to the learner to copy.
     void withoutABrowserHelpStillAnswers()
@@ -446,6 +567,8 @@ private slots:
         HelpWindow *reader = main.helpWindow();
         QVERIFY(reader && reader->isVisible());
         QCOMPARE(reader->windowTitle(), QString("Parsella help"));
+        // The captions and messages the page cites stand in quotation marks, as in a browser.
+        QVERIFY(reader->browser()->toPlainText().contains(QStringLiteral("list \u201CFinished sentences\u201D")));
 
         // The link to the grammar notes, reached by Tab and followed by Enter as in a browser.
         QTextBrowser *page = reader->browser();
@@ -470,6 +593,38 @@ private slots:
         QVERIFY(selectable & Qt::TextSelectableByMouse);
         main.close();
         reader->close();
+    }
+
+    // A page in a script the program's own face lacks is drawn from a face that has it: no
+    // glyph of the Chinese page is the empty box a missing one becomes.
+    void aPageInChineseDrawsNoBoxes()
+    {
+        const auto english = qScopeGuard([] { language::apply(QString()); });
+        QVERIFY(language::apply(QStringLiteral("zh_CN")));
+        RecordingPlatform system(ntFamily, QCoreApplication::applicationDirPath() + QStringLiteral("/../src"));
+        system.opens = false;
+        frmGram1 main;
+        main.setPlatform(system);
+        main.show();
+        menu(main, "help")->trigger();
+        HelpWindow *reader = main.helpWindow();
+        QVERIFY(reader && reader->isVisible());
+        QTextDocument *page = reader->browser()->document();
+        QVERIFY(page->toPlainText().contains(QStringLiteral("\u5E2E\u52A9"))); // the Chinese page
+        // The page's own first line, laid out in the face the browser draws it with.
+        const QString heading = page->begin().text();
+        QTextLayout line(heading, reader->browser()->font());
+        line.beginLayout();
+        line.createLine();
+        line.endLayout();
+        qsizetype drawn = 0;
+        for (const QGlyphRun &run : line.glyphRuns()) {
+            QVERIFY2(!run.glyphIndexes().contains(0u), qPrintable(heading));
+            drawn += run.glyphIndexes().size();
+        }
+        QCOMPARE(drawn, heading.size());
+        reader->close();
+        main.close();
     }
 };
 

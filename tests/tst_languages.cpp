@@ -1,4 +1,6 @@
 #include "app/frmCopyright.h"
+#include "app/HelpWindow.h"
+#include "app/Worksheet.h"
 #include "app/frmGram1.h"
 #include "core/Language.h"
 #include "pickers/frmComp.h"
@@ -11,9 +13,16 @@
 #include "GuiTest.h"
 #include "Driver.h"
 #include "RecordingPlatform.h"
+#include "ScriptedDialogs.h"
 #include "Sentences.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -165,6 +174,82 @@ private slots:
         QVERIFY2(after.isEmpty(), qPrintable(after.join("; ")));
         QCOMPARE(language::preference(), QString());
         language::setPreference(QString()); // the system's language again, for the next test
+    }
+
+    // The texts written as the learner works follow a change too: Undo naming the step it
+    // takes back, the task's feedback, a grey step's explanation naming the button as the
+    // window captions it, and the help page open beside them.
+    void composedTextsFollowAChange()
+    {
+        language::apply(QString());
+        QTemporaryDir temp;
+        const QString sheetPath = temp.filePath("sheet.parsella");
+        for (const QString &page : {QStringLiteral("parhlp.html"), QStringLiteral("de/parhlp.html")}) {
+            QVERIFY(QDir(temp.path()).mkpath(QFileInfo(temp.filePath(page)).path()));
+            QFile f(temp.filePath(page));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<html><head><title>" + page.toUtf8() + "</title></head><body><p>" + page.toUtf8() + "</p></body></html>");
+        }
+        {
+            QFile f(sheetPath);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[{"ask":{"tense":"past"}}]})");
+        }
+        RecordingPlatform system(ntFamily, temp.path());
+        system.opens = false; // no browser: the help page is shown in the program's own window
+        frmGram1 main;
+        main.setPlatform(system);
+        ScriptedDialogs dialogs;
+        main.setWorksheetDialogs(dialogs);
+        main.show();
+        main.startUp({sheetPath});
+        auto *sheet = main.findChild<Worksheet *>();
+        QVERIFY(sheet);
+        sheet->findChild<QListWidget *>("tasks")->setCurrentRow(0);
+        QString greyTip;
+        QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
+            greyTip = button(dec, "cmdPred")->toolTip();
+            button(dec, "cmdSubj")->click();
+            QVERIFY(sentences::choosePronoun(dec, 3));
+            button(dec, "cmdPred")->click();
+            QVERIFY(sentences::chooseVerb(dec, 3));
+            button(dec, "cmdExit")->click();
+        }));
+        QCOMPARE(greyTip, QStringLiteral("Choose a subject first: press Subject."));
+        auto *feedback = sheet->findChild<QLabel *>("taskFeedback");
+        auto *undo = sheet->findChild<QAction *>("undo");
+        QCOMPARE(feedback->text(), QStringLiteral("Task 1, not yet: The task asks for the past tense; “walks” is in the present."));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Answer Task"));
+        QVERIFY(main.findChild<QAction *>("help"));
+        main.findChild<QAction *>("help")->trigger();
+        QVERIFY(main.helpWindow() && main.helpWindow()->isVisible());
+        QCOMPARE(main.helpWindow()->browser()->source().fileName(), QStringLiteral("parhlp.html"));
+        QVERIFY(!main.helpWindow()->browser()->source().path().contains(QStringLiteral("/de/")));
+
+        QVERIFY(language::apply(QStringLiteral("de")));
+        QCoreApplication::processEvents();
+        QCOMPARE(undo->text(), QStringLiteral("&Rückgängig: Aufgabe beantworten"));
+        QVERIFY2(feedback->text().startsWith(QStringLiteral("Aufgabe 1, noch nicht: ")), qPrintable(feedback->text()));
+        QVERIFY2(main.helpWindow()->browser()->source().path().endsWith(QStringLiteral("/de/parhlp.html")),
+                 qPrintable(main.helpWindow()->browser()->source().toString()));
+        QVERIFY(clickInto(button(&main, "cmdDec"), [&](QWidget *dec) {
+            // The tip names the button by the caption the learner reads on it.
+            greyTip = button(dec, "cmdPred")->toolTip();
+            QVERIFY2(greyTip.contains(button(dec, "cmdSubj")->text()) && greyTip != QStringLiteral("Choose a subject first: press Subject."),
+                     qPrintable(greyTip));
+            button(dec, "cmdExit")->click();
+        }));
+        auto *redo = sheet->findChild<QAction *>("redo");
+        undo->trigger();
+        QCOMPARE(undo->text(), QStringLiteral("&Rückgängig"));
+        QCOMPARE(redo->text(), QStringLiteral("&Wiederholen: Aufgabe beantworten"));
+
+        language::apply(QString());
+        QCoreApplication::processEvents();
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Answer Task"));
+        QCOMPARE(main.helpWindow()->browser()->source().fileName(), QStringLiteral("parhlp.html"));
+        QVERIFY(!main.helpWindow()->browser()->source().path().contains(QStringLiteral("/de/")));
     }
 
     // The words a learner builds with never go through a catalogue.

@@ -2,6 +2,7 @@
 #include "pickers/frmNPP.h"
 #include "pickers/frmVerb.h"
 #include "sentences/frmDec.h"
+#include "grammar/Conjugation.h"
 #include "GuiTest.h"
 #include "Driver.h"
 
@@ -114,12 +115,15 @@ private slots:
         }
     }
 
+    // Nothing of the verb chosen last time survives into the picker, nor, once it closes
+    // with no verb, into the complement picker.
     void verbPickerStartsClean()
     {
         SentenceState st;
         st.xvp = "old";
         st.xv = "go";
         st.x0 = st.xa0 = st.xa4 = 1;
+        st.verbTakes = grammar::complementsOf("go");
         QVERIFY(openModal<frmVerb>(st, [&](frmVerb &w) {
             QCOMPARE(st.xvp, QString());
             QCOMPARE(st.xv, QString());
@@ -133,6 +137,10 @@ private slots:
             button(&w, "cmdExit")->click();
         }));
         QCOMPARE(st.xvp, QString());
+        QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {
+            QCOMPARE(enabledComplements(&w), QStringList());
+            button(&w, "cmdExit")->click();
+        }));
     }
 
     // The label follows tense and verb changes at once; a second verb leaves no flag of
@@ -249,7 +257,7 @@ private slots:
     {
         SentenceState st;
         st.xv = "be";
-        st.xa0 = st.xa7 = 1;
+        st.verbTakes = grammar::complementsOf("be");
         QVERIFY(openModal<frmComp>(st, [&](frmComp &w) {
             QCOMPARE(w.focusWidget(), button(&w, "cmdExit"));
             QCOMPARE(st.xcomp1, QString());

@@ -13,6 +13,7 @@
 #include "RecordingPlatform.h"
 #include "ScriptedDialogs.h"
 
+#include <algorithm>
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QFile>
@@ -100,8 +101,9 @@ private slots:
         if (screen.width() >= 1024)
             QCOMPARE(beside, windows);
 
-        // The place is kept for the next run.
-        sheet->move(sheet->pos() + QPoint(-40, 60));
+        // The place is kept for the next run; one that is still wholly on the screen, since a
+        // window that came out partly off it is brought back.
+        sheet->move(sheet->pos() + QPoint(-40, std::clamp(screen.bottom() - clear.bottom(), 0, 60)));
         const QRect moved = sheet->frameGeometry();
         sheet->close();
         Worksheet next(st.record);

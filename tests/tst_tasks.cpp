@@ -8,6 +8,7 @@
 
 #include "EverySentence.h"
 #include "grammar/Admission.h"
+#include "grammar/BracketReader.h"
 #include "grammar/Document.h"
 #include "grammar/Lexicon.h"
 #include "grammar/Phrases.h"
@@ -187,6 +188,8 @@ private slots:
         QTest::newRow("unknown key") << R"({"ask":{"mood":"subjunctive"}})" << "asks for \"mood\"";
         QTest::newRow("unknown key that would not show") << "{\"ask\":{\"m\\u200bood\\u0007\":1}}" << "\"mU+200Bood\\u0007\"";
         QTest::newRow("unknown value") << R"({"ask":{"tense":"pluperfect"}})" << "\"pluperfect\" is no value of “tense”";
+        QTest::newRow("long unknown value") << "{\"ask\":{\"tense\":\"" + QString(mostShown, 'p') + "\"}}"
+                                            << "\"" + QString(mostShown - 1, 'p') + "… is no value of “tense”";
         QTest::newRow("person out of range") << R"({"ask":{"person":4}})" << "4 is no value of “person”";
         QTest::newRow("command in a tense") << R"({"ask":{"type":"command","tense":"past"}})" << "a command has no tense";
         QTest::newRow("pronoun in a question") << R"({"ask":{"type":"question","subject":"pronoun"}})" << "“Who” or “Which”";

@@ -9,7 +9,9 @@
 #include "Sentences.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -354,6 +356,53 @@ private slots:
     // A run that ends without its clean exit leaves its work behind; the next run offers it,
     // and restores the list and the name as they were. A run still going is not offered its
     // work, and a clean exit leaves nothing.
+    // The real save dialog, as a learner types a name without its ending: the ending is added
+    // before the dialog asks about replacing, so a sheet of that name is not replaced unasked.
+    void saveDialogAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("name of the sheet") << true;
+        QTest::newRow("a new name") << false;
+    }
+    void saveDialogAsksBeforeReplacing()
+    {
+        QFETCH(bool, exists);
+        const QString folder = temp.filePath(QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(folder));
+        const QString sheet = QDir(folder).filePath("sheet.parsella");
+        if (exists) {
+            QFile file(sheet);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("the teacher's sheet");
+        }
+        QStringList asked;
+        // Types "sheet" and accepts; a question about replacing is answered Yes.
+        const std::function<void()> answerQuestion = [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked << box->text();
+                box->button(QMessageBox::Yes)->click();
+            }
+        };
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+            QVERIFY(name);
+            name->setText("sheet");
+            QTimer::singleShot(0, answerQuestion);
+            QTest::keyClick(name, Qt::Key_Return);
+            if (dialog->isVisible())
+                dialog->reject(); // no question came, or it was not answered
+        });
+        QString filter;
+        const QString chosen = WorksheetDialogs().saveFileName(nullptr, "Save Worksheet As", QDir(folder).filePath("x.parsella"),
+                                                               "Parsella worksheet (*.parsella)", &filter);
+        QCOMPARE(QFileInfo(chosen).absoluteFilePath(), QFileInfo(sheet).absoluteFilePath());
+        QCOMPARE(asked.size(), exists ? 1 : 0);
+        if (exists)
+            QVERIFY2(asked.constFirst().contains("sheet.parsella"), qPrintable(asked.constFirst()));
+    }
+
     void recoversWorkAfterACrash()
     {
         QDir(WorksheetDocument::recoveryFolder()).removeRecursively();

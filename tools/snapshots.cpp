@@ -157,6 +157,11 @@ int main(int argc, char *argv[])
         {"frmNPP", [&] { return std::make_unique<frmNPP>(st, nullptr); }},
         {"frmVerb", [&] { return std::make_unique<frmVerb>(st, nullptr); }},
         {"frmComp", [&] { return std::make_unique<frmComp>(st, nullptr); }},
+        {"frmComp-go", [&] {
+             frmVerb verb(st, nullptr);
+             clickOption(&verb, "optVerb", 7); // go: a place or an -ing word may follow
+             return std::make_unique<frmComp>(st, nullptr);
+         }},
         {"frmCopyright", [&] { return std::make_unique<frmCopyright>(platform); }},
     };
     // Each worksheet watches a record of its own, which outlives it.

@@ -125,11 +125,86 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>%1 needs a verb next: press Predicate.</source>
-        <translation>Nach %1 kommt ein Verb: Klicke auf Prädikat.</translation>
+        <source>%1 needs a verb next: press %2.</source>
+        <translation>Nach %1 kommt ein Verb: Klicke auf %2.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+59"/>
+        <source>Choose a subject first: choose “Who”, or “Which” and a noun.</source>
+        <translation>Wähle zuerst ein Subjekt: Wähle „Who“ oder „Which“ und ein Nomen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The subject has begun: press %1 or %2.</source>
+        <translation>Du hast mit dem Subjekt angefangen: Klicke auf %1 oder %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1 or %2.</source>
+        <translation>Wähle zuerst ein Subjekt: Klicke auf %1 oder %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject has begun: press %1.</source>
+        <translation>Du hast mit dem Subjekt angefangen: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1.</source>
+        <translation>Wähle zuerst ein Subjekt: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The subject is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>Das Subjekt ist gewählt: Klicke auf %1 oder, wenn der Satz vollständig ist, auf %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The predicate has its verb: press %1, or %2 if the sentence is complete.</source>
+        <translation>Das Prädikat hat sein Verb: Klicke auf %1 oder, wenn der Satz vollständig ist, auf %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The verb is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>Das Verb ist gewählt: Klicke auf %1 oder, wenn der Satz vollständig ist, auf %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject is chosen: press %1.</source>
+        <translation>Das Subjekt ist gewählt: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has its verb: press %1.</source>
+        <translation>Das Prädikat hat sein Verb: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has begun: press %1.</source>
+        <translation>Du hast mit dem Prädikat angefangen: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The verb is chosen: press %1.</source>
+        <translation>Das Verb ist gewählt: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Begin the predicate first: press %1.</source>
+        <translation>Beginne zuerst das Prädikat: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The complement is chosen: press %1.</source>
+        <translation>Die Ergänzung ist gewählt: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a verb first: press %1.</source>
+        <translation>Wähle zuerst ein Verb: Klicke auf %1.</translation>
+    </message>
+    <message>
+        <location line="-98"/>
         <source>%1 needs a complement: %2…</source>
         <translation>%1 braucht eine Ergänzung: %2…</translation>
     </message>
@@ -235,7 +310,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+118"/>
+        <location filename="../src/grammar/Document.cpp" line="+112"/>
         <source>sentence %1: %2</source>
         <translation>Satz %1: %2</translation>
     </message>
@@ -265,7 +340,7 @@
         <translation>Die Datei ist größer als %1 MiB, viel mehr als jedes Arbeitsblatt.</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+69"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
         <translation>Die Datei ist kein Arbeitsblatt: Sie enthält kein JSON-Objekt.</translation>
     </message>
@@ -434,7 +509,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+108"/>
         <source>Not opened</source>
         <translation>Nicht geöffnet</translation>
     </message>
@@ -448,7 +523,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+74"/>
+        <location filename="../src/app/Worksheet.cpp" line="+105"/>
         <source>Worksheet</source>
         <translation>Arbeitsblatt</translation>
     </message>
@@ -490,14 +565,9 @@ Soll es wiederhergestellt werden?</translation>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../src/grammar/Results.cpp" line="+70"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2: %3</translation>
-    </message>
-    <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
-        <source>Learner&apos;s Name</source>
-        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/core/FormTable.cpp" line="+122"/>
@@ -564,19 +634,34 @@ Soll es wiederhergestellt werden?</translation>
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+5"/>
+        <source>%1. Task %2 · %3: %4 — %5</source>
+        <translation>%1. Aufgabe %2 · %3: %4 — %5</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>meets it</source>
+        <translation>erfüllt sie</translation>
+    </message>
+</context>
+<context>
     <name>Sentence</name>
     <message>
         <location filename="../src/grammar/Phrases.cpp" line="+90"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+165"/>
         <source>Adjective</source>
         <translation>Adjektiv</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+1"/>
         <source>Noun</source>
         <translation>Nomen</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="-148"/>
         <source>Statement</source>
         <translation>Aussagesatz</translation>
     </message>
@@ -591,24 +676,52 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Aufforderungssatz</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+75"/>
+        <location line="+67"/>
         <source>Subject</source>
         <translation>Subjekt</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-64"/>
+        <location line="+65"/>
         <source>Predicate</source>
         <translation>Prädikat</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-58"/>
+        <location line="+59"/>
         <source>Complement</source>
         <translation>Ergänzung</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="-12"/>
         <source>%1 &apos;%2&apos;</source>
         <translation>%1 „%2“</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>subject not chosen yet</source>
+        <translation>Subjekt noch nicht gewählt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>predicate not chosen yet</source>
+        <translation>Prädikat noch nicht gewählt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>complement not chosen yet</source>
+        <translation>Ergänzung noch nicht gewählt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adjective not chosen yet</source>
+        <translation>Adjektiv noch nicht gewählt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>noun not chosen yet</source>
+        <translation>Nomen noch nicht gewählt</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -619,6 +732,12 @@ Soll es wiederhergestellt werden?</translation>
         <location line="+15"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <comment>between the parts of a phrase</comment>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+7"/>
@@ -791,16 +910,16 @@ Soll es wiederhergestellt werden?</translation>
     </message>
     <message>
         <location line="+14"/>
-        <source>The sentence has no subject yet: press Subject.</source>
-        <translation>Der Satz hat noch kein Subjekt: Klicke auf Subjekt.</translation>
+        <source>The sentence has no subject yet: press %1.</source>
+        <translation>Der Satz hat noch kein Subjekt: Klicke auf %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>A command needs its verb: press Predicate.</source>
-        <translation>Ein Aufforderungssatz braucht sein Verb: Klicke auf Prädikat.</translation>
+        <location line="+7"/>
+        <source>A command needs its verb: press %1.</source>
+        <translation>Ein Aufforderungssatz braucht sein Verb: Klicke auf %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
         <translation>Die Klammern haben nicht den Aufbau, den die Fenster bauen; sie schreiben diesen Satz so: %1.</translation>
     </message>
@@ -842,7 +961,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+85"/>
+        <location filename="../src/grammar/Task.cpp" line="+80"/>
         <source>a statement</source>
         <translation>eine Aussage</translation>
     </message>
@@ -948,6 +1067,12 @@ Soll es wiederhergestellt werden?</translation>
         <translation>%1 und %2</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>, </source>
+        <comment>between the items of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>a command has no tense</source>
         <translation>Eine Aufforderung hat keine Zeitform</translation>
@@ -1038,7 +1163,13 @@ Soll es wiederhergestellt werden?</translation>
         <translation> (Subjekt: %1)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>,</source>
+        <comment>after the subject&apos;s features, before the complement&apos;s</comment>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source> with no complement</source>
         <translation> ohne Ergänzung</translation>
     </message>
@@ -1048,7 +1179,27 @@ Soll es wiederhergestellt werden?</translation>
         <translation> mit Ergänzung: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
+        <source>The task&apos;s sentence is %1; yours is %2.</source>
+        <translation>Der Satz der Aufgabe ist %1, deiner ist %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The task&apos;s sentence has %1, which yours lacks.</source>
+        <translation>Der Satz der Aufgabe hat %1, deiner nicht.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yours has %1, which the task&apos;s sentence does not.</source>
+        <translation>Deiner hat %1, der Satz der Aufgabe nicht.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The task&apos;s sentence has %1 where yours has %2.</source>
+        <translation>Der Satz der Aufgabe hat %1, wo deiner %2 hat.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
         <translation>Die Aufgabe verlangt den Satz %1; deiner ist %2.</translation>
     </message>
@@ -1140,6 +1291,16 @@ Soll es wiederhergestellt werden?</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Task %1 is already done; this sentence meets it too.</source>
+        <translation>Aufgabe %1 ist schon geschafft; dieser Satz erfüllt sie auch.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Task %1 is already done; this sentence would not meet it: %2</source>
+        <translation>Aufgabe %1 ist schon geschafft; dieser Satz würde sie nicht erfüllen: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>task %1: %2</source>
         <translation>Aufgabe %1: %2</translation>
     </message>
@@ -1194,12 +1355,13 @@ Soll es wiederhergestellt werden?</translation>
         <translation>geschafft</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Results.cpp" line="+1"/>
+        <location filename="../src/grammar/Task.cpp" line="+1"/>
         <source>not yet</source>
         <translation>noch nicht</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/grammar/Task.cpp" line="+0"/>
         <source>to do</source>
         <translation>offen</translation>
     </message>
@@ -1207,6 +1369,24 @@ Soll es wiederhergestellt werden?</translation>
         <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>Satz %1: Er beantwortet eine Aufgabe, die das Arbeitsblatt nicht hat</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSheet</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+41"/>
+        <source>answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Answer (%1): %2</source>
+        <translation>Antwort (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -1301,37 +1481,46 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Satz</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Admission.cpp" line="+5"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="-46"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Subject</source>
         <translation>Subjekt</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Prädikat</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Noun, Noun Phrase</source>
         <translation>Nomen, Nominalgruppe</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Nominative Personal Pronoun</source>
         <translation>Personalpronomen (Nominativ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verb, Verbgruppe</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Complement</source>
         <translation>Ergänzung</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Return</source>
         <translation>Zurück</translation>
     </message>
@@ -1377,12 +1566,13 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Satz</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+7"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Prädikat</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verb, Verbgruppe</translation>
     </message>
@@ -1644,7 +1834,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-41"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die Seite &lt;b&gt;%1&lt;/b&gt; wurde nicht gefunden.&lt;/p&gt;</translation>
     </message>
@@ -1725,7 +1915,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+37"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>A&amp;ufgaben — wähle eine aus</translation>
     </message>
@@ -1745,7 +1935,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Rückmeldung zur Aufgabe</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Tas&amp;ks</source>
         <translation>Auf&amp;gaben</translation>
     </message>
@@ -1775,22 +1965,22 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Ohne Aufgabe &amp;arbeiten</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>Task %1: %2</source>
         <translation>Aufgabe %1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+15"/>
         <source>No task chosen: sentences are only listed.</source>
         <translation>Keine Aufgabe gewählt: Die Sätze werden nur aufgelistet.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/grammar/Task.cpp" line="-63"/>
         <source>Task %1 is done.</source>
         <translation>Aufgabe %1 ist geschafft.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Task %1, not yet: %2</source>
         <translation>Aufgabe %1, noch nicht: %2</translation>
     </message>
@@ -1811,12 +2001,12 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+3"/>
+        <location filename="../src/app/Worksheet.cpp" line="+27"/>
         <source>Parsella worksheet (*.parsella)</source>
         <translation>Parsella-Arbeitsblatt (*.parsella)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+79"/>
         <source>&amp;Learner:</source>
         <translation>&amp;Name:</translation>
     </message>
@@ -1831,17 +2021,17 @@ Soll es wiederhergestellt werden?</translation>
         <translation>optional</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+270"/>
         <source>Finished &amp;sentences</source>
         <translation>&amp;Fertige Sätze</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-259"/>
         <source>Finished sentences</source>
         <translation>Fertige Sätze</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1901,17 +2091,17 @@ Soll es wiederhergestellt werden?</translation>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+414"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-401"/>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
@@ -1956,7 +2146,12 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Baum ein&amp;passen</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+157"/>
+        <source>Finished &amp;sentences — in bold, the answers to task %1</source>
+        <translation>&amp;Fertige Sätze — fett: die Antworten zu Aufgabe %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Arbeitsblatt</translation>
     </message>
@@ -1976,7 +2171,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Bau&amp;m</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -1993,12 +2188,12 @@ Soll es wiederhergestellt werden?</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+128"/>
+        <location line="+143"/>
         <source>Save Worksheet</source>
         <translation>Arbeitsblatt speichern</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-124"/>
         <source>worksheet.parsella</source>
         <translation>arbeitsblatt.parsella</translation>
     </message>
@@ -2009,7 +2204,17 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Arbeitsblatt speichern unter</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+32"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Save Picture</source>
         <translation>Bild speichern</translation>
     </message>
@@ -2030,11 +2235,12 @@ Soll es wiederhergestellt werden?</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+33"/>
         <source>Worksheet</source>
         <translation>Arbeitsblatt</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Drucken</translation>
@@ -2045,7 +2251,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Das Arbeitsblatt wurde nicht gedruckt: Der Drucker „%1“ ließ sich nicht verwenden.</translation>
     </message>
     <message>
-        <location line="-397"/>
+        <location line="-491"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
@@ -2053,17 +2259,27 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+54"/>
+        <source>Learner&apos;s Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+0"/>
+        <source>Untitled (from %1)</source>
+        <translation>Unbenannt (aus %1)</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>Finished Sentence</source>
         <translation>Fertiger Satz</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Answer Task</source>
         <translation>Aufgabe beantworten</translation>
     </message>
@@ -2103,17 +2319,17 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Satz nach unten</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+63"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
         <translation>Die Datei „%1“ wurde nicht geöffnet: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
         <translation>Die Datei „%1“ wurde nicht gespeichert: %2.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>1 sentence</source>
         <translation>1 Satz</translation>
     </message>

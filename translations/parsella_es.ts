@@ -125,11 +125,86 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>%1 needs a verb next: press Predicate.</source>
-        <translation>%1 necesita ahora un verbo: pulsa Predicado.</translation>
+        <source>%1 needs a verb next: press %2.</source>
+        <translation>%1 necesita ahora un verbo: pulsa %2.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+59"/>
+        <source>Choose a subject first: choose “Who”, or “Which” and a noun.</source>
+        <translation>Elige primero un sujeto: elige «Who», o «Which» y un sustantivo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The subject has begun: press %1 or %2.</source>
+        <translation>Ya has empezado el sujeto: pulsa %1 o %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1 or %2.</source>
+        <translation>Elige primero un sujeto: pulsa %1 o %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject has begun: press %1.</source>
+        <translation>Ya has empezado el sujeto: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1.</source>
+        <translation>Elige primero un sujeto: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The subject is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>El sujeto ya está elegido: pulsa %1, o %2 si la oración está completa.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The predicate has its verb: press %1, or %2 if the sentence is complete.</source>
+        <translation>El predicado ya tiene su verbo: pulsa %1, o %2 si la oración está completa.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The verb is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>El verbo ya está elegido: pulsa %1, o %2 si la oración está completa.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject is chosen: press %1.</source>
+        <translation>El sujeto ya está elegido: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has its verb: press %1.</source>
+        <translation>El predicado ya tiene su verbo: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has begun: press %1.</source>
+        <translation>Ya has empezado el predicado: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The verb is chosen: press %1.</source>
+        <translation>El verbo ya está elegido: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Begin the predicate first: press %1.</source>
+        <translation>Empieza primero el predicado: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The complement is chosen: press %1.</source>
+        <translation>El complemento ya está elegido: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a verb first: press %1.</source>
+        <translation>Elige primero un verbo: pulsa %1.</translation>
+    </message>
+    <message>
+        <location line="-98"/>
         <source>%1 needs a complement: %2…</source>
         <translation>%1 necesita un complemento: %2…</translation>
     </message>
@@ -235,7 +310,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+118"/>
+        <location filename="../src/grammar/Document.cpp" line="+112"/>
         <source>sentence %1: %2</source>
         <translation>oración %1: %2</translation>
     </message>
@@ -265,7 +340,7 @@
         <translation>El archivo ocupa más de %1 MiB, mucho más que cualquier hoja de trabajo.</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+53"/>
         <source>The file is empty.</source>
         <translation>El archivo está vacío.</translation>
     </message>
@@ -434,7 +509,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+108"/>
         <source>Not opened</source>
         <translation>No se abrió</translation>
     </message>
@@ -448,7 +523,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+74"/>
+        <location filename="../src/app/Worksheet.cpp" line="+105"/>
         <source>Worksheet</source>
         <translation>Hoja de trabajo</translation>
     </message>
@@ -490,14 +565,9 @@ Restore it?</source>
         <translation>&amp;Recuperar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../src/grammar/Results.cpp" line="+70"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2: %3</translation>
-    </message>
-    <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
-        <source>Learner&apos;s Name</source>
-        <translation>nombre del alumno</translation>
     </message>
     <message>
         <location filename="../src/core/FormTable.cpp" line="+122"/>
@@ -564,19 +634,34 @@ Restore it?</source>
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+5"/>
+        <source>%1. Task %2 · %3: %4 — %5</source>
+        <translation>%1. Tarea %2 · %3: %4 — %5</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>meets it</source>
+        <translation>cumple la tarea</translation>
+    </message>
+</context>
+<context>
     <name>Sentence</name>
     <message>
         <location filename="../src/grammar/Phrases.cpp" line="+90"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+165"/>
         <source>Adjective</source>
         <translation>Adjetivo</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+1"/>
         <source>Noun</source>
         <translation>Sustantivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="-148"/>
         <source>Statement</source>
         <translation>Afirmación</translation>
     </message>
@@ -591,24 +676,52 @@ Restore it?</source>
         <translation>Orden</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+75"/>
+        <location line="+67"/>
         <source>Subject</source>
         <translation>Sujeto</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-64"/>
+        <location line="+65"/>
         <source>Predicate</source>
         <translation>Predicado</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-58"/>
+        <location line="+59"/>
         <source>Complement</source>
         <translation>Complemento</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="-12"/>
         <source>%1 &apos;%2&apos;</source>
         <translation>%1 «%2»</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>subject not chosen yet</source>
+        <translation>sujeto sin elegir todavía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>predicate not chosen yet</source>
+        <translation>predicado sin elegir todavía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>complement not chosen yet</source>
+        <translation>complemento sin elegir todavía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adjective not chosen yet</source>
+        <translation>adjetivo sin elegir todavía</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>noun not chosen yet</source>
+        <translation>sustantivo sin elegir todavía</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -619,6 +732,12 @@ Restore it?</source>
         <location line="+15"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <comment>between the parts of a phrase</comment>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+7"/>
@@ -791,16 +910,16 @@ Restore it?</source>
     </message>
     <message>
         <location line="+14"/>
-        <source>The sentence has no subject yet: press Subject.</source>
-        <translation>La oración aún no tiene sujeto: pulsa Sujeto.</translation>
+        <source>The sentence has no subject yet: press %1.</source>
+        <translation>La oración aún no tiene sujeto: pulsa %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>A command needs its verb: press Predicate.</source>
-        <translation>Una orden necesita su verbo: pulsa Predicado.</translation>
+        <location line="+7"/>
+        <source>A command needs its verb: press %1.</source>
+        <translation>Una orden necesita su verbo: pulsa %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
         <translation>Los corchetes no tienen la estructura que construyen las ventanas; ellas escriben esta oración así: %1.</translation>
     </message>
@@ -842,7 +961,7 @@ Restore it?</source>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+85"/>
+        <location filename="../src/grammar/Task.cpp" line="+80"/>
         <source>a statement</source>
         <translation>una afirmación</translation>
     </message>
@@ -948,6 +1067,12 @@ Restore it?</source>
         <translation>%1 y %2</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>, </source>
+        <comment>between the items of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>a command has no tense</source>
         <translation>una orden no tiene tiempo verbal</translation>
@@ -1038,7 +1163,13 @@ Restore it?</source>
         <translation> cuyo sujeto sea %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>,</source>
+        <comment>after the subject&apos;s features, before the complement&apos;s</comment>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source> with no complement</source>
         <translation> sin complemento</translation>
     </message>
@@ -1048,7 +1179,27 @@ Restore it?</source>
         <translation> con %1 como complemento</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
+        <source>The task&apos;s sentence is %1; yours is %2.</source>
+        <translation>La oración de la tarea es %1; la tuya es %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The task&apos;s sentence has %1, which yours lacks.</source>
+        <translation>La oración de la tarea tiene %1, y la tuya no.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yours has %1, which the task&apos;s sentence does not.</source>
+        <translation>La tuya tiene %1, y la oración de la tarea no.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The task&apos;s sentence has %1 where yours has %2.</source>
+        <translation>La oración de la tarea tiene %1 donde la tuya tiene %2.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
         <translation>La tarea pide la oración %1; la tuya es %2.</translation>
     </message>
@@ -1140,6 +1291,16 @@ Restore it?</source>
     </message>
     <message>
         <location line="+12"/>
+        <source>Task %1 is already done; this sentence meets it too.</source>
+        <translation>La tarea %1 ya está hecha; esta oración también la cumple.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Task %1 is already done; this sentence would not meet it: %2</source>
+        <translation>La tarea %1 ya está hecha; esta oración no la cumpliría: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>task %1: %2</source>
         <translation>tarea %1: %2</translation>
     </message>
@@ -1184,12 +1345,13 @@ Restore it?</source>
         <translation>hecha</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Results.cpp" line="+1"/>
+        <location filename="../src/grammar/Task.cpp" line="+1"/>
         <source>not yet</source>
         <translation>todavía no</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/grammar/Task.cpp" line="+0"/>
         <source>to do</source>
         <translation>por hacer</translation>
     </message>
@@ -1207,6 +1369,24 @@ Restore it?</source>
         <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>oración %1: responde a una tarea que la hoja de trabajo no tiene</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSheet</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+41"/>
+        <source>answers</source>
+        <translation>respuestas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Answer (%1): %2</source>
+        <translation>Respuesta (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -1301,37 +1481,46 @@ Restore it?</source>
         <translation>Oración</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Admission.cpp" line="+5"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="-46"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Subject</source>
         <translation>Sujeto</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Predicado</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Noun, Noun Phrase</source>
         <translation>Sustantivo, sintagma nominal</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Nominative Personal Pronoun</source>
         <translation>Pronombre personal sujeto</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verbo, sintagma verbal</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Complement</source>
         <translation>Complemento</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Return</source>
         <translation>Volver</translation>
     </message>
@@ -1377,12 +1566,13 @@ Restore it?</source>
         <translation>Oración</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+7"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Predicado</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verbo, sintagma verbal</translation>
     </message>
@@ -1644,7 +1834,7 @@ Restore it?</source>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-41"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
         <translation>&lt;p&gt;No se encontró la página &lt;b&gt;%1&lt;/b&gt;.&lt;/p&gt;</translation>
     </message>
@@ -1725,7 +1915,7 @@ Restore it?</source>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+37"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>&amp;Tareas: elige una para trabajar</translation>
     </message>
@@ -1745,7 +1935,7 @@ Restore it?</source>
         <translation>Comentarios sobre la tarea</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Tas&amp;ks</source>
         <translation>Ta&amp;reas</translation>
     </message>
@@ -1775,22 +1965,22 @@ Restore it?</source>
         <translation>&amp;Trabajar sin tarea</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>Task %1: %2</source>
         <translation>Tarea %1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+15"/>
         <source>No task chosen: sentences are only listed.</source>
         <translation>No hay ninguna tarea elegida: las oraciones solo se añaden a la lista.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/grammar/Task.cpp" line="-73"/>
         <source>Task %1 is done.</source>
         <translation>La tarea %1 está hecha.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Task %1, not yet: %2</source>
         <translation>Tarea %1, todavía no: %2</translation>
     </message>
@@ -1811,12 +2001,12 @@ Restore it?</source>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+3"/>
+        <location filename="../src/app/Worksheet.cpp" line="+27"/>
         <source>Parsella worksheet (*.parsella)</source>
         <translation>Hoja de trabajo de Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+79"/>
         <source>&amp;Learner:</source>
         <translation>Alu&amp;mno:</translation>
     </message>
@@ -1831,17 +2021,17 @@ Restore it?</source>
         <translation>opcional</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+270"/>
         <source>Finished &amp;sentences</source>
         <translation>&amp;Oraciones terminadas</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-259"/>
         <source>Finished sentences</source>
         <translation>Oraciones terminadas</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -1901,17 +2091,17 @@ Restore it?</source>
         <translation>&amp;Edición</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+414"/>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-401"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
     </message>
@@ -1961,7 +2151,12 @@ Restore it?</source>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+153"/>
+        <source>Finished &amp;sentences — in bold, the answers to task %1</source>
+        <translation>&amp;Oraciones terminadas — en negrita, las respuestas a la tarea %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Hoja de trabajo</translation>
     </message>
@@ -1981,7 +2176,7 @@ Restore it?</source>
         <translation>Ár&amp;bol</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -1998,12 +2193,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+128"/>
+        <location line="+143"/>
         <source>Save Worksheet</source>
         <translation>Guardar hoja de trabajo</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-124"/>
         <source>worksheet.parsella</source>
         <translation>hoja-de-trabajo.parsella</translation>
     </message>
@@ -2014,7 +2209,17 @@ Restore it?</source>
         <translation>Guardar hoja de trabajo como</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+32"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Save Picture</source>
         <translation>Guardar imagen</translation>
     </message>
@@ -2035,11 +2240,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+33"/>
         <source>Worksheet</source>
         <translation>Hoja de trabajo</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Imprimir</translation>
@@ -2053,17 +2259,27 @@ Restore it?</source>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+54"/>
+        <source>Learner&apos;s Name</source>
+        <translation>nombre del alumno</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>Untitled</source>
         <translation>Sin título</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+0"/>
+        <source>Untitled (from %1)</source>
+        <translation>Sin título (de %1)</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>Finished Sentence</source>
         <translation>oración terminada</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Answer Task</source>
         <translation>respuesta a la tarea</translation>
     </message>
@@ -2103,17 +2319,17 @@ Restore it?</source>
         <translation>bajar oración</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+63"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
         <translation>El archivo «%1» no se abrió: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
         <translation>El archivo «%1» no se guardó: %2.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>1 sentence</source>
         <translation>1 oración</translation>
     </message>

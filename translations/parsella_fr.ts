@@ -125,11 +125,86 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>%1 needs a verb next: press Predicate.</source>
-        <translation>Après %1, il faut un verbe&#xa0;: clique sur Prédicat.</translation>
+        <source>%1 needs a verb next: press %2.</source>
+        <translation>Après %1, il faut un verbe&#xa0;: clique sur %2.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+59"/>
+        <source>Choose a subject first: choose “Who”, or “Which” and a noun.</source>
+        <translation>Choisis d’abord un sujet&#xa0;: choisis «&#xa0;Who&#xa0;», ou «&#xa0;Which&#xa0;» et un nom.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The subject has begun: press %1 or %2.</source>
+        <translation>Tu as commencé le sujet&#xa0;: clique sur %1 ou sur %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1 or %2.</source>
+        <translation>Choisis d’abord un sujet&#xa0;: clique sur %1 ou sur %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject has begun: press %1.</source>
+        <translation>Tu as commencé le sujet&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1.</source>
+        <translation>Choisis d’abord un sujet&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The subject is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>Le sujet est choisi&#xa0;: clique sur %1, ou sur %2 si la phrase est complète.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The predicate has its verb: press %1, or %2 if the sentence is complete.</source>
+        <translation>Le prédicat a son verbe&#xa0;: clique sur %1, ou sur %2 si la phrase est complète.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The verb is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>Le verbe est choisi&#xa0;: clique sur %1, ou sur %2 si la phrase est complète.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject is chosen: press %1.</source>
+        <translation>Le sujet est choisi&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has its verb: press %1.</source>
+        <translation>Le prédicat a son verbe&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has begun: press %1.</source>
+        <translation>Tu as commencé le prédicat&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The verb is chosen: press %1.</source>
+        <translation>Le verbe est choisi&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Begin the predicate first: press %1.</source>
+        <translation>Commence d’abord le prédicat&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The complement is chosen: press %1.</source>
+        <translation>Le complément est choisi&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a verb first: press %1.</source>
+        <translation>Choisis d’abord un verbe&#xa0;: clique sur %1.</translation>
+    </message>
+    <message>
+        <location line="-98"/>
         <source>%1 needs a complement: %2…</source>
         <translation>%1 a besoin d’un complément&#xa0;: %2…</translation>
     </message>
@@ -235,7 +310,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+118"/>
+        <location filename="../src/grammar/Document.cpp" line="+112"/>
         <source>sentence %1: %2</source>
         <translation>phrase %1&#xa0;: %2</translation>
     </message>
@@ -265,7 +340,7 @@
         <translation>Le fichier dépasse %1 Mio, bien plus que n’importe quelle fiche.</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+69"/>
         <source>The file is not a worksheet: it holds no JSON object.</source>
         <translation>Le fichier n’est pas une fiche&#xa0;: il ne contient aucun objet JSON.</translation>
     </message>
@@ -434,7 +509,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+108"/>
         <source>Not opened</source>
         <translation>Non ouvert</translation>
     </message>
@@ -448,7 +523,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+74"/>
+        <location filename="../src/app/Worksheet.cpp" line="+105"/>
         <source>Worksheet</source>
         <translation>Fiche</translation>
     </message>
@@ -490,14 +565,9 @@ La restaurer&#xa0;?</translation>
         <translation>&amp;Restaurer</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../src/grammar/Results.cpp" line="+70"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2&#xa0;: %3</translation>
-    </message>
-    <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
-        <source>Learner&apos;s Name</source>
-        <translation>Nom de l’élève</translation>
     </message>
     <message>
         <location filename="../src/core/FormTable.cpp" line="+122"/>
@@ -564,19 +634,34 @@ La restaurer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+5"/>
+        <source>%1. Task %2 · %3: %4 — %5</source>
+        <translation>%1. Exercice %2 · %3&#xa0;: %4 — %5</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>meets it</source>
+        <translation>répond à l’exercice</translation>
+    </message>
+</context>
+<context>
     <name>Sentence</name>
     <message>
         <location filename="../src/grammar/Phrases.cpp" line="+90"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+165"/>
         <source>Adjective</source>
         <translation>Adjectif</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+1"/>
         <source>Noun</source>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="-148"/>
         <source>Statement</source>
         <translation>Phrase déclarative</translation>
     </message>
@@ -591,24 +676,52 @@ La restaurer&#xa0;?</translation>
         <translation>Phrase impérative</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+75"/>
+        <location line="+67"/>
         <source>Subject</source>
         <translation>Sujet</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-64"/>
+        <location line="+65"/>
         <source>Predicate</source>
         <translation>Prédicat</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-58"/>
+        <location line="+59"/>
         <source>Complement</source>
         <translation>Complément</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="-12"/>
         <source>%1 &apos;%2&apos;</source>
         <translation>%1 «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>subject not chosen yet</source>
+        <translation>sujet pas encore choisi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>predicate not chosen yet</source>
+        <translation>prédicat pas encore choisi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>complement not chosen yet</source>
+        <translation>complément pas encore choisi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adjective not chosen yet</source>
+        <translation>adjectif pas encore choisi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>noun not chosen yet</source>
+        <translation>nom pas encore choisi</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -619,6 +732,12 @@ La restaurer&#xa0;?</translation>
         <location line="+15"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <comment>between the parts of a phrase</comment>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+7"/>
@@ -791,16 +910,16 @@ La restaurer&#xa0;?</translation>
     </message>
     <message>
         <location line="+14"/>
-        <source>The sentence has no subject yet: press Subject.</source>
-        <translation>La phrase n’a pas encore de sujet&#xa0;: clique sur Sujet.</translation>
+        <source>The sentence has no subject yet: press %1.</source>
+        <translation>La phrase n’a pas encore de sujet&#xa0;: clique sur %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>A command needs its verb: press Predicate.</source>
-        <translation>Une phrase impérative a besoin de son verbe&#xa0;: clique sur Prédicat.</translation>
+        <location line="+7"/>
+        <source>A command needs its verb: press %1.</source>
+        <translation>Une phrase impérative a besoin de son verbe&#xa0;: clique sur %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
         <translation>Les crochets n’ont pas la structure que construisent les fenêtres&#xa0;; elles écrivent cette phrase ainsi&#xa0;: %1.</translation>
     </message>
@@ -842,7 +961,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+85"/>
+        <location filename="../src/grammar/Task.cpp" line="+80"/>
         <source>a statement</source>
         <translation>une phrase déclarative</translation>
     </message>
@@ -948,6 +1067,12 @@ La restaurer&#xa0;?</translation>
         <translation>%1 et %2</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>, </source>
+        <comment>between the items of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>a command has no tense</source>
         <translation>une phrase impérative n’a pas de temps</translation>
@@ -1038,7 +1163,13 @@ La restaurer&#xa0;?</translation>
         <translation> dont le sujet est %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>,</source>
+        <comment>after the subject&apos;s features, before the complement&apos;s</comment>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source> with no complement</source>
         <translation> sans complément</translation>
     </message>
@@ -1048,7 +1179,27 @@ La restaurer&#xa0;?</translation>
         <translation> avec %1 comme complément</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
+        <source>The task&apos;s sentence is %1; yours is %2.</source>
+        <translation>La phrase de l’exercice est %1&#xa0;; la tienne est %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The task&apos;s sentence has %1, which yours lacks.</source>
+        <translation>La phrase de l’exercice a %1, la tienne non.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yours has %1, which the task&apos;s sentence does not.</source>
+        <translation>La tienne a %1, la phrase de l’exercice non.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The task&apos;s sentence has %1 where yours has %2.</source>
+        <translation>La phrase de l’exercice a %1 là où la tienne a %2.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
         <translation>L’exercice demande la phrase %1&#xa0;; la tienne est %2.</translation>
     </message>
@@ -1140,6 +1291,16 @@ La restaurer&#xa0;?</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Task %1 is already done; this sentence meets it too.</source>
+        <translation>L’exercice %1 est déjà réussi&#xa0;; cette phrase y répond aussi.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Task %1 is already done; this sentence would not meet it: %2</source>
+        <translation>L’exercice %1 est déjà réussi&#xa0;; cette phrase n’y répondrait pas&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>task %1: %2</source>
         <translation>exercice %1&#xa0;: %2</translation>
     </message>
@@ -1194,12 +1355,13 @@ La restaurer&#xa0;?</translation>
         <translation>réussi</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Results.cpp" line="+1"/>
+        <location filename="../src/grammar/Task.cpp" line="+1"/>
         <source>not yet</source>
         <translation>pas encore</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/grammar/Task.cpp" line="+0"/>
         <source>to do</source>
         <translation>à faire</translation>
     </message>
@@ -1207,6 +1369,24 @@ La restaurer&#xa0;?</translation>
         <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>phrase %1&#xa0;: elle répond à un exercice que la fiche n’a pas</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSheet</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+41"/>
+        <source>answers</source>
+        <translation>réponses</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Answer (%1): %2</source>
+        <translation>Réponse (%1)&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1301,37 +1481,46 @@ La restaurer&#xa0;?</translation>
         <translation>Phrase</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Admission.cpp" line="+5"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="-46"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Subject</source>
         <translation>Sujet</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Prédicat</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Noun, Noun Phrase</source>
         <translation>Nom, groupe nominal</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Nominative Personal Pronoun</source>
         <translation>Pronom personnel sujet</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verbe, groupe verbal</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Complement</source>
         <translation>Complément</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Return</source>
         <translation>Retour</translation>
     </message>
@@ -1377,12 +1566,13 @@ La restaurer&#xa0;?</translation>
         <translation>Phrase</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+7"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Prédicat</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verbe, groupe verbal</translation>
     </message>
@@ -1644,7 +1834,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-41"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
         <translation>&lt;p&gt;La page &lt;b&gt;%1&lt;/b&gt; est introuvable.&lt;/p&gt;</translation>
     </message>
@@ -1725,7 +1915,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+37"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>&amp;Exercices — choisis celui que tu veux faire</translation>
     </message>
@@ -1745,7 +1935,7 @@ La restaurer&#xa0;?</translation>
         <translation>Remarques sur l’exercice</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Tas&amp;ks</source>
         <translation>E&amp;xercices</translation>
     </message>
@@ -1775,22 +1965,22 @@ La restaurer&#xa0;?</translation>
         <translation>&amp;Travailler sans exercice</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>Task %1: %2</source>
         <translation>Exercice %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+15"/>
         <source>No task chosen: sentences are only listed.</source>
         <translation>Aucun exercice choisi&#xa0;: les phrases sont seulement listées.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/grammar/Task.cpp" line="-63"/>
         <source>Task %1 is done.</source>
         <translation>L’exercice %1 est réussi.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Task %1, not yet: %2</source>
         <translation>Exercice %1, pas encore&#xa0;: %2</translation>
     </message>
@@ -1811,12 +2001,12 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+3"/>
+        <location filename="../src/app/Worksheet.cpp" line="+27"/>
         <source>Parsella worksheet (*.parsella)</source>
         <translation>Fiche Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+79"/>
         <source>&amp;Learner:</source>
         <translation>É&amp;lève&#xa0;:</translation>
     </message>
@@ -1831,17 +2021,17 @@ La restaurer&#xa0;?</translation>
         <translation>facultatif</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+270"/>
         <source>Finished &amp;sentences</source>
         <translation>&amp;Phrases terminées</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-259"/>
         <source>Finished sentences</source>
         <translation>Phrases terminées</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1901,17 +2091,17 @@ La restaurer&#xa0;?</translation>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+414"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-401"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copier</translation>
     </message>
@@ -1956,7 +2146,12 @@ La restaurer&#xa0;?</translation>
         <translation>A&amp;juster l’arbre</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+157"/>
+        <source>Finished &amp;sentences — in bold, the answers to task %1</source>
+        <translation>&amp;Phrases terminées — en gras, les réponses à l’exercice %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Fiche</translation>
     </message>
@@ -1976,7 +2171,7 @@ La restaurer&#xa0;?</translation>
         <translation>A&amp;rbre</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -1993,12 +2188,12 @@ La restaurer&#xa0;?</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+128"/>
+        <location line="+143"/>
         <source>Save Worksheet</source>
         <translation>Enregistrer la fiche</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-124"/>
         <source>worksheet.parsella</source>
         <translation>fiche.parsella</translation>
     </message>
@@ -2009,7 +2204,17 @@ La restaurer&#xa0;?</translation>
         <translation>Enregistrer la fiche sous</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+32"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Save Picture</source>
         <translation>Enregistrer l’image</translation>
     </message>
@@ -2030,11 +2235,12 @@ La restaurer&#xa0;?</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+33"/>
         <source>Worksheet</source>
         <translation>Fiche</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Imprimer</translation>
@@ -2045,7 +2251,7 @@ La restaurer&#xa0;?</translation>
         <translation>La fiche n’a pas été imprimée&#xa0;: l’imprimante «&#xa0;%1&#xa0;» n’a pas pu être utilisée.</translation>
     </message>
     <message>
-        <location line="-397"/>
+        <location line="-491"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
@@ -2053,17 +2259,27 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+54"/>
+        <source>Learner&apos;s Name</source>
+        <translation>Nom de l’élève</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>Untitled</source>
         <translation>Sans titre</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+0"/>
+        <source>Untitled (from %1)</source>
+        <translation>Sans titre (d’après %1)</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>Finished Sentence</source>
         <translation>Phrase terminée</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Answer Task</source>
         <translation>Réponse à l’exercice</translation>
     </message>
@@ -2103,17 +2319,17 @@ La restaurer&#xa0;?</translation>
         <translation>Descendre la phrase</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+63"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
         <translation>Le fichier « %1 » n’a pas été ouvert&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
         <translation>Le fichier « %1 » n’a pas été enregistré&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>1 sentence</source>
         <translation>1 phrase</translation>
     </message>

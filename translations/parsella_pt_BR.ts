@@ -125,11 +125,86 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>%1 needs a verb next: press Predicate.</source>
-        <translation>%1 precisa agora de um verbo: clique em Predicado.</translation>
+        <source>%1 needs a verb next: press %2.</source>
+        <translation>%1 precisa agora de um verbo: clique em %2.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+59"/>
+        <source>Choose a subject first: choose “Who”, or “Which” and a noun.</source>
+        <translation>Escolha primeiro um sujeito: escolha “Who”, ou “Which” e um substantivo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The subject has begun: press %1 or %2.</source>
+        <translation>Você já começou o sujeito: clique em %1 ou em %2.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1 or %2.</source>
+        <translation>Escolha primeiro um sujeito: clique em %1 ou em %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject has begun: press %1.</source>
+        <translation>Você já começou o sujeito: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1.</source>
+        <translation>Escolha primeiro um sujeito: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The subject is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>O sujeito já foi escolhido: clique em %1, ou em %2 se a frase estiver completa.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The predicate has its verb: press %1, or %2 if the sentence is complete.</source>
+        <translation>O predicado já tem seu verbo: clique em %1, ou em %2 se a frase estiver completa.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The verb is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>O verbo já foi escolhido: clique em %1, ou em %2 se a frase estiver completa.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject is chosen: press %1.</source>
+        <translation>O sujeito já foi escolhido: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has its verb: press %1.</source>
+        <translation>O predicado já tem seu verbo: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has begun: press %1.</source>
+        <translation>Você já começou o predicado: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The verb is chosen: press %1.</source>
+        <translation>O verbo já foi escolhido: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Begin the predicate first: press %1.</source>
+        <translation>Comece primeiro o predicado: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The complement is chosen: press %1.</source>
+        <translation>O complemento já foi escolhido: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a verb first: press %1.</source>
+        <translation>Escolha primeiro um verbo: clique em %1.</translation>
+    </message>
+    <message>
+        <location line="-98"/>
         <source>%1 needs a complement: %2…</source>
         <translation>%1 precisa de um complemento: %2…</translation>
     </message>
@@ -235,7 +310,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+118"/>
+        <location filename="../src/grammar/Document.cpp" line="+112"/>
         <source>sentence %1: %2</source>
         <translation>frase %1: %2</translation>
     </message>
@@ -265,7 +340,7 @@
         <translation>O arquivo tem mais de %1 MiB, muito mais que qualquer folha de atividades.</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+53"/>
         <source>The file is empty.</source>
         <translation>O arquivo está vazio.</translation>
     </message>
@@ -434,7 +509,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+108"/>
         <source>Not opened</source>
         <translation>Não foi aberto</translation>
     </message>
@@ -448,7 +523,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+74"/>
+        <location filename="../src/app/Worksheet.cpp" line="+105"/>
         <source>Worksheet</source>
         <translation>Folha de atividades</translation>
     </message>
@@ -490,14 +565,9 @@ Restaurá-la?</translation>
         <translation>&amp;Restaurar</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../src/grammar/Results.cpp" line="+70"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2: %3</translation>
-    </message>
-    <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
-        <source>Learner&apos;s Name</source>
-        <translation>nome do aluno</translation>
     </message>
     <message>
         <location filename="../src/core/FormTable.cpp" line="+122"/>
@@ -564,19 +634,34 @@ Restaurá-la?</translation>
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+5"/>
+        <source>%1. Task %2 · %3: %4 — %5</source>
+        <translation>%1. Tarefa %2 · %3: %4 — %5</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>meets it</source>
+        <translation>cumpre a tarefa</translation>
+    </message>
+</context>
+<context>
     <name>Sentence</name>
     <message>
         <location filename="../src/grammar/Phrases.cpp" line="+90"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+165"/>
         <source>Adjective</source>
         <translation>Adjetivo</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+1"/>
         <source>Noun</source>
         <translation>Substantivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="-148"/>
         <source>Statement</source>
         <translation>Afirmação</translation>
     </message>
@@ -591,24 +676,52 @@ Restaurá-la?</translation>
         <translation>Ordem</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+75"/>
+        <location line="+67"/>
         <source>Subject</source>
         <translation>Sujeito</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-64"/>
+        <location line="+65"/>
         <source>Predicate</source>
         <translation>Predicado</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-58"/>
+        <location line="+59"/>
         <source>Complement</source>
         <translation>Complemento</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="-12"/>
         <source>%1 &apos;%2&apos;</source>
         <translation>%1 “%2”</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>subject not chosen yet</source>
+        <translation>sujeito ainda não escolhido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>predicate not chosen yet</source>
+        <translation>predicado ainda não escolhido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>complement not chosen yet</source>
+        <translation>complemento ainda não escolhido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adjective not chosen yet</source>
+        <translation>adjetivo ainda não escolhido</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>noun not chosen yet</source>
+        <translation>substantivo ainda não escolhido</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -619,6 +732,12 @@ Restaurá-la?</translation>
         <location line="+15"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <comment>between the parts of a phrase</comment>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+7"/>
@@ -791,16 +910,16 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+14"/>
-        <source>The sentence has no subject yet: press Subject.</source>
-        <translation>A frase ainda não tem sujeito: clique em Sujeito.</translation>
+        <source>The sentence has no subject yet: press %1.</source>
+        <translation>A frase ainda não tem sujeito: clique em %1.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>A command needs its verb: press Predicate.</source>
-        <translation>Uma ordem precisa do seu verbo: clique em Predicado.</translation>
+        <location line="+7"/>
+        <source>A command needs its verb: press %1.</source>
+        <translation>Uma ordem precisa do seu verbo: clique em %1.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
         <translation>Os colchetes não têm a estrutura que as janelas constroem; elas escrevem esta frase assim: %1.</translation>
     </message>
@@ -842,7 +961,7 @@ Restaurá-la?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+85"/>
+        <location filename="../src/grammar/Task.cpp" line="+80"/>
         <source>a statement</source>
         <translation>uma afirmação</translation>
     </message>
@@ -948,6 +1067,12 @@ Restaurá-la?</translation>
         <translation>%1 e %2</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>, </source>
+        <comment>between the items of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>a command has no tense</source>
         <translation>uma ordem não tem tempo verbal</translation>
@@ -1038,7 +1163,13 @@ Restaurá-la?</translation>
         <translation> cujo sujeito seja %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>,</source>
+        <comment>after the subject&apos;s features, before the complement&apos;s</comment>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source> with no complement</source>
         <translation> sem complemento</translation>
     </message>
@@ -1048,7 +1179,27 @@ Restaurá-la?</translation>
         <translation> com %1 como complemento</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
+        <source>The task&apos;s sentence is %1; yours is %2.</source>
+        <translation>A frase da tarefa é %1; a sua é %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The task&apos;s sentence has %1, which yours lacks.</source>
+        <translation>A frase da tarefa tem %1, e a sua não.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yours has %1, which the task&apos;s sentence does not.</source>
+        <translation>A sua tem %1, e a frase da tarefa não.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The task&apos;s sentence has %1 where yours has %2.</source>
+        <translation>A frase da tarefa tem %1 onde a sua tem %2.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
         <translation>A tarefa pede a frase %1; a sua é %2.</translation>
     </message>
@@ -1140,6 +1291,16 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+12"/>
+        <source>Task %1 is already done; this sentence meets it too.</source>
+        <translation>A tarefa %1 já está feita; esta frase também a cumpre.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Task %1 is already done; this sentence would not meet it: %2</source>
+        <translation>A tarefa %1 já está feita; esta frase não a cumpriria: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>task %1: %2</source>
         <translation>tarefa %1: %2</translation>
     </message>
@@ -1184,12 +1345,13 @@ Restaurá-la?</translation>
         <translation>feita</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Results.cpp" line="+1"/>
+        <location filename="../src/grammar/Task.cpp" line="+1"/>
         <source>not yet</source>
         <translation>ainda não</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/grammar/Task.cpp" line="+0"/>
         <source>to do</source>
         <translation>a fazer</translation>
     </message>
@@ -1207,6 +1369,24 @@ Restaurá-la?</translation>
         <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>frase %1: responde a uma tarefa que a folha de atividades não tem</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSheet</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+41"/>
+        <source>answers</source>
+        <translation>respostas</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Answer (%1): %2</source>
+        <translation>Resposta (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -1301,37 +1481,46 @@ Restaurá-la?</translation>
         <translation>Frase</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Admission.cpp" line="+5"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="-46"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Subject</source>
         <translation>Sujeito</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Predicado</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Noun, Noun Phrase</source>
         <translation>Substantivo, sintagma nominal</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Nominative Personal Pronoun</source>
         <translation>Pronome pessoal do caso reto</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verbo, sintagma verbal</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Complement</source>
         <translation>Complemento</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Return</source>
         <translation>Voltar</translation>
     </message>
@@ -1377,12 +1566,13 @@ Restaurá-la?</translation>
         <translation>Frase</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+7"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Predicado</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verbo, sintagma verbal</translation>
     </message>
@@ -1644,7 +1834,7 @@ Restaurá-la?</translation>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-41"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
         <translation>&lt;p&gt;A página &lt;b&gt;%1&lt;/b&gt; não foi encontrada.&lt;/p&gt;</translation>
     </message>
@@ -1725,7 +1915,7 @@ Restaurá-la?</translation>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+37"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>Ta&amp;refas — escolha uma para fazer</translation>
     </message>
@@ -1745,7 +1935,7 @@ Restaurá-la?</translation>
         <translation>Retorno sobre a tarefa</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Tas&amp;ks</source>
         <translation>&amp;Tarefas</translation>
     </message>
@@ -1775,22 +1965,22 @@ Restaurá-la?</translation>
         <translation>&amp;Trabalhar sem tarefa</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>Task %1: %2</source>
         <translation>Tarefa %1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+15"/>
         <source>No task chosen: sentences are only listed.</source>
         <translation>Nenhuma tarefa escolhida: as frases só entram na lista.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/grammar/Task.cpp" line="-73"/>
         <source>Task %1 is done.</source>
         <translation>A tarefa %1 está feita.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Task %1, not yet: %2</source>
         <translation>Tarefa %1, ainda não: %2</translation>
     </message>
@@ -1811,12 +2001,12 @@ Restaurá-la?</translation>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+3"/>
+        <location filename="../src/app/Worksheet.cpp" line="+27"/>
         <source>Parsella worksheet (*.parsella)</source>
         <translation>Folha de atividades do Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+79"/>
         <source>&amp;Learner:</source>
         <translation>A&amp;luno:</translation>
     </message>
@@ -1831,17 +2021,17 @@ Restaurá-la?</translation>
         <translation>opcional</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+270"/>
         <source>Finished &amp;sentences</source>
         <translation>&amp;Frases concluídas</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-259"/>
         <source>Finished sentences</source>
         <translation>Frases concluídas</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
@@ -1901,17 +2091,17 @@ Restaurá-la?</translation>
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+414"/>
         <source>&amp;Undo</source>
         <translation>&amp;Desfazer</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Redo</source>
         <translation>&amp;Refazer</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-401"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
     </message>
@@ -1961,7 +2151,12 @@ Restaurá-la?</translation>
         <translation>&amp;Idioma</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+153"/>
+        <source>Finished &amp;sentences — in bold, the answers to task %1</source>
+        <translation>&amp;Frases concluídas — em negrito, as respostas à tarefa %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Folha de atividades</translation>
     </message>
@@ -1981,7 +2176,7 @@ Restaurá-la?</translation>
         <translation>Ár&amp;vore</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -1998,12 +2193,12 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+128"/>
+        <location line="+143"/>
         <source>Save Worksheet</source>
         <translation>Salvar folha de atividades</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-124"/>
         <source>worksheet.parsella</source>
         <translation>folha-de-atividades.parsella</translation>
     </message>
@@ -2014,7 +2209,17 @@ Restaurá-la?</translation>
         <translation>Salvar folha de atividades como</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+32"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Desfazer %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Save Picture</source>
         <translation>Salvar imagem</translation>
     </message>
@@ -2035,11 +2240,12 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+33"/>
         <source>Worksheet</source>
         <translation>Folha de atividades</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Imprimir</translation>
@@ -2053,17 +2259,27 @@ Restaurá-la?</translation>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+54"/>
+        <source>Learner&apos;s Name</source>
+        <translation>nome do aluno</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>Untitled</source>
         <translation>Sem título</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+0"/>
+        <source>Untitled (from %1)</source>
+        <translation>Sem título (de %1)</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>Finished Sentence</source>
         <translation>frase concluída</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Answer Task</source>
         <translation>resposta à tarefa</translation>
     </message>
@@ -2103,17 +2319,17 @@ Restaurá-la?</translation>
         <translation>mover frase para baixo</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+63"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
         <translation>O arquivo “%1” não foi aberto: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
         <translation>O arquivo “%1” não foi salvo: %2.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>1 sentence</source>
         <translation>1 frase</translation>
     </message>

@@ -125,11 +125,86 @@
     </message>
     <message>
         <location line="+5"/>
-        <source>%1 needs a verb next: press Predicate.</source>
-        <translation>Після %1 потрібне дієслово: натисни «Присудок».</translation>
+        <source>%1 needs a verb next: press %2.</source>
+        <translation>Після %1 потрібне дієслово: натисни «%2».</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+59"/>
+        <source>Choose a subject first: choose “Who”, or “Which” and a noun.</source>
+        <translation>Спершу вибери підмет: вибери «Who» або «Which» з іменником.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The subject has begun: press %1 or %2.</source>
+        <translation>Підмет уже почато: натисни «%1» або «%2».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1 or %2.</source>
+        <translation>Спершу вибери підмет: натисни «%1» або «%2».</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject has begun: press %1.</source>
+        <translation>Підмет уже почато: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a subject first: press %1.</source>
+        <translation>Спершу вибери підмет: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The subject is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>Підмет вибрано: натисни «%1» або «%2», якщо речення завершене.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The predicate has its verb: press %1, or %2 if the sentence is complete.</source>
+        <translation>Присудок уже має дієслово: натисни «%1» або «%2», якщо речення завершене.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The verb is chosen: press %1, or %2 if the sentence is complete.</source>
+        <translation>Дієслово вибрано: натисни «%1» або «%2», якщо речення завершене.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The subject is chosen: press %1.</source>
+        <translation>Підмет вибрано: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has its verb: press %1.</source>
+        <translation>Присудок уже має дієслово: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The predicate has begun: press %1.</source>
+        <translation>Присудок уже почато: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The verb is chosen: press %1.</source>
+        <translation>Дієслово вибрано: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Begin the predicate first: press %1.</source>
+        <translation>Спершу почни присудок: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The complement is chosen: press %1.</source>
+        <translation>Додаток вибрано: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose a verb first: press %1.</source>
+        <translation>Спершу вибери дієслово: натисни «%1».</translation>
+    </message>
+    <message>
+        <location line="-98"/>
         <source>%1 needs a complement: %2…</source>
         <translation>Після %1 потрібен додаток: %2…</translation>
     </message>
@@ -235,7 +310,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+118"/>
+        <location filename="../src/grammar/Document.cpp" line="+112"/>
         <source>sentence %1: %2</source>
         <translation>речення %1: %2</translation>
     </message>
@@ -265,7 +340,7 @@
         <translation>Файл більший за %1 МіБ — це набагато більше, ніж будь-який робочий аркуш.</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+53"/>
         <source>The file is empty.</source>
         <translation>Файл порожній.</translation>
     </message>
@@ -434,7 +509,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+51"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+108"/>
         <source>Not opened</source>
         <translation>Не відкрито</translation>
     </message>
@@ -448,7 +523,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+74"/>
+        <location filename="../src/app/Worksheet.cpp" line="+105"/>
         <source>Worksheet</source>
         <translation>Робочий аркуш</translation>
     </message>
@@ -490,14 +565,9 @@ Restore it?</source>
         <translation>&amp;Відновити</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../src/grammar/Results.cpp" line="+70"/>
         <source>%1. %2: %3</source>
         <translation>%1. %2: %3</translation>
-    </message>
-    <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+40"/>
-        <source>Learner&apos;s Name</source>
-        <translation>зміну імені учня</translation>
     </message>
     <message>
         <location filename="../src/core/FormTable.cpp" line="+122"/>
@@ -564,19 +634,34 @@ Restore it?</source>
     </message>
 </context>
 <context>
+    <name>Results</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+5"/>
+        <source>%1. Task %2 · %3: %4 — %5</source>
+        <translation>%1. Завдання %2 · %3: %4 — %5</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>meets it</source>
+        <translation>відповідає завданню</translation>
+    </message>
+</context>
+<context>
     <name>Sentence</name>
     <message>
         <location filename="../src/grammar/Phrases.cpp" line="+90"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+165"/>
         <source>Adjective</source>
         <translation>Прикметник</translation>
     </message>
     <message>
         <location line="+9"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+1"/>
         <source>Noun</source>
         <translation>Іменник</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="+21"/>
+        <location filename="../src/grammar/Sentence.cpp" line="-148"/>
         <source>Statement</source>
         <translation>Розповідне речення</translation>
     </message>
@@ -591,24 +676,52 @@ Restore it?</source>
         <translation>Спонукальне речення</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+75"/>
+        <location line="+67"/>
         <source>Subject</source>
         <translation>Підмет</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-64"/>
+        <location line="+65"/>
         <source>Predicate</source>
         <translation>Присудок</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-58"/>
+        <location line="+59"/>
         <source>Complement</source>
         <translation>Додаток</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="-12"/>
         <source>%1 &apos;%2&apos;</source>
         <translation>%1 «%2»</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>subject not chosen yet</source>
+        <translation>підмет: ще не вибрано</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>predicate not chosen yet</source>
+        <translation>присудок: ще не вибрано</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>complement not chosen yet</source>
+        <translation>додаток: ще не вибрано</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>adjective not chosen yet</source>
+        <translation>прикметник: ще не вибрано</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>noun not chosen yet</source>
+        <translation>іменник: ще не вибрано</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -619,6 +732,12 @@ Restore it?</source>
         <location line="+15"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>, </source>
+        <comment>between the parts of a phrase</comment>
+        <translation>, </translation>
     </message>
     <message>
         <location line="+7"/>
@@ -791,16 +910,16 @@ Restore it?</source>
     </message>
     <message>
         <location line="+14"/>
-        <source>The sentence has no subject yet: press Subject.</source>
-        <translation>У реченні ще немає підмета: натисни «Підмет».</translation>
+        <source>The sentence has no subject yet: press %1.</source>
+        <translation>У реченні ще немає підмета: натисни «%1».</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>A command needs its verb: press Predicate.</source>
-        <translation>Спонукальному реченню потрібне дієслово: натисни «Присудок».</translation>
+        <location line="+7"/>
+        <source>A command needs its verb: press %1.</source>
+        <translation>Спонукальному реченню потрібне дієслово: натисни «%1».</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>The brackets do not have the structure the windows build; they write this sentence as %1.</source>
         <translation>Ці дужки мають не ту будову, яку складають вікна; вікна записують це речення так: %1.</translation>
     </message>
@@ -842,7 +961,7 @@ Restore it?</source>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+85"/>
+        <location filename="../src/grammar/Task.cpp" line="+80"/>
         <source>a statement</source>
         <translation>розповідне речення</translation>
     </message>
@@ -948,6 +1067,12 @@ Restore it?</source>
         <translation>%1 і %2</translation>
     </message>
     <message>
+        <location line="+0"/>
+        <source>, </source>
+        <comment>between the items of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>a command has no tense</source>
         <translation>у спонукального речення немає часу</translation>
@@ -1038,7 +1163,13 @@ Restore it?</source>
         <translation>, у якому підмет — %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>,</source>
+        <comment>after the subject&apos;s features, before the complement&apos;s</comment>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source> with no complement</source>
         <translation> без додатка</translation>
     </message>
@@ -1048,7 +1179,27 @@ Restore it?</source>
         <translation> з додатком — %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
+        <source>The task&apos;s sentence is %1; yours is %2.</source>
+        <translation>Речення із завдання — %1, а твоє — %2.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The task&apos;s sentence has %1, which yours lacks.</source>
+        <translation>У реченні із завдання є %1, а у твоєму немає.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yours has %1, which the task&apos;s sentence does not.</source>
+        <translation>У твоєму реченні є %1, а в реченні із завдання немає.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The task&apos;s sentence has %1 where yours has %2.</source>
+        <translation>У реченні із завдання %1 там, де у твоєму %2.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>The task asks for the sentence %1; yours is %2.</source>
         <translation>Завдання просить речення %1, а твоє — %2.</translation>
     </message>
@@ -1140,6 +1291,16 @@ Restore it?</source>
     </message>
     <message>
         <location line="+12"/>
+        <source>Task %1 is already done; this sentence meets it too.</source>
+        <translation>Завдання %1 уже виконано; це речення теж йому відповідає.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Task %1 is already done; this sentence would not meet it: %2</source>
+        <translation>Завдання %1 уже виконано; це речення йому не відповідало б: %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>task %1: %2</source>
         <translation>завдання %1: %2</translation>
     </message>
@@ -1194,12 +1355,13 @@ Restore it?</source>
         <translation>виконано</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Results.cpp" line="+1"/>
+        <location filename="../src/grammar/Task.cpp" line="+1"/>
         <source>not yet</source>
         <translation>ще ні</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location filename="../src/grammar/Task.cpp" line="+0"/>
         <source>to do</source>
         <translation>зробити</translation>
     </message>
@@ -1207,6 +1369,24 @@ Restore it?</source>
         <location filename="../src/grammar/TaskList.cpp" line="+54"/>
         <source>sentence %1: it answers a task the worksheet does not have</source>
         <translation>речення %1: воно відповідає на завдання, якого в аркуші немає</translation>
+    </message>
+</context>
+<context>
+    <name>TaskSheet</name>
+    <message>
+        <location filename="../src/grammar/Results.cpp" line="+41"/>
+        <source>answers</source>
+        <translation>відповіді</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Name:</source>
+        <translation>Ім’я:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Answer (%1): %2</source>
+        <translation>Відповідь (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -1301,37 +1481,46 @@ Restore it?</source>
         <translation>Речення</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/Admission.cpp" line="+5"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="-46"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Subject</source>
         <translation>Підмет</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-15"/>
+        <location line="+16"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Присудок</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Noun, Noun Phrase</source>
         <translation>Іменник, іменна група</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Nominative Personal Pronoun</source>
         <translation>Особовий займенник (наз. в.)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-21"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Дієслово</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Complement</source>
         <translation>Додаток</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+1"/>
         <source>Return</source>
         <translation>Назад</translation>
     </message>
@@ -1377,12 +1566,13 @@ Restore it?</source>
         <translation>Речення</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+7"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Predicate</source>
         <translation>Присудок</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+1"/>
         <source>Verb, Verb Phrase</source>
         <translation>Дієслово</translation>
     </message>
@@ -1644,7 +1834,7 @@ Restore it?</source>
 <context>
     <name>parsella::HelpWindow</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="-19"/>
+        <location filename="../src/app/HelpWindow.cpp" line="-41"/>
         <source>&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; could not be found.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Сторінку &lt;b&gt;%1&lt;/b&gt; не знайдено.&lt;/p&gt;</translation>
     </message>
@@ -1725,7 +1915,7 @@ Restore it?</source>
 <context>
     <name>parsella::TaskPanel</name>
     <message>
-        <location filename="../src/app/TaskPanel.cpp" line="+35"/>
+        <location filename="../src/app/TaskPanel.cpp" line="+37"/>
         <source>&amp;Tasks — choose one to work on</source>
         <translation>Завдання — &amp;обери одне для роботи</translation>
     </message>
@@ -1745,7 +1935,7 @@ Restore it?</source>
         <translation>Перевірка завдання</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+20"/>
         <source>Tas&amp;ks</source>
         <translation>Завд&amp;ання</translation>
     </message>
@@ -1775,22 +1965,22 @@ Restore it?</source>
         <translation>&amp;Працювати без завдання</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>Task %1: %2</source>
         <translation>Завдання %1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+15"/>
         <source>No task chosen: sentences are only listed.</source>
         <translation>Завдання не вибрано: речення лише додаються до списку.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/grammar/Task.cpp" line="-63"/>
         <source>Task %1 is done.</source>
         <translation>Завдання %1 виконано.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Task %1, not yet: %2</source>
         <translation>Завдання %1 ще не виконано: %2</translation>
     </message>
@@ -1811,12 +2001,12 @@ Restore it?</source>
 <context>
     <name>parsella::Worksheet</name>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+3"/>
+        <location filename="../src/app/Worksheet.cpp" line="+27"/>
         <source>Parsella worksheet (*.parsella)</source>
         <translation>Робочий аркуш Parsella (*.parsella)</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+79"/>
         <source>&amp;Learner:</source>
         <translation>&amp;Учень:</translation>
     </message>
@@ -1831,17 +2021,17 @@ Restore it?</source>
         <translation>необов’язково</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+270"/>
         <source>Finished &amp;sentences</source>
         <translation>Готові &amp;речення</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-259"/>
         <source>Finished sentences</source>
         <translation>Готові речення</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+27"/>
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
@@ -1901,17 +2091,17 @@ Restore it?</source>
         <translation>&amp;Зміни</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+414"/>
         <source>&amp;Undo</source>
         <translation>&amp;Скасувати</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&amp;Redo</source>
         <translation>&amp;Повторити</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-401"/>
         <source>&amp;Copy</source>
         <translation>&amp;Копіювати</translation>
     </message>
@@ -1961,7 +2151,12 @@ Restore it?</source>
         <translation>Мо&amp;ва</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+153"/>
+        <source>Finished &amp;sentences — in bold, the answers to task %1</source>
+        <translation>Готові &amp;речення — жирним: відповіді на завдання %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1[*] — Worksheet</source>
         <translation>%1[*] — Робочий аркуш</translation>
     </message>
@@ -1981,7 +2176,7 @@ Restore it?</source>
         <translation>&amp;Дерево</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
@@ -1998,12 +2193,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+128"/>
+        <location line="+143"/>
         <source>Save Worksheet</source>
         <translation>Зберегти робочий аркуш</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-124"/>
         <source>worksheet.parsella</source>
         <translation>аркуш.parsella</translation>
     </message>
@@ -2014,7 +2209,17 @@ Restore it?</source>
         <translation>Зберегти робочий аркуш як</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+32"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Скасувати %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Повторити %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>Save Picture</source>
         <translation>Зберегти малюнок</translation>
     </message>
@@ -2035,11 +2240,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+14"/>
+        <location line="+33"/>
         <source>Worksheet</source>
         <translation>Робочий аркуш</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="-17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Друк</translation>
@@ -2053,17 +2259,27 @@ Restore it?</source>
 <context>
     <name>parsella::WorksheetDocument</name>
     <message>
-        <location filename="../src/app/WorksheetDocument.cpp" line="+53"/>
+        <location filename="../src/app/WorksheetDocument.cpp" line="+54"/>
+        <source>Learner&apos;s Name</source>
+        <translation>зміну імені учня</translation>
+    </message>
+    <message>
+        <location line="+55"/>
         <source>Untitled</source>
         <translation>Без назви</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+0"/>
+        <source>Untitled (from %1)</source>
+        <translation>Без назви (з %1)</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>Finished Sentence</source>
         <translation>додавання речення</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Answer Task</source>
         <translation>відповідь на завдання</translation>
     </message>
@@ -2103,17 +2319,17 @@ Restore it?</source>
         <translation>переміщення речення вниз</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+63"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
         <translation>Файл «%1» не відкрито: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+21"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
         <translation>Файл «%1» не збережено: %2.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>1 sentence</source>
         <translation>1 речення</translation>
     </message>

@@ -23,6 +23,9 @@ public:
     void showPage(const QUrl &page);
     QTextBrowser *browser() const { return view; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void follow(const QUrl &link);
 

@@ -43,10 +43,38 @@ namespace parsella {
 
 using grammar::Sentence;
 
+namespace {
+
+// The ending a file filter names, without its dot: "parsella" of "Parsella worksheet
+// (*.parsella)"; empty if it names none or a pattern.
+QString filterEnding(const QString &filter)
+{
+    const qsizetype star = filter.indexOf(QLatin1String("*."));
+    const qsizetype end = filter.indexOf(QLatin1Char(')'), star);
+    if (star < 0 || end < 0)
+        return {};
+    const QString ending = filter.mid(star + 2, end - star - 2);
+    return ending.contains(QLatin1Char('*')) || ending.contains(QLatin1Char(' ')) ? QString() : ending;
+}
+
+} // namespace
+
 QString WorksheetDialogs::saveFileName(QWidget *parent, const QString &title, const QString &suggested, const QString &filters,
                                        QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, title, suggested, filters, selectedFilter);
+    // The dialog adds the filter's ending itself, before it asks whether to replace a file of
+    // that name: added afterwards, "sheet" typed by a learner would replace sheet.parsella
+    // without a question.
+    QFileDialog dialog(parent, title, suggested, filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(filterEnding(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString &filter) { dialog.setDefaultSuffix(filterEnding(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
+    return dialog.selectedFiles().constFirst();
 }
 
 bool WorksheetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
@@ -149,12 +177,8 @@ QString withExtension(const QString &path, const QString &filter)
 {
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
-    const qsizetype star = filter.indexOf(QLatin1String("*."));
-    const qsizetype end = filter.indexOf(QLatin1Char(')'), star);
-    if (star < 0 || end < 0)
-        return path;
-    const QString extension = filter.mid(star + 1, end - star - 1);
-    return extension.contains(QLatin1Char('*')) ? path : path + extension;
+    const QString ending = filterEnding(filter);
+    return ending.isEmpty() ? path : path + QLatin1Char('.') + ending;
 }
 
 } // namespace
@@ -276,14 +300,19 @@ void Worksheet::build()
     closeAction->setShortcut(QKeySequence::Close);
     connect(closeAction, &QAction::triggered, this, &QWidget::close);
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    QAction *undo = doc.undoStack().createUndoAction(this, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("undo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = doc.undoStack().createRedoAction(this, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("redo"));
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    edit->addAction(undo);
-    edit->addAction(redo);
+    // Actions of our own rather than the stack's: those keep the prefix they were made with,
+    // so they would go on naming the command in the language the window opened in.
+    QUndoStack &stack = doc.undoStack();
+    undoAction = edit->addAction(QString(), &stack, &QUndoStack::undo);
+    undoAction->setObjectName(QStringLiteral("undo"));
+    undoAction->setShortcut(QKeySequence::Undo);
+    redoAction = edit->addAction(QString(), &stack, &QUndoStack::redo);
+    redoAction->setObjectName(QStringLiteral("redo"));
+    redoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(&stack, &QUndoStack::indexChanged, this, &Worksheet::nameUndoRedo);
+    connect(&stack, &QUndoStack::undoTextChanged, this, &Worksheet::nameUndoRedo);
+    connect(&stack, &QUndoStack::redoTextChanged, this, &Worksheet::nameUndoRedo);
+    nameUndoRedo();
     edit->addSeparator();
     copyAction = addAction(edit, "copy", tr("&Copy"), QKeySequence::Copy, &Worksheet::copy);
     copyBracketsAction = addAction(edit, "copyBrackets", tr("Copy as &Brackets"),
@@ -672,10 +701,21 @@ void Worksheet::moveSelected(int by)
 void Worksheet::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
+        doc.retranslate();
+        nameUndoRedo();
         fileChanged();
         documentChanged(selectedRow().value_or(-1));
     }
     QMainWindow::changeEvent(event);
+}
+
+void Worksheet::nameUndoRedo()
+{
+    const QUndoStack &stack = doc.undoStack();
+    undoAction->setEnabled(stack.canUndo());
+    undoAction->setText(stack.canUndo() ? tr("&Undo %1").arg(stack.undoText()) : tr("&Undo"));
+    redoAction->setEnabled(stack.canRedo());
+    redoAction->setText(stack.canRedo() ? tr("&Redo %1").arg(stack.redoText()) : tr("&Redo"));
 }
 
 bool Worksheet::eventFilter(QObject *watched, QEvent *event)

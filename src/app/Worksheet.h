@@ -110,6 +110,8 @@ private:
     void build();
     void documentChanged(int selectRow);
     void fileChanged();
+    // The Edit menu's Undo and Redo, each naming the command it would take back or do again.
+    void nameUndoRedo();
     void fillRecent();
     void remember(const QString &path);
     QList<grammar::Sentence> sheetSentences() const;
@@ -148,6 +150,8 @@ private:
     QAction *moveUpAction;
     QAction *moveDownAction;
     QAction *copyAction;
+    QAction *undoAction;
+    QAction *redoAction;
     QAction *copyBracketsAction;
     QAction *savePictureAction;
     QAction *exportTextAction;

@@ -15,14 +15,26 @@ using grammar::DocumentSentence;
 
 namespace {
 
+// A command named in the catalogue's words, so that its name in the Edit menu can be given
+// again in another language.
+class NamedCommand : public QUndoCommand
+{
+public:
+    explicit NamedCommand(const char *name) : name(name) { retranslate(); }
+    void retranslate() { setText(WorksheetDocument::tr(name)); }
+
+private:
+    const char *name;
+};
+
 // One change to the document, by two functions that do and undo it. Each gives the row a
 // list should select afterwards.
-class DocumentCommand : public QUndoCommand
+class DocumentCommand : public NamedCommand
 {
 public:
     using Step = std::function<int(Document &)>;
-    DocumentCommand(const QString &text, Step apply, Step revert, std::function<void(Step &)> run)
-        : QUndoCommand(text), apply(std::move(apply)), revert(std::move(revert)), run(std::move(run))
+    DocumentCommand(const char *name, Step apply, Step revert, std::function<void(Step &)> run)
+        : NamedCommand(name), apply(std::move(apply)), revert(std::move(revert)), run(std::move(run))
     {
     }
     void redo() override { run(apply); }
@@ -35,11 +47,11 @@ private:
 };
 
 // The learner's name: typing merges into one command until something else is done.
-class LearnerCommand : public QUndoCommand
+class LearnerCommand : public NamedCommand
 {
 public:
     LearnerCommand(QString before, QString after, std::function<void(const QString &)> set)
-        : QUndoCommand(QObject::tr("Learner's Name")), before(std::move(before)), after(std::move(after)), set(std::move(set))
+        : NamedCommand(QT_TRANSLATE_NOOP("parsella::WorksheetDocument", "Learner's Name")), before(std::move(before)), after(std::move(after)), set(std::move(set))
     {
     }
     int id() const override { return 1; }
@@ -113,9 +125,9 @@ QString WorksheetDocument::title() const
     return named.isEmpty() ? QString() : QFileInfo(named).completeBaseName();
 }
 
-void WorksheetDocument::push(const QString &text, std::function<int(Document &)> apply, std::function<int(Document &)> revert)
+void WorksheetDocument::push(const char *name, std::function<int(Document &)> apply, std::function<int(Document &)> revert)
 {
-    stack.push(new DocumentCommand(text, std::move(apply), std::move(revert), [this](DocumentCommand::Step &step) {
+    stack.push(new DocumentCommand(name, std::move(apply), std::move(revert), [this](DocumentCommand::Step &step) {
         const int select = step(doc);
         if (current >= doc.tasks.size())
             setCurrentTask(-1); // its task was undone or replaced
@@ -133,7 +145,7 @@ void WorksheetDocument::takeFinished()
             continue;
         }
         const DocumentSentence added{done.at(taken), {}};
-        push(tr("Finished Sentence"),
+        push(QT_TR_NOOP("Finished Sentence"),
              [added](Document &d) {
                  d.sentences.append(added);
                  return -1; // the newest is shown without a selection, as it is finished
@@ -155,7 +167,7 @@ void WorksheetDocument::answer(const grammar::Sentence &sentence)
     const bool met = feedback.isEmpty();
     // Whether the task was done is read from the sentences, not from what the file claims.
     const bool doneBefore = grammar::resultsOf(doc).at(task).done;
-    push(tr("Answer Task"),
+    push(QT_TR_NOOP("Answer Task"),
          [task, sentence, met](Document &d) {
              grammar::recordAnswer(d, task, sentence, met);
              return -1;
@@ -181,7 +193,7 @@ void WorksheetDocument::setCurrentTask(int index)
 void WorksheetDocument::addTask(const grammar::Task &task)
 {
     const Document before = doc;
-    push(tr("New Task"),
+    push(QT_TR_NOOP("New Task"),
          [task](Document &d) {
              grammar::addTask(d, task);
              return -1;
@@ -198,7 +210,7 @@ void WorksheetDocument::removeTask(int index)
         return;
     const Document before = doc;
     const int wasCurrent = current;
-    push(tr("Remove Task"),
+    push(QT_TR_NOOP("Remove Task"),
          [this, index](Document &d) {
              grammar::removeTask(d, index);
              setCurrentTask(grammar::indexAfterRemoval(current, index));
@@ -216,7 +228,7 @@ void WorksheetDocument::moveTask(int index, int to)
     if (index < 0 || index >= doc.tasks.size() || to < 0 || to >= doc.tasks.size() || index == to)
         return;
     // The current task moves with its place in the list, as the sentences' records do.
-    push(to < index ? tr("Move Task Up") : tr("Move Task Down"),
+    push(to < index ? QT_TR_NOOP("Move Task Up") : QT_TR_NOOP("Move Task Down"),
          [this, index, to](Document &d) {
              grammar::moveTask(d, index, to);
              setCurrentTask(grammar::indexAfterMove(current, index, to));
@@ -234,7 +246,7 @@ void WorksheetDocument::removeSentence(int row)
     if (row < 0 || row >= count())
         return;
     const DocumentSentence removed = doc.sentences.at(row);
-    push(tr("Remove Sentence"),
+    push(QT_TR_NOOP("Remove Sentence"),
          [row](Document &d) {
              d.sentences.removeAt(row);
              return d.sentences.isEmpty() ? -1 : int(std::min<qsizetype>(row, d.sentences.size() - 1));
@@ -249,7 +261,7 @@ void WorksheetDocument::moveSentence(int row, int to)
 {
     if (row < 0 || row >= count() || to < 0 || to >= count() || row == to)
         return;
-    push(to < row ? tr("Move Sentence Up") : tr("Move Sentence Down"),
+    push(to < row ? QT_TR_NOOP("Move Sentence Up") : QT_TR_NOOP("Move Sentence Down"),
          [row, to](Document &d) {
              d.sentences.move(row, to);
              return to;
@@ -258,6 +270,15 @@ void WorksheetDocument::moveSentence(int row, int to)
              d.sentences.move(to, row);
              return row;
          });
+}
+
+void WorksheetDocument::retranslate()
+{
+    // The stack hands out its commands read-only; they are the document's own.
+    for (int i = 0; i < stack.count(); ++i) {
+        if (auto *named = dynamic_cast<NamedCommand *>(const_cast<QUndoCommand *>(stack.command(i))))
+            named->retranslate();
+    }
 }
 
 void WorksheetDocument::setLearner(const QString &name)
@@ -270,10 +291,10 @@ void WorksheetDocument::setLearner(const QString &name)
     }));
 }
 
-void WorksheetDocument::replace(const Document &replacement, const QString &text)
+void WorksheetDocument::replace(const Document &replacement, const char *name)
 {
     const Document before = doc;
-    push(text,
+    push(name,
          [replacement, this](Document &d) {
              d = replacement;
              Q_EMIT learnerChanged(d.learner);
@@ -417,7 +438,7 @@ std::unique_ptr<LeftRecovery> WorksheetDocument::leftRecovery() const
 
 void WorksheetDocument::restore(LeftRecovery &left)
 {
-    replace(left.document(), tr("Restore Worksheet"));
+    replace(left.document(), QT_TR_NOOP("Restore Worksheet"));
     writeRecovery();
     left.remove();
 }

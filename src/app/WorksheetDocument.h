@@ -53,6 +53,8 @@ public:
     QString title() const;
     bool isModified() const { return !stack.isClean(); }
     QUndoStack &undoStack() { return stack; }
+    // Names the commands again in the language now loaded.
+    void retranslate();
 
     // The edits, each one command. Rows out of range are ignored.
     void removeSentence(int row);
@@ -60,10 +62,11 @@ public:
     // Keystrokes in a row become one command.
     void setLearner(const QString &name);
     // Puts `replacement` in place as one command, as restoring a recovered worksheet does.
-    void replace(const grammar::Document &replacement, const QString &text);
+    void replace(const grammar::Document &replacement, const char *name);
     // A command of the caller's own over the document: `apply` is run on redo, `revert` on
-    // undo, each followed by changed(`selectRow` of that direction, -1 for none).
-    void push(const QString &text, std::function<int(grammar::Document &)> apply,
+    // undo, each followed by changed(`selectRow` of that direction, -1 for none). `name` is
+    // the command's untranslated name (QT_TR_NOOP), shown in the document's language.
+    void push(const char *name, std::function<int(grammar::Document &)> apply,
               std::function<int(grammar::Document &)> revert);
 
     // The tasks set by a teacher. The current task is the one the learner chose to work on:

@@ -1,6 +1,7 @@
 #include "core/FormTable.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QDir>
@@ -49,11 +50,44 @@ QFont classicFont(double points, unsigned flags)
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(flags & Bold);
     font.setUnderline(flags & Underline);
-    // The windows' captions and word lists are ASCII, which each of these faces holds, so no
+    // The windows' captions and word lists are in a script each of these faces holds, so no
     // fallback faces for other scripts: looking those up sorts every installed face, and each
     // new font would pay for it when first drawn. Text chosen at build time asks for them back.
-    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setStyleStrategy(captionFallback() ? QFont::PreferDefault : QFont::NoFontMerging);
     return font;
+}
+
+static bool &fallbackAllowed()
+{
+    static bool allowed = false;
+    return allowed;
+}
+
+bool captionFallback()
+{
+    return fallbackAllowed();
+}
+
+void setCaptionFallback(bool allowed)
+{
+    if (allowed == fallbackAllowed())
+        return;
+    fallbackAllowed() = allowed;
+    if (!allowed)
+        return; // fonts that borrow draw Latin text alike; they are left as they are
+    const auto borrowing = [](QFont font) {
+        font.setStyleStrategy(QFont::PreferDefault);
+        return font;
+    };
+    if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        if (QApplication::font().styleStrategy() & QFont::NoFontMerging)
+            QApplication::setFont(borrowing(QApplication::font()));
+        const QList<QWidget *> widgets = QApplication::allWidgets();
+        for (QWidget *w : widgets) {
+            if (w->testAttribute(Qt::WA_SetFont) && (w->font().styleStrategy() & QFont::NoFontMerging))
+                w->setFont(borrowing(w->font()));
+        }
+    }
 }
 
 void setOutsideText(QLabel *label, const QString &text)

@@ -57,6 +57,13 @@ constexpr Look frameTitle{8.25, Bold};               // frame captions of the ph
 // Times-metric face. Pixel sizes are fixed at 96 dpi so text scales with the twips.
 QFont classicFont(double points, unsigned flags = 0);
 
+// Whether classicFont's fonts may borrow glyphs from other faces. Off while the captions are
+// in a script the classic faces hold (Latin, Cyrillic, Greek), since looking fallbacks up costs
+// start-up; on for an interface in any other script (Chinese), whose captions would otherwise
+// be drawn as boxes. Turning it on also lets the fonts of the windows already open borrow.
+void setCaptionFallback(bool allowed);
+bool captionFallback();
+
 // Puts text from outside the windows' own captions (chosen at build time, so in any script)
 // on a label. Where the label's face lacks one of its letters, the label's font may borrow
 // glyphs from other faces, which classicFont's fonts otherwise do not.

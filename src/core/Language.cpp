@@ -1,4 +1,5 @@
 #include "core/Language.h"
+#include "core/FormTable.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -266,10 +267,22 @@ QString current()
     return inPlace();
 }
 
+// Whether the captions in `code` need glyphs the classic faces lack: they hold Latin, Cyrillic
+// and Greek letters.
+static bool needsOtherFaces(const QString &code)
+{
+    if (code.isEmpty())
+        return false;
+    const QLocale::Script script = QLocale(code).script();
+    return script != QLocale::AnyScript && script != QLocale::LatinScript && script != QLocale::CyrillicScript
+        && script != QLocale::GreekScript;
+}
+
 // The program's catalogue is asked first, Qt's for its own dialogs after it; each change of
 // catalogue tells every window.
 static void install(const QString &code, const std::function<void(Catalogue &)> &load)
 {
+    setCaptionFallback(needsOtherFaces(code));
     QCoreApplication::removeTranslator(&catalogue());
     QCoreApplication::removeTranslator(&qtCatalogue());
     load(catalogue());

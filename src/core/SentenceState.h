@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grammar/Admission.h"
 #include "grammar/SentenceRecord.h"
 
 #include <QString>
@@ -24,6 +25,11 @@ struct SentenceState {
     qint16 xa4 = 0;    // 1: admits a present participle
     qint16 xa7 = 0;    // 1: admits an adjective
     QString xsentyp;   // "Dec", "Int" or "Imp": the sentence window opened last
+
+    // What the verb the verb picker chose takes after it, as the grammar says it. The picker
+    // writes it whenever it writes xa0 to xa7, which say the same as integers; the complement
+    // picker and the sentence windows' explanations read it from here.
+    grammar::VerbComplements verbTakes;
 
     // The structure of the sentence being built, and every sentence finished in this run.
     // It travels with the state because every window already receives the state: each

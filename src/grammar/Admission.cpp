@@ -139,15 +139,16 @@ Taken taken(const VerbComplements &takes)
     return t;
 }
 
-QString kindName(ComplementKind kind)
+QString groupName(ComplementGroup group)
 {
-    switch (kind) {
-    case ComplementKind::Prepositional:
-    case ComplementKind::Adverb:
+    switch (group) {
+    case ComplementGroup::None: break;
+    case ComplementGroup::Prepositional:
+    case ComplementGroup::Adverb:
         return QCoreApplication::translate("Admission", "place");
-    case ComplementKind::Object: return QCoreApplication::translate("Admission", "object");
-    case ComplementKind::Participle: return QCoreApplication::translate("Admission", "-ing word");
-    case ComplementKind::Adjective: return QCoreApplication::translate("Admission", "adjective");
+    case ComplementGroup::NounPhrase: return QCoreApplication::translate("Admission", "object");
+    case ComplementGroup::Participle: return QCoreApplication::translate("Admission", "-ing word");
+    case ComplementGroup::Adjective: return QCoreApplication::translate("Admission", "adjective");
     }
     return {};
 }
@@ -230,22 +231,23 @@ QString QuestionSubject::need() const
              firstOf(Role::Noun, 3, [](const QString &noun) { return !isPlural(noun); }));
 }
 
-bool VerbComplements::takes(ComplementKind kind) const
+bool VerbComplements::takes(ComplementGroup group) const
 {
-    switch (kind) {
-    case ComplementKind::Prepositional:
-    case ComplementKind::Adverb:
+    switch (group) {
+    case ComplementGroup::None: return false;
+    case ComplementGroup::Prepositional:
+    case ComplementGroup::Adverb:
         return place;
-    case ComplementKind::Object: return object;
-    case ComplementKind::Participle: return participle;
-    case ComplementKind::Adjective: return adjective;
+    case ComplementGroup::NounPhrase: return object;
+    case ComplementGroup::Participle: return participle;
+    case ComplementGroup::Adjective: return adjective;
     }
     return false;
 }
 
-QString complementRefusal(const QString &verb, const VerbComplements &takes, ComplementKind kind)
+QString complementRefusal(const QString &verb, const VerbComplements &takes, ComplementGroup group)
 {
-    if (takes.takes(kind))
+    if (takes.takes(group))
         return {};
     if (verb.isEmpty())
         return QCoreApplication::translate("Admission", "A complement follows its verb: choose the verb first.");
@@ -253,12 +255,13 @@ QString complementRefusal(const QString &verb, const VerbComplements &takes, Com
     if (t.names.isEmpty())
         return QCoreApplication::translate("Admission", "%1 takes no complement.").arg(quoted(verb));
     return QCoreApplication::translate("Admission", "%1 takes no %2; it takes %3: %4…")
-        .arg(quoted(verb), kindName(kind), t.names.join(QCoreApplication::translate("Admission", " or ")), t.examples.join(QStringLiteral(", ")));
+        .arg(quoted(verb), groupName(group), t.names.join(QCoreApplication::translate("Admission", " or ")), t.examples.join(QStringLiteral(", ")));
 }
 
 QString subjectNeedsVerb(const QString &subject)
 {
-    return QCoreApplication::translate("Admission", "%1 needs a verb next: press Predicate.").arg(quoted(subject));
+    return QCoreApplication::translate("Admission", "%1 needs a verb next: press %2.")
+        .arg(quoted(subject), QCoreApplication::translate("frmDec", "Predicate"));
 }
 
 QString verbNeedsComplement(const QString &verbForm, const VerbComplements &takes)
@@ -271,49 +274,99 @@ QString sentenceIsComplete()
     return QCoreApplication::translate("Admission", "The sentence is complete.");
 }
 
-// The one thing the learner can do next, whatever is grey.
-static QString wayOn(const SentenceProgress &p)
+// The step buttons by the captions the sentence windows give them. The statement window has
+// every step, and the question and command windows' captions are translated alike.
+static QString subjectButton() { return QCoreApplication::translate("frmDec", "Subject"); }
+static QString predicateButton() { return QCoreApplication::translate("frmDec", "Predicate"); }
+static QString verbButton() { return QCoreApplication::translate("frmDec", "Verb, Verb Phrase"); }
+static QString complementButton() { return QCoreApplication::translate("frmDec", "Complement"); }
+static QString returnButton() { return QCoreApplication::translate("frmDec", "Return"); }
+
+// The one thing the learner can do next, whatever is grey: a button to press, either of two
+// buttons for the subject's words, the complement or the end, or words chosen in the window.
+namespace {
+struct WayOn {
+    enum Form { Words, Press, Either, OrReturn } form;
+    QString first;
+    QString second;
+};
+} // namespace
+
+static WayOn wayOn(const SentenceProgress &p)
 {
     using By = SentenceProgress::SubjectBy;
     if (p.subjectBy != By::Understood && !p.subjectDone) {
         if (p.subjectBy == By::Words)
-            return QStringLiteral("choose \u201cWho\u201d, or \u201cWhich\u201d and a noun");
-        return p.subjectBegun ? QStringLiteral("press Noun, Noun Phrase or Nominative Personal Pronoun")
-                              : QStringLiteral("press Subject");
+            return {WayOn::Words, {}, {}};
+        return p.subjectBegun ? WayOn{WayOn::Either, QCoreApplication::translate("frmDec", "Noun, Noun Phrase"),
+                                      QCoreApplication::translate("frmDec", "Nominative Personal Pronoun")}
+                              : WayOn{WayOn::Press, subjectButton(), {}};
     }
     if (!p.predicateBegun)
-        return QStringLiteral("press Predicate");
+        return {WayOn::Press, predicateButton(), {}};
     if (!p.verbDone)
-        return QStringLiteral("press Verb, Verb Phrase");
+        return {WayOn::Press, verbButton(), {}};
     if (!p.complementDone)
-        return QStringLiteral("press Complement, or Return if the sentence is complete");
-    return QStringLiteral("press Return");
+        return {WayOn::OrReturn, complementButton(), returnButton()};
+    return {WayOn::Press, returnButton(), {}};
 }
 
+// Each tip is one whole sentence, so that a translation can order its reason and its advice
+// as the language wants. While the subject is missing, that is the reason whatever is grey.
 QString greyStepTip(SentenceStep step, const SentenceProgress &p)
 {
-    const bool needsSubject = p.subjectBy != SentenceProgress::SubjectBy::Understood && !p.subjectDone;
-    QString why;
-    switch (step) {
-    case SentenceStep::Subject:
-        why = p.subjectDone ? QStringLiteral("The subject is chosen") : QStringLiteral("The subject has begun");
-        break;
-    case SentenceStep::Predicate:
-        why = needsSubject ? QStringLiteral("Choose a subject first")
-                           : p.verbDone ? QStringLiteral("The predicate has its verb") : QStringLiteral("The predicate has begun");
-        break;
-    case SentenceStep::Verb:
-        why = p.verbDone ? QStringLiteral("The verb is chosen")
-                         : needsSubject ? QStringLiteral("Choose a subject first")
-                                        : QStringLiteral("Begin the predicate first");
-        break;
-    case SentenceStep::Complement:
-        why = p.complementDone ? QStringLiteral("The complement is chosen")
-                               : needsSubject ? QStringLiteral("Choose a subject first")
-                                              : QStringLiteral("Choose a verb first");
+    const WayOn way = wayOn(p);
+    const bool subjectStep = step == SentenceStep::Subject;
+    switch (way.form) {
+    case WayOn::Words:
+        return QCoreApplication::translate("Admission", "Choose a subject first: choose “Who”, or “Which” and a noun.");
+    case WayOn::Either:
+        return (subjectStep ? QCoreApplication::translate("Admission", "The subject has begun: press %1 or %2.")
+                            : QCoreApplication::translate("Admission", "Choose a subject first: press %1 or %2."))
+            .arg(way.first, way.second);
+    case WayOn::Press:
+    case WayOn::OrReturn:
         break;
     }
-    return QStringLiteral("%1: %2.").arg(why, wayOn(p));
+    if (p.subjectBy == SentenceProgress::SubjectBy::Pickers && !p.subjectDone)
+        return (subjectStep ? QCoreApplication::translate("Admission", "The subject has begun: press %1.")
+                            : QCoreApplication::translate("Admission", "Choose a subject first: press %1."))
+            .arg(way.first);
+
+    // From here the subject is chosen (or understood), so the reason is the step's own.
+    enum class Why { SubjectChosen, PredicateHasVerb, PredicateBegun, VerbChosen, PredicateFirst, ComplementChosen, VerbFirst };
+    Why why = Why::SubjectChosen;
+    switch (step) {
+    case SentenceStep::Subject: why = Why::SubjectChosen; break;
+    case SentenceStep::Predicate: why = p.verbDone ? Why::PredicateHasVerb : Why::PredicateBegun; break;
+    case SentenceStep::Verb: why = p.verbDone ? Why::VerbChosen : Why::PredicateFirst; break;
+    case SentenceStep::Complement: why = p.complementDone ? Why::ComplementChosen : Why::VerbFirst; break;
+    }
+    if (way.form == WayOn::OrReturn) {
+        switch (why) {
+        case Why::SubjectChosen:
+            return QCoreApplication::translate("Admission", "The subject is chosen: press %1, or %2 if the sentence is complete.")
+                .arg(way.first, way.second);
+        case Why::PredicateHasVerb:
+            return QCoreApplication::translate("Admission", "The predicate has its verb: press %1, or %2 if the sentence is complete.")
+                .arg(way.first, way.second);
+        case Why::VerbChosen:
+            return QCoreApplication::translate("Admission", "The verb is chosen: press %1, or %2 if the sentence is complete.")
+                .arg(way.first, way.second);
+        default:
+            break; // the complement is the one way on
+        }
+    }
+    switch (why) {
+    case Why::SubjectChosen: return QCoreApplication::translate("Admission", "The subject is chosen: press %1.").arg(way.first);
+    case Why::PredicateHasVerb: return QCoreApplication::translate("Admission", "The predicate has its verb: press %1.").arg(way.first);
+    case Why::PredicateBegun: return QCoreApplication::translate("Admission", "The predicate has begun: press %1.").arg(way.first);
+    case Why::VerbChosen: return QCoreApplication::translate("Admission", "The verb is chosen: press %1.").arg(way.first);
+    case Why::PredicateFirst: return QCoreApplication::translate("Admission", "Begin the predicate first: press %1.").arg(way.first);
+    case Why::ComplementChosen: return QCoreApplication::translate("Admission", "The complement is chosen: press %1.").arg(way.first);
+    case Why::VerbFirst: return QCoreApplication::translate("Admission", "Choose a verb first: press %1.").arg(way.first);
+    }
+    return {};
 }
 
 } // namespace parsella::grammar

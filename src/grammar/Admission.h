@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grammar/Phrases.h"
+
 #include <QString>
 #include <array>
 
@@ -62,9 +64,6 @@ struct QuestionSubject {
     QString need() const;
 };
 
-// The kinds of complement, as the complement picker groups them.
-enum class ComplementKind { Prepositional, Adverb, Object, Participle, Adjective };
-
 // What a verb takes after it, as the verb picker records it. A place is said either by a
 // prepositional phrase or by an adverb, so one admission opens both.
 struct VerbComplements {
@@ -73,12 +72,13 @@ struct VerbComplements {
     bool participle = false;
     bool adjective = false;
 
-    bool takes(ComplementKind kind) const;
+    // Whether a complement of `group` may follow; never for None, which is no complement.
+    bool takes(ComplementGroup group) const;
 };
 
-// Empty if the complements of `kind` may follow `verb` (its base form, empty while no verb is
+// Empty if the complements of `group` may follow `verb` (its base form, empty while no verb is
 // chosen); otherwise why not.
-QString complementRefusal(const QString &verb, const VerbComplements &takes, ComplementKind kind);
+QString complementRefusal(const QString &verb, const VerbComplements &takes, ComplementGroup group);
 
 // What a sentence label tells while it is red, and once it is complete.
 QString subjectNeedsVerb(const QString &subject);

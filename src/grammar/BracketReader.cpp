@@ -1,6 +1,7 @@
 #include "grammar/BracketReader.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 
 namespace parsella::grammar {
@@ -230,9 +231,15 @@ QString characterCode(char32_t c)
 
 QString shownSafely(const QString &text)
 {
+    // Cut by characters, not UTF-16 units, so that no pair of surrogates is split.
+    const QList<uint> points = text.toUcs4();
     QString safe;
-    for (char32_t c : text.toUcs4())
+    for (qsizetype i = 0; i < std::min(points.size(), mostShown); ++i) {
+        const char32_t c = points.at(i);
         safe += showsAsItself(c) ? QString::fromUcs4(&c, 1) : characterCode(c);
+    }
+    if (points.size() > mostShown)
+        safe += QChar(0x2026);
     return safe;
 }
 

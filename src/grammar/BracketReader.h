@@ -31,8 +31,10 @@ struct BracketError {
 bool showsAsItself(char32_t c);
 // How a message names a character by its code: "U+001B".
 QString characterCode(char32_t c);
-// Text from a file as a message may show it: every character that would not show as itself
-// named by its code, so that a hostile file cannot garble the message.
+// Text from a file as a message may show it: cut short after this many characters, and every
+// character that would not show as itself named by its code, so that a hostile file can
+// neither garble the message nor fill it.
+inline constexpr qsizetype mostShown = 60;
 QString shownSafely(const QString &text);
 
 // The tree the notation writes, or none with `error` (if given) saying why. Words come back as

@@ -26,19 +26,6 @@ const QLatin1String typeKey("type");
 const QLatin1String bracketsKey("brackets");
 const QLatin1String textKey("text");
 
-// Text from the file made fit for a message: invisible and control characters shown by
-// their code, and cut short, so that a hostile file cannot garble the message box.
-QString shown(const QString &text)
-{
-    constexpr qsizetype limit = 60;
-    const QList<uint> points = text.toUcs4();
-    QString out = shownSafely(QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()),
-                                                std::min(points.size(), limit)));
-    if (points.size() > limit)
-        out += QStringLiteral("…");
-    return out;
-}
-
 // A name with a pair of surrogates (an emoji) is a name; one with a control character is not.
 bool hasControlCharacter(const QString &text)
 {
@@ -123,7 +110,7 @@ std::optional<DocumentSentence> readSentenceObject(const QJsonValue &value, qsiz
     if (!sentenceType)
         return fail(
             QCoreApplication::translate("Document", "its type “%1” is none of “statement”, “question” or “command”.")
-                .arg(shown(type.toString())));
+                .arg(shownSafely(type.toString())));
     const QJsonValue brackets = object.value(bracketsKey);
     if (!brackets.isString())
         return fail(QCoreApplication::translate("Document", "its “brackets” are missing or not text."));
@@ -168,7 +155,7 @@ DocumentReading readDocument(const QByteArray &json)
     if (format.toString() != formatName)
         return refused(
             QCoreApplication::translate("Document", "The file is not a Parsella worksheet: its format is “%1”.")
-                .arg(shown(format.toString())));
+                .arg(shownSafely(format.toString())));
 
     // The version is read before anything else: a newer file may be shaped otherwise.
     const QJsonValue version = top.value(versionKey);

@@ -120,4 +120,15 @@ std::optional<Node> complement(const QString &phrase)
     return entry->nodes.front();
 }
 
+ComplementGroup complementGroupOf(const Node &complement)
+{
+    switch (complement.label) {
+    case Label::PP: return ComplementGroup::Prepositional;
+    case Label::AdvP: return ComplementGroup::Adverb;
+    case Label::NP: return ComplementGroup::NounPhrase;
+    case Label::VP: return ComplementGroup::Participle;
+    default: return ComplementGroup::Adjective; // an adjective phrase, perhaps with its adverb
+    }
+}
+
 } // namespace parsella::grammar

@@ -36,4 +36,14 @@ std::optional<VerbGroup> verbGroup(const QString &form);
 // [PP [P in] [NP [Det the] [N mountains]]].
 std::optional<Node> complement(const QString &phrase);
 
+// The complement picker's groups, and None for a sentence that has no complement.
+enum class ComplementGroup { None, Prepositional, Adverb, NounPhrase, Participle, Adjective };
+
+// The group a complement phrase belongs to, told by its label.
+ComplementGroup complementGroupOf(const Node &complement);
+inline ComplementGroup complementGroupOf(const std::optional<Node> &complement)
+{
+    return complement ? complementGroupOf(*complement) : ComplementGroup::None;
+}
+
 } // namespace parsella::grammar

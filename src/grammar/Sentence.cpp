@@ -27,6 +27,8 @@ const TypeSpelling &spellingOf(SentenceType type) { return spellings.at(static_c
 
 } // namespace
 
+QString sentenceTypeCode(SentenceType type) { return QString::fromLatin1(spellingOf(type).code); }
+
 std::optional<SentenceType> sentenceTypeFromCode(const QString &code)
 {
     for (const TypeSpelling &s : spellings) {
@@ -153,9 +155,23 @@ static QString named(const Node &node)
         .arg(labelMeaning(node.label), node.saidWords().join(QLatin1Char(' ')));
 }
 
+// Whole phrases, one for each part a placeholder stands for: a language that writes its
+// nouns with a capital, or puts the part's name elsewhere, cannot be reached by lowering a
+// caption.
 static QString notChosen(const Node &placeholder)
 {
-    return QCoreApplication::translate("Sentence", "%1 not chosen yet").arg(placeholder.word.toLower());
+    const std::pair<const char *, const char *> parts[] = {
+        {QT_TRANSLATE_NOOP("Sentence", "Subject"), QT_TRANSLATE_NOOP("Sentence", "subject not chosen yet")},
+        {QT_TRANSLATE_NOOP("Sentence", "Predicate"), QT_TRANSLATE_NOOP("Sentence", "predicate not chosen yet")},
+        {QT_TRANSLATE_NOOP("Sentence", "Complement"), QT_TRANSLATE_NOOP("Sentence", "complement not chosen yet")},
+        {QT_TRANSLATE_NOOP("Sentence", "Adjective"), QT_TRANSLATE_NOOP("Sentence", "adjective not chosen yet")},
+        {QT_TRANSLATE_NOOP("Sentence", "Noun"), QT_TRANSLATE_NOOP("Sentence", "noun not chosen yet")},
+    };
+    for (const auto &[caption, phrase] : parts) {
+        if (placeholder.word == QCoreApplication::translate("Sentence", caption))
+            return QCoreApplication::translate("Sentence", phrase);
+    }
+    return QCoreApplication::translate("Sentence", "%1 not chosen yet").arg(placeholder.word);
 }
 
 // A phrase in words with its parts one level down, enough to follow the tree by ear; a
@@ -170,7 +186,8 @@ static QString describe(const Node &node)
     QStringList parts;
     for (const Node &child : node.children)
         parts << (child.isComplete() ? named(child) : describe(child));
-    return QCoreApplication::translate("Sentence", "%1 (%2)").arg(said, parts.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("Sentence", "%1 (%2)")
+        .arg(said, parts.join(QCoreApplication::translate("Sentence", ", ", "between the parts of a phrase")));
 }
 
 QString Sentence::description() const

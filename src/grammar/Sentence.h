@@ -14,6 +14,7 @@ enum class SentenceType { Statement, Question, Command };
 inline constexpr std::array<SentenceType, 3> sentenceTypes{SentenceType::Statement, SentenceType::Question,
                                                            SentenceType::Command};
 
+QString sentenceTypeCode(SentenceType type);
 std::optional<SentenceType> sentenceTypeFromCode(const QString &code);
 QString sentenceTypeName(SentenceType type); // "Statement", "Question", "Command"
 // The types as worksheet files and tasks name them: "statement", "question", "command".

@@ -213,22 +213,6 @@ QString subjectProblem(SentenceType type, const QStringList &captions)
     return generatorProblem(captions);
 }
 
-ComplementKind kindOf(const Node &complement)
-{
-    switch (complement.label) {
-    case Label::PP:
-        return ComplementKind::Prepositional;
-    case Label::AdvP:
-        return ComplementKind::Adverb;
-    case Label::NP:
-        return ComplementKind::Object;
-    case Label::VP:
-        return ComplementKind::Participle;
-    default:
-        return ComplementKind::Adjective;
-    }
-}
-
 // The verb and its complement, checked against the subject's agreement and the verb's
 // admissions.
 QString predicateProblem(const Sentence &s)
@@ -262,7 +246,7 @@ QString predicateProblem(const Sentence &s)
     if (roleOf(phrase) != Role::Complement)
         return QCoreApplication::translate("SentenceReader", "%1 is not a complement the complement picker offers.")
             .arg(quoted(phrase));
-    return complementRefusal(base, takes, kindOf(*s.complement));
+    return complementRefusal(base, takes, complementGroupOf(*s.complement));
 }
 
 // The sentence the windows would have built from the same captions.
@@ -350,13 +334,15 @@ QString sentenceProblem(const Sentence &sentence)
         return problem;
     if (sentence.type != SentenceType::Command) {
         if (!sentence.subject || sentence.subject->saidWords().isEmpty())
-            return QCoreApplication::translate("SentenceReader", "The sentence has no subject yet: press Subject.");
+            return QCoreApplication::translate("SentenceReader", "The sentence has no subject yet: press %1.")
+                .arg(QCoreApplication::translate("frmDec", "Subject")); // the button's own caption
         if (QString problem = subjectProblem(sentence.type, captionsOf(*sentence.subject)); !problem.isEmpty())
             return problem;
     }
     if (!sentence.verb || sentence.verb->words.empty())
         return sentence.type == SentenceType::Command
-            ? QCoreApplication::translate("SentenceReader", "A command needs its verb: press Predicate.")
+            ? QCoreApplication::translate("SentenceReader", "A command needs its verb: press %1.")
+                  .arg(QCoreApplication::translate("frmImp", "Predicate"))
             : subjectNeedsVerb(said(*sentence.subject));
     if (QString problem = predicateProblem(sentence); !problem.isEmpty())
         return problem;

@@ -55,15 +55,12 @@ std::optional<T> valueOf(const std::array<Named<T>, N> &names, const QString &ke
 
 QString quoted(const QString &words) { return QStringLiteral("“%1”").arg(words); }
 
-// A value from the file as a message may show it: JSON, and short, since the file may be anyone's.
+// A value from the file as a message may show it: as JSON writes it, which escapes the
+// control characters, and then as any text from a file is shown.
 QString shown(const QJsonValue &value)
 {
-    QString json = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
-    json = json.mid(1, json.size() - 2);
-    if (json.size() > 40)
-        json = json.left(39) + QChar(0x2026);
-    // JSON escapes the control characters; what else would not show is named by its code.
-    return shownSafely(json);
+    const QString json = QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact));
+    return shownSafely(json.mid(1, json.size() - 2));
 }
 QString said(const Node &node) { return node.saidWords().join(QLatin1Char(' ')); }
 QString said(const VerbGroup &verb)
@@ -130,25 +127,12 @@ QString complementNoun(ComplementGroup group)
     return {};
 }
 
-ComplementGroup groupOf(const std::optional<Node> &complement)
-{
-    if (!complement)
-        return ComplementGroup::None;
-    switch (complement->label) {
-    case Label::PP: return ComplementGroup::Prepositional;
-    case Label::AdvP: return ComplementGroup::Adverb;
-    case Label::NP: return ComplementGroup::NounPhrase;
-    case Label::VP: return ComplementGroup::Participle;
-    default: return ComplementGroup::Adjective;
-    }
-}
-
 // "A, B and C", as a sentence lists things.
 QString listed(const QStringList &items)
 {
     if (items.size() < 2)
         return items.value(0);
-    return TaskText::tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.last());
+    return TaskText::tr("%1 and %2").arg(items.mid(0, items.size() - 1).join(TaskText::tr(", ", "between the items of a list")), items.last());
 }
 
 // Why the asked features cannot all be had in one sentence; empty if they can. Only the
@@ -182,7 +166,7 @@ std::optional<Features> featuresOf(const Sentence &sentence)
         return std::nullopt;
     Features f;
     f.type = sentence.type;
-    f.complement = groupOf(sentence.complement);
+    f.complement = complementGroupOf(sentence.complement);
     if (sentence.type == SentenceType::Command)
         return f;
 
@@ -372,7 +356,7 @@ QString promptOf(const Ask &ask)
         prompt += TaskText::tr(" whose subject is %1").arg(listed(subject));
     if (ask.complement) {
         if (!subject.isEmpty())
-            prompt += QLatin1Char(',');
+            prompt += TaskText::tr(",", "after the subject's features, before the complement's");
         prompt += *ask.complement == ComplementGroup::None
             ? TaskText::tr(" with no complement")
             : TaskText::tr(" with %1 as its complement").arg(complementNoun(*ask.complement));

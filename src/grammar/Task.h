@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grammar/Conjugation.h"
+#include "grammar/Phrases.h"
 #include "grammar/Sentence.h"
 
 #include <QJsonObject>
@@ -14,9 +15,6 @@ namespace parsella::grammar {
 // How a subject is made: a statement's by the pronoun picker or the noun phrase generator, a
 // question's by "Who" or by "Which" and its noun.
 enum class SubjectKind { Pronoun, NounPhrase, Who, Which };
-
-// The complement's group in the complement picker, or none.
-enum class ComplementGroup { None, Prepositional, Adverb, NounPhrase, Participle, Adjective };
 
 // What a finished sentence is, in the terms a task asks for. A command has no subject of its
 // own, so it has no tense, number, person or subject kind. "you" may be one person or several

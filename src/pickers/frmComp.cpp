@@ -1,7 +1,6 @@
 #include "pickers/frmComp.h"
 
 #include "grammar/Phrases.h"
-#include "pickers/ComplementsTaken.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -43,12 +42,12 @@ static const WindowDesign design{
 };
 
 // The groups in the order in which a choice in one clears the others.
-static const std::array<std::pair<const char *, grammar::ComplementKind>, 5> groupsInOrder{{
-    {"optPP", grammar::ComplementKind::Prepositional},
-    {"optAdv", grammar::ComplementKind::Adverb},
-    {"optNP", grammar::ComplementKind::Object},
-    {"optPresP", grammar::ComplementKind::Participle},
-    {"optAdj", grammar::ComplementKind::Adjective},
+static const std::array<std::pair<const char *, grammar::ComplementGroup>, 5> groupsInOrder{{
+    {"optPP", grammar::ComplementGroup::Prepositional},
+    {"optAdv", grammar::ComplementGroup::Adverb},
+    {"optNP", grammar::ComplementGroup::NounPhrase},
+    {"optPresP", grammar::ComplementGroup::Participle},
+    {"optAdj", grammar::ComplementGroup::Adjective},
 }};
 
 frmComp::frmComp(SentenceState &state, QWidget *parent)
@@ -72,9 +71,9 @@ void frmComp::Form_Load()
     st.xcomp1.clear();
     // Each kind of complement is offered only if the current verb admits it; the others
     // say why not.
-    const grammar::VerbComplements takes = complementsTaken(st);
-    for (const auto &[name, kind] : groupsInOrder) {
-        const QString refusal = grammar::complementRefusal(st.xv, takes, kind);
+    const grammar::VerbComplements &takes = st.verbTakes;
+    for (const auto &[name, complementGroup] : groupsInOrder) {
+        const QString refusal = grammar::complementRefusal(st.xv, takes, complementGroup);
         const auto members = group(name)->buttons();
         for (QAbstractButton *b : members) {
             b->setEnabled(refusal.isEmpty());

@@ -2,6 +2,7 @@
 
 #include "grammar/Conjugation.h"
 #include "grammar/Phrases.h"
+#include "grammar/Sentence.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -44,15 +45,22 @@ frmVerb::frmVerb(SentenceState &state, QWidget *parent)
     Form_Load();
 }
 
+// Whether the sentence window that opened the picker builds a command.
+bool frmVerb::isCommand() const
+{
+    return grammar::sentenceTypeFromCode(st.xsentyp) == grammar::SentenceType::Command;
+}
+
 void frmVerb::Form_Load()
 {
     verbidx = 999;
     tenseidx = 0;
     st.xvp.clear();
     st.x0 = st.xa0 = st.xa1 = st.xa4 = st.xa7 = 0;
+    st.verbTakes = {};
     st.xv.clear();
     // A command has no tense: it always takes the verb's base form.
-    if (st.xsentyp == QLatin1String("Imp"))
+    if (isCommand())
         frmTense->hide();
 }
 
@@ -61,6 +69,7 @@ void frmVerb::optVerb_Click(int Index)
     verbidx = qint16(Index);
     // No flag of an earlier verb may survive into this one.
     st.x0 = st.xa0 = st.xa1 = st.xa4 = st.xa7 = 0;
+    st.verbTakes = {};
     ConjugateVerb();
 }
 
@@ -84,13 +93,14 @@ void frmVerb::ConjugateVerb()
     st.xa1 = takes.object ? 1 : 0;
     st.xa4 = takes.participle ? 1 : 0;
     st.xa7 = takes.adjective ? 1 : 0;
+    st.verbTakes = takes;
 
     // Agreement is read afresh on every click, so the form follows the current subject. A
     // command has no tense and takes the base form.
     const grammar::Tense tense = tenseidx == 0 ? grammar::Tense::Present
                                  : tenseidx == 1 ? grammar::Tense::Past
                                                  : grammar::Tense::Future;
-    const QString shown = st.xsentyp == QLatin1String("Imp")
+    const QString shown = isCommand()
                               ? st.xv
                               : grammar::conjugate(st.xv, tense, {st.xpers, st.xnumb});
     lblVerb->setText(shown);

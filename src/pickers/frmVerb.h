@@ -10,8 +10,8 @@ namespace parsella {
 
 // Eight verbs and three tenses. The label shows the form that agrees with the subject
 // already in the shared state; "Return" hands it back as the verb phrase. The verb's base
-// form and its complement flags are left in the state for the sentence window and the
-// complement picker.
+// form, its complement flags and what it takes are left in the state for the sentence window
+// and the complement picker.
 class frmVerb : public Form
 {
     Q_OBJECT
@@ -25,6 +25,7 @@ public:
 
 private:
     void ConjugateVerb();
+    bool isCommand() const;
 
     qint16 verbidx = 999; // 999: no verb chosen yet
     qint16 tenseidx = 0;  // 0 present, 1 past, anything else future

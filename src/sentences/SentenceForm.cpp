@@ -1,7 +1,6 @@
 #include "sentences/SentenceForm.h"
 
 #include "grammar/Admission.h"
-#include "pickers/ComplementsTaken.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmVerb.h"
 
@@ -131,7 +130,7 @@ void SentenceForm::cmdVP_Click()
         complete();
     else
         showCompleteness(lblDecl, false, // "be" still needs its complement
-                         grammar::verbNeedsComplement(st.xvp, complementsTaken(st)));
+                         grammar::verbNeedsComplement(st.xvp, st.verbTakes));
     cmdVP->setEnabled(false);
     cmdVP->hide();
     cmdComp->setEnabled(true);

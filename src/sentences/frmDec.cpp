@@ -1,5 +1,6 @@
 #include "sentences/frmDec.h"
 
+#include "grammar/Sentence.h"
 #include "pickers/frmNP.h"
 #include "pickers/frmNPP.h"
 
@@ -51,7 +52,7 @@ grammar::SentenceProgress frmDec::progress() const
 
 void frmDec::Form_Load()
 {
-    st.xsentyp = QStringLiteral("Dec");
+    st.xsentyp = grammar::sentenceTypeCode(grammar::SentenceType::Statement);
     st.record.begin(grammar::SentenceType::Statement);
 }
 

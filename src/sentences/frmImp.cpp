@@ -1,5 +1,7 @@
 #include "sentences/frmImp.h"
 
+#include "grammar/Sentence.h"
+
 namespace parsella {
 
 static const WindowDesign design{
@@ -22,8 +24,8 @@ frmImp::frmImp(SentenceState &state, QWidget *parent)
 
 void frmImp::Form_Load()
 {
-    // "Imp" tells the verb picker to offer no tense and to give the base form.
-    st.xsentyp = QStringLiteral("Imp");
+    // The command's code tells the verb picker to offer no tense and to give the base form.
+    st.xsentyp = grammar::sentenceTypeCode(grammar::SentenceType::Command);
     st.xsubj.clear();
     st.record.begin(grammar::SentenceType::Command);
 }

@@ -2,6 +2,7 @@
 
 #include "grammar/Admission.h"
 #include "grammar/Phrases.h"
+#include "grammar/Sentence.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -75,7 +76,7 @@ QList<QList<QWidget *>> frmInt::steps() const
 
 void frmInt::Form_Load()
 {
-    st.xsentyp = QStringLiteral("Int");
+    st.xsentyp = grammar::sentenceTypeCode(grammar::SentenceType::Question);
     iwh = none;
     // A question starts without a subject, whatever an earlier sentence left behind.
     st.xsubj.clear();
