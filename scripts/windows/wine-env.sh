@@ -36,5 +36,8 @@ if [ ! -f "$WINEPREFIX/.parsella-ready" ]; then
     wineserver -w
     touch "$WINEPREFIX/.parsella-ready"
 fi
-# One server for the whole run, rather than one started for each program.
+# One server for the whole run, rather than one started for each program, and wine's own
+# services started now, with nothing to write to: started by the first test instead, they would
+# inherit its output and hold CTest waiting on it until the test's time ran out.
 wineserver -p
+wine wineboot </dev/null >/dev/null 2>&1
