@@ -7,10 +7,15 @@
 // children report which one they used.
 #include "Stats.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -20,7 +25,9 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
 extern char **environ;
+#endif
 
 namespace {
 
@@ -31,10 +38,12 @@ long long monotonicNs()
     return ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 
+#ifndef _WIN32
 double ms(const timeval &tv)
 {
     return double(tv.tv_sec) * 1e3 + double(tv.tv_usec) / 1e3;
 }
+#endif
 
 struct Run {
     double idleMs = 0; // process start to main window shown and idle, as the child saw it
@@ -44,6 +53,73 @@ struct Run {
 };
 
 // Starts `path` with the current stamp, reads its report and reaps it with its usage.
+#ifdef _WIN32
+// Windows has neither posix_spawn nor wait4: the same run through CreateProcess, with the
+// child's CPU times and peak working set asked of the process handle before it is closed.
+bool runOnce(const char *path, Run &run, std::string &platform)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return false;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    HANDLE nul = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = nul;
+    PROCESS_INFORMATION child{};
+
+    const long long start = monotonicNs();
+    std::string command = std::string("\"") + path + "\" " + std::to_string(start);
+    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &child);
+    CloseHandle(writeEnd);
+    if (nul != INVALID_HANDLE_VALUE)
+        CloseHandle(nul);
+    if (!started) {
+        std::fprintf(stderr, "cannot start %s: error %lu\n", path, GetLastError());
+        CloseHandle(readEnd);
+        return false;
+    }
+    std::string report;
+    char buf[256];
+    DWORD n = 0;
+    while (ReadFile(readEnd, buf, sizeof buf, &n, nullptr) && n > 0)
+        report.append(buf, n);
+    CloseHandle(readEnd);
+    WaitForSingleObject(child.hProcess, INFINITE);
+    const long long end = monotonicNs();
+    DWORD exitCode = 1;
+    GetExitCodeProcess(child.hProcess, &exitCode);
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(child.hProcess, &created, &exited, &kernel, &user);
+    PROCESS_MEMORY_COUNTERS memory{};
+    GetProcessMemoryInfo(child.hProcess, &memory, sizeof memory);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    const auto hundredNs = [](const FILETIME &t) {
+        return double((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime);
+    };
+
+    long long idleNs = -1;
+    char name[64] = "";
+    const bool reported = std::sscanf(report.c_str(), "idle_ns %lld platform %63s", &idleNs, name) == 2
+        && idleNs >= 0;
+    if (exitCode != 0 || !reported) {
+        std::fprintf(stderr, "%s failed (exit code %lu, report \"%s\")\n", path, exitCode, report.c_str());
+        return false;
+    }
+    platform = name;
+    run.idleMs = double(idleNs) / 1e6;
+    run.wallMs = double(end - start) / 1e6;
+    run.cpuMs = (hundredNs(kernel) + hundredNs(user)) / 1e4;
+    run.rssMiB = double(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
+    return true;
+}
+#else
 bool runOnce(const char *path, Run &run, std::string &platform)
 {
     int out[2];
@@ -112,6 +188,7 @@ bool runOnce(const char *path, Run &run, std::string &platform)
     run.rssMiB = double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
     return true;
 }
+#endif
 
 struct Series {
     std::vector<double> idle, wall, cpu, rss;

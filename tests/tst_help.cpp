@@ -107,6 +107,12 @@ public slots:
     void open(const QUrl &url) { urls.append(url); }
 };
 
+// The pages as built beside the program, seen from this test program.
+static QString builtPages()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" PARSELLA_BUILT_PAGES);
+}
+
 // The help and grammar commands and the About box, with the system replaced by a recorder:
 // what each command hands on, for each platform, from awkward program directories.
 class tst_Help : public testsupport::GuiTest
@@ -256,9 +262,9 @@ private slots:
         QCOMPARE(system.calls.size(), 2);
         QCOMPARE(system.calls[0].program, QString("winhelp"));
         // One argument: the whole path, blanks and shell syntax included, never split.
-        QCOMPARE(system.calls[0].arguments, QStringList{dir + QStringLiteral("/parsel1.hlp")});
+        QCOMPARE(system.calls[0].arguments, QStringList{QDir::toNativeSeparators(dir + QStringLiteral("/parsel1.hlp"))});
         QCOMPARE(system.calls[1].program, QString("winhelp"));
-        QCOMPARE(system.calls[1].arguments, QStringList{dir + QStringLiteral("/parhlp.hlp")});
+        QCOMPARE(system.calls[1].arguments, QStringList{QDir::toNativeSeparators(dir + QStringLiteral("/parhlp.hlp"))});
         QVERIFY(system.calls[0].opened.isEmpty() && system.calls[1].opened.isEmpty());
     }
 
@@ -508,7 +514,7 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("page");
-        const QDir pages(QCoreApplication::applicationDirPath() + QStringLiteral("/../src"));
+        const QDir pages(builtPages());
         QVERIFY(pages.exists(QStringLiteral("parhlp.html")));
         QTest::newRow("en") << QString() << pages.filePath(QStringLiteral("parhlp.html"));
         for (const QString &code : pages.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
@@ -556,7 +562,7 @@ private slots:
     void withoutABrowserHelpStillAnswers()
     {
         // The pages as built beside the program.
-        RecordingPlatform system(ntFamily, QCoreApplication::applicationDirPath() + QStringLiteral("/../src"));
+        RecordingPlatform system(ntFamily, builtPages());
         system.opens = false;
         frmGram1 main;
         main.setPlatform(system);
@@ -601,7 +607,7 @@ private slots:
     {
         const auto english = qScopeGuard([] { language::apply(QString()); });
         QVERIFY(language::apply(QStringLiteral("zh_CN")));
-        RecordingPlatform system(ntFamily, QCoreApplication::applicationDirPath() + QStringLiteral("/../src"));
+        RecordingPlatform system(ntFamily, builtPages());
         system.opens = false;
         frmGram1 main;
         main.setPlatform(system);

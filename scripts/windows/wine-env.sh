@@ -14,7 +14,16 @@ wine_build=$3
 windows_path() { echo "Z:${1//\//\\}"; }
 gcc_dlls=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 export WINEPATH="$(windows_path "$wine_qt/bin");$(windows_path "$gcc_dlls");$(windows_path /usr/x86_64-w64-mingw32/lib)"
-export QT_QPA_FONTDIR=$(windows_path "$wine_build/tests/fonts")
+# The offscreen platform reads its faces from one folder: the faces the program carries, as
+# built beside the tests, and a Chinese face, as every Windows has one (Microsoft YaHei) and
+# wine has none of its own. Handed on to the programs by wine-run.sh, as wine keeps QT_* back.
+wine_fonts=$WINEPREFIX-fonts
+rm -rf "$wine_fonts" && mkdir -p "$wine_fonts"
+ln -s "$wine_build"/fonts/*.ttf "$wine_fonts"/
+for face in /usr/share/fonts/truetype/wqy/wqy-microhei.ttc; do
+    [ -f "$face" ] && ln -s "$face" "$wine_fonts"/
+done
+export QT_QPA_FONTDIR=$(windows_path "$wine_fonts")
 
 # A display for wine alone, whatever DISPLAY the caller has.
 wine_display=:$((90 + RANDOM % 800))
@@ -35,5 +44,8 @@ if [ ! -f "$WINEPREFIX/.parsella-ready" ]; then
     wineserver -w
     touch "$WINEPREFIX/.parsella-ready"
 fi
-# One server for the whole run, rather than one started for each program.
+# One server for the whole run, rather than one started for each program, and wine's own
+# services started now, with nothing to write to: started by the first test instead, they would
+# inherit its output and hold CTest waiting on it until the test's time ran out.
 wineserver -p
+wine wineboot </dev/null >/dev/null 2>&1
