@@ -29,18 +29,22 @@ struct Piece {
 
 } // namespace
 
-bool printTaskSheet(const grammar::TaskSheet &sheet, QPagedPaintDevice &printer)
+std::optional<QSizeF> beginPrinting(QPainter &painter, QPagedPaintDevice &printer)
 {
-    QPainter painter;
     if (!painter.begin(&printer))
-        return false;
-    // Laid out in screen pixels (96 to the inch), scaled to the printer's resolution, as the
-    // trees are.
+        return std::nullopt;
     const int resolution = printer.logicalDpiX();
     const qreal scale = resolution / 96.0;
     const QRectF page = printer.pageLayout().paintRectPixels(resolution);
     painter.scale(scale, scale);
-    return drawTaskSheet(sheet, painter, page.size() / scale, [&printer] { return printer.newPage(); }) && painter.end();
+    return page.size() / scale;
+}
+
+bool printTaskSheet(const grammar::TaskSheet &sheet, QPagedPaintDevice &printer)
+{
+    QPainter painter;
+    const std::optional<QSizeF> room = beginPrinting(painter, printer);
+    return room && drawTaskSheet(sheet, painter, *room, [&printer] { return printer.newPage(); }) && painter.end();
 }
 
 bool drawTaskSheet(const grammar::TaskSheet &sheet, QPainter &painter, QSizeF room, const std::function<bool()> &newPage)

@@ -4,6 +4,7 @@
 
 #include <QSizeF>
 #include <functional>
+#include <optional>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -18,4 +19,8 @@ bool printTaskSheet(const grammar::TaskSheet &sheet, QPagedPaintDevice &printer)
 // next page, false if it could not.
 bool drawTaskSheet(const grammar::TaskSheet &sheet, QPainter &painter, QSizeF room, const std::function<bool()> &newPage);
 
+// Begins `painter` on `printer` in screen pixels (96 to the inch), scaled to the printer's
+// resolution; the fonts have pixel sizes, so they scale along. The room on a page in those
+// pixels, or none if the printer cannot be painted on.
+std::optional<QSizeF> beginPrinting(QPainter &painter, QPagedPaintDevice &printer);
 } // namespace parsella

@@ -857,15 +857,10 @@ bool Worksheet::printSheet(QPagedPaintDevice &printer) const
     if (!doc.tasks().isEmpty())
         return printTaskSheet(taskSheet(), printer);
     QPainter painter;
-    if (!painter.begin(&printer))
+    const std::optional<QSizeF> page = beginPrinting(painter, printer);
+    if (!page)
         return false;
-    // Lay out in screen pixels (96 to the inch) and let the painter scale them to the
-    // printer's resolution; the fonts have pixel sizes, so they scale along.
-    const int resolution = printer.logicalDpiX();
-    const qreal scale = resolution / 96.0;
-    const QRectF page = printer.pageLayout().paintRectPixels(resolution);
-    const QSizeF room(page.width() / scale, page.height() / scale);
-    painter.scale(scale, scale);
+    const QSizeF room = *page;
 
     QFont heading = classicFont(9.75, Bold);
     const qreal headingHeight = QFontMetricsF(heading).height() + 6;
