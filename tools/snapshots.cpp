@@ -4,14 +4,16 @@
 // then what the worksheet saves and prints (worksheet-tree.svg, .png, worksheet.pdf), and a
 // task sheet blank and with two answers as printed and exported (task-sheet.pdf, .txt,
 // blank-sheet-N.png, task-sheet-N.png):
-//   parsella_snapshots OUTDIR [SCALE]
-// Runs on any Qt platform, offscreen included.
+//   parsella_snapshots OUTDIR [SCALE [LANG]]
+// LANG is a catalogue's code (de, pt_BR …); without it the windows are in English, whatever the
+// system's locale. Runs on any Qt platform, offscreen included.
 #include "app/frmCopyright.h"
 #include "app/frmGram1.h"
 #include "app/TaskSheetPrint.h"
 #include "app/Worksheet.h"
 #include "app/WorksheetDocument.h"
 #include "core/Application.h"
+#include "core/Language.h"
 #include "core/Platform.h"
 #include "grammar/SentenceRecord.h"
 #include "pickers/frmComp.h"
@@ -126,10 +128,15 @@ static void longestStatement(SentenceRecord &r)
 
 int main(int argc, char *argv[])
 {
-    if (argc > 2)
+    if (argc > 2 && qstrcmp(argv[2], "") != 0)
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     configureApplication(app);
+    const QString lang = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    if (!language::apply(lang)) {
+        qWarning("parsella_snapshots: no catalogue for the language \"%s\"", qPrintable(lang));
+        return 1;
+    }
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
 

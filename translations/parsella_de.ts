@@ -1322,7 +1322,7 @@ Soll es wiederhergestellt werden?</translation>
     <message>
         <location line="+5"/>
         <source>its “prompt” is longer than %1 characters</source>
-        <translation>sein „prompt“ ist länger als %1 Zeichen</translation>
+        <translation>Ihr Schlüssel „prompt“ ist länger als %1 Zeichen</translation>
     </message>
     <message>
         <location line="+39"/>

@@ -1322,7 +1322,7 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+5"/>
         <source>its “prompt” is longer than %1 characters</source>
-        <translation>son « prompt » dépasse %1 caractères</translation>
+        <translation>sa clé « prompt » dépasse %1 caractères</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -1794,12 +1794,12 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+5"/>
         <source>Check each worksheet&apos;s tasks and print them as CSV, one row per task (%1), and open no window.</source>
-        <translation>Vérifie les exercices de chaque feuille et les écrit en CSV, une ligne par exercice (%1), sans ouvrir de fenêtre.</translation>
+        <translation>Vérifie les exercices de chaque fiche et les écrit en CSV, une ligne par exercice (%1), sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
-        <translation>Avec --summary : une ligne par élève et une colonne par exercice, avec le total, pour le carnet de notes.</translation>
+        <translation>Avec --summary : une ligne par élève et une colonne par exercice, avec le total, pour le carnet de notes.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1820,7 +1820,7 @@ La restaurer&#xa0;?</translation>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation>parsella : --grid va avec --summary
+        <translation>parsella : --grid va avec --summary
 </translation>
     </message>
     <message>
@@ -2321,12 +2321,12 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+63"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>Le fichier « %1 » n’a pas été ouvert&#xa0;: %2</translation>
+        <translation>Le fichier « %1 » n’a pas été ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>Le fichier « %1 » n’a pas été enregistré&#xa0;: %2.</translation>
+        <translation>Le fichier « %1 » n’a pas été enregistré&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+69"/>
@@ -2346,7 +2346,7 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+22"/>
         <source>Restore Worksheet</source>
-        <translation>Restaurer la feuille</translation>
+        <translation>Restaurer la fiche</translation>
     </message>
 </context>
 <context>

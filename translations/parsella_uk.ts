@@ -156,17 +156,17 @@
     <message>
         <location line="+15"/>
         <source>The subject is chosen: press %1, or %2 if the sentence is complete.</source>
-        <translation>Підмет вибрано: натисни «%1» або «%2», якщо речення завершене.</translation>
+        <translation>Підмет вибрано: натисни «%1» або, якщо речення завершене, «%2».</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The predicate has its verb: press %1, or %2 if the sentence is complete.</source>
-        <translation>Присудок уже має дієслово: натисни «%1» або «%2», якщо речення завершене.</translation>
+        <translation>Присудок уже має дієслово: натисни «%1» або, якщо речення завершене, «%2».</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The verb is chosen: press %1, or %2 if the sentence is complete.</source>
-        <translation>Дієслово вибрано: натисни «%1» або «%2», якщо речення завершене.</translation>
+        <translation>Дієслово вибрано: натисни «%1» або, якщо речення завершене, «%2».</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1363,7 +1363,7 @@ Restore it?</source>
     <message>
         <location filename="../src/grammar/Task.cpp" line="+0"/>
         <source>to do</source>
-        <translation>зробити</translation>
+        <translation>не почато</translation>
     </message>
     <message>
         <location filename="../src/grammar/TaskList.cpp" line="+54"/>

@@ -1820,7 +1820,7 @@ Restore it?</source>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation>parsella：--grid 须与 --summary 一起使用
+        <translation>parsella: --grid 须与 --summary 一起使用
 </translation>
     </message>
     <message>
