@@ -3,6 +3,8 @@
 #include "app/Worksheet.h"
 #include "app/frmGram1.h"
 #include "core/Language.h"
+#include "grammar/Document.h"
+#include "grammar/Results.h"
 #include "pickers/frmComp.h"
 #include "pickers/frmNP.h"
 #include "pickers/frmNPP.h"
@@ -292,6 +294,31 @@ private slots:
         QFETCH(QString, expected);
         const QStringList offered{"de", "es", "fr", "pt_BR", "uk", "zh_CN"};
         QCOMPARE(language::match(ui, offered), expected);
+    }
+
+    // The English words a message quotes carry the marks of the learner's language: a task's
+    // feedback quotes the learner's own words.
+    void englishWordsTakeTheLanguagesMarks_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("quoted");
+        QTest::newRow("en") << QString() << QStringLiteral("\u201Cwalks\u201D");
+        QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("\u201Ewalks\u201C");
+        QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("\u00ABwalks\u00BB");
+    }
+    void englishWordsTakeTheLanguagesMarks()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, quoted);
+        if (!code.isEmpty())
+            QVERIFY(language::apply(code));
+        const grammar::DocumentReading answered = grammar::readDocument(R"({"format":"parsella-worksheet","version":1,
+            "tasks":[{"ask":{"tense":"past"}}],
+            "sentences":[{"type":"statement","brackets":"[S [NP [Pron she]] [VP [V walks]]]","task":1}]})");
+        QVERIFY2(answered.document, qPrintable(answered.problem));
+        const QList<grammar::TaskResult> results = grammar::resultsOf(*answered.document);
+        QCOMPARE(results.size(), 1);
+        QVERIFY2(results.first().feedback.contains(quoted), qPrintable(results.first().feedback));
     }
 };
 

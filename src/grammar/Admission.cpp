@@ -1,4 +1,5 @@
 #include "grammar/Admission.h"
+#include "grammar/BracketReader.h"
 
 #include "grammar/Lexicon.h"
 
@@ -34,7 +35,7 @@ constexpr unsigned later(S slot)
 
 QString quoted(const QString &word)
 {
-    return QCoreApplication::translate("Admission", "“%1”").arg(word);
+    return quotedWords(word);
 }
 
 bool isIndefinite(const QString &article)

@@ -6,6 +6,12 @@
 
 namespace parsella::grammar {
 
+QString quotedWords(const QString &words)
+{
+    // One catalogue entry for the marks, which the grey words' explanations have always used.
+    return QCoreApplication::translate("Admission", "“%1”").arg(words);
+}
+
 namespace {
 
 std::optional<Label> labelFromName(QStringView name)
@@ -31,7 +37,7 @@ QString named(QChar c)
         return QCoreApplication::translate("BracketReader", "the control character %1").arg(code);
     if (!showsAsItself(c.unicode()))
         return QCoreApplication::translate("BracketReader", "the invisible character %1").arg(code);
-    return QStringLiteral("“%1”").arg(c);
+    return quotedWords(QString(c));
 }
 
 // Recursive descent over a string already known to hold only allowed characters. Each

@@ -7,6 +7,10 @@
 
 namespace parsella::grammar {
 
+// English words quoted inside a text in the learner's language, with that language's marks:
+// “walks” in English, „walks“ in German, «walks» in Spanish.
+QString quotedWords(const QString &words);
+
 // Labelled bracket notation read back into a tree: exactly what Sentence::brackets() writes,
 // "[S [NP [Det the] [N dog]] [VP [V walks]]]", with a command's understood subject "[NP (you)]".
 // The text may come from any file, so the reader is strict and bounded: only letters,

@@ -1,4 +1,5 @@
 #include "grammar/SentenceReader.h"
+#include "grammar/BracketReader.h"
 
 #include "grammar/Admission.h"
 #include "grammar/Conjugation.h"
@@ -13,7 +14,7 @@ namespace {
 
 QString quoted(const QString &words)
 {
-    return QStringLiteral("“%1”").arg(words);
+    return quotedWords(words);
 }
 
 QString said(const Node &node)

@@ -53,7 +53,7 @@ std::optional<T> valueOf(const std::array<Named<T>, N> &names, const QString &ke
     return std::nullopt;
 }
 
-QString quoted(const QString &words) { return QStringLiteral("“%1”").arg(words); }
+QString quoted(const QString &words) { return quotedWords(words); }
 
 // A value from the file as a message may show it: as JSON writes it, which escapes the
 // control characters, and then as any text from a file is shown.
