@@ -320,6 +320,18 @@ private slots:
         QCOMPARE(results.size(), 1);
         QVERIFY2(results.first().feedback.contains(quoted), qPrintable(results.first().feedback));
     }
+
+    // A prompt written from the ask ends as a sentence ends in the language.
+    void promptsEndAsTheLanguageEndsASentence()
+    {
+        const grammar::DocumentReading sheet = grammar::readDocument(
+            R"({"format":"parsella-worksheet","version":1,"sentences":[],"tasks":[{"ask":{"tense":"past"}}]})");
+        QVERIFY2(sheet.document, qPrintable(sheet.problem));
+        QVERIFY(grammar::resultsOf(*sheet.document).value(0).prompt.endsWith(QLatin1Char('.')));
+        QVERIFY(language::apply(QStringLiteral("zh_CN")));
+        const QString chinese = grammar::resultsOf(*sheet.document).value(0).prompt;
+        QVERIFY2(chinese.endsWith(QChar(0x3002)) && !chinese.endsWith(QStringLiteral(".\u3002")), qPrintable(chinese));
+    }
 };
 
 PARSELLA_GUI_TEST_MAIN(tst_Languages)

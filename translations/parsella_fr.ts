@@ -4,12 +4,12 @@
 <context>
     <name>Admission</name>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="+37"/>
+        <location filename="../src/grammar/BracketReader.cpp" line="+12"/>
         <source>“%1”</source>
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../src/grammar/Admission.cpp" line="+51"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
         <translation>«&#xa0;a&#xa0;» se met devant un son consonne (a dog)&#xa0;; dis «&#xa0;an %1&#xa0;».</translation>
     </message>
@@ -64,7 +64,7 @@
         <translation>un mot en -ing</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>place</source>
         <translation>un complément de lieu</translation>
     </message>
@@ -104,7 +104,7 @@
         <translation>%1 a besoin d’un nom&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>A complement follows its verb: choose the verb first.</source>
         <translation>Un complément suit son verbe&#xa0;: choisis d’abord le verbe.</translation>
     </message>
@@ -217,7 +217,7 @@
 <context>
     <name>BracketReader</name>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="+30"/>
+        <location filename="../src/grammar/BracketReader.cpp" line="+25"/>
         <source>the control character %1</source>
         <translation>le caractère de contrôle %1</translation>
     </message>
@@ -310,7 +310,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+112"/>
+        <location filename="../src/grammar/Document.cpp" line="+99"/>
         <source>sentence %1: %2</source>
         <translation>phrase %1&#xa0;: %2</translation>
     </message>
@@ -423,7 +423,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+324"/>
+        <location filename="../src/core/Language.cpp" line="+337"/>
         <source>System default</source>
         <translation>Langue du système</translation>
     </message>
@@ -509,7 +509,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+108"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+115"/>
         <source>Not opened</source>
         <translation>Non ouvert</translation>
     </message>
@@ -570,7 +570,7 @@ La restaurer&#xa0;?</translation>
         <translation>%1. %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="+122"/>
+        <location filename="../src/core/FormTable.cpp" line="+156"/>
         <source>complete</source>
         <translation>complet</translation>
     </message>
@@ -583,7 +583,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-299"/>
+        <location filename="../src/core/Language.cpp" line="-311"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -650,7 +650,7 @@ La restaurer&#xa0;?</translation>
     <name>Sentence</name>
     <message>
         <location filename="../src/grammar/Phrases.cpp" line="+90"/>
-        <location filename="../src/grammar/Sentence.cpp" line="+165"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+167"/>
         <source>Adjective</source>
         <translation>Adjectif</translation>
     </message>
@@ -661,7 +661,7 @@ La restaurer&#xa0;?</translation>
         <translation>Nom</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="-148"/>
+        <location filename="../src/grammar/Sentence.cpp" line="-150"/>
         <source>Statement</source>
         <translation>Phrase déclarative</translation>
     </message>
@@ -676,7 +676,7 @@ La restaurer&#xa0;?</translation>
         <translation>Phrase impérative</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+77"/>
         <location line="+67"/>
         <source>Subject</source>
         <translation>Sujet</translation>
@@ -788,7 +788,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="+29"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+30"/>
         <source>an %1</source>
         <translation>%1</translation>
     </message>
@@ -848,7 +848,7 @@ La restaurer&#xa0;?</translation>
         <translation>Le pronom %1 est à lui seul un sujet complet&#xa0;: %2 ne peut pas le suivre.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+14"/>
         <source>%1 is not a form the verb picker shows.</source>
         <translation>%1 n’est pas une forme proposée pour le verbe.</translation>
     </message>
@@ -961,7 +961,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+80"/>
+        <location filename="../src/grammar/Task.cpp" line="+77"/>
         <source>a statement</source>
         <translation>une phrase déclarative</translation>
     </message>
@@ -1062,7 +1062,7 @@ La restaurer&#xa0;?</translation>
         <translation>un adjectif</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+10"/>
         <source>%1 and %2</source>
         <translation>%1 et %2</translation>
     </message>
@@ -1179,7 +1179,13 @@ La restaurer&#xa0;?</translation>
         <translation> avec %1 comme complément</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+2"/>
+        <source>%1.</source>
+        <comment>the prompt written from an ask, ended as a sentence is in the language</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>The task&apos;s sentence is %1; yours is %2.</source>
         <translation>La phrase de l’exercice est %1&#xa0;; la tienne est %2.</translation>
     </message>
@@ -1322,7 +1328,7 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+5"/>
         <source>its “prompt” is longer than %1 characters</source>
-        <translation>sa clé « prompt » dépasse %1 caractères</translation>
+        <translation>sa clé «&#xa0;prompt&#xa0;» dépasse %1 caractères</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -1400,7 +1406,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>frmComp</name>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="+16"/>
+        <location filename="../src/pickers/frmComp.cpp" line="+15"/>
         <source>Verb Complements</source>
         <translation>Compléments du verbe</translation>
     </message>
@@ -1471,7 +1477,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>frmDec</name>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="+12"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+13"/>
         <source>Declarative Sentence (statement)</source>
         <translation>Phrase déclarative (affirmation)</translation>
     </message>
@@ -1556,7 +1562,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>frmImp</name>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="+6"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+8"/>
         <source>Imperative Sentence (Command)</source>
         <translation>Phrase impérative (ordre)</translation>
     </message>
@@ -1590,7 +1596,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>frmInt</name>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="+15"/>
+        <location filename="../src/sentences/frmInt.cpp" line="+16"/>
         <source>Interrogative Sentence (Question)</source>
         <translation>Phrase interrogative (question)</translation>
     </message>
@@ -1752,7 +1758,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>frmVerb</name>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="+15"/>
+        <location filename="../src/pickers/frmVerb.cpp" line="+16"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verbe, groupe verbal</translation>
     </message>
@@ -1799,7 +1805,7 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+4"/>
         <source>With --summary: one row per learner and one column per task, with a total, for a markbook.</source>
-        <translation>Avec --summary : une ligne par élève et une colonne par exercice, avec le total, pour le carnet de notes.</translation>
+        <translation>Avec --summary&#xa0;: une ligne par élève et une colonne par exercice, avec le total, pour le carnet de notes.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1820,7 +1826,7 @@ La restaurer&#xa0;?</translation>
         <location line="+24"/>
         <source>parsella: --grid goes with --summary
 </source>
-        <translation>parsella : --grid va avec --summary
+        <translation>parsella&#xa0;: --grid va avec --summary
 </translation>
     </message>
     <message>
@@ -2321,12 +2327,12 @@ La restaurer&#xa0;?</translation>
     <message>
         <location line="+63"/>
         <source>The file &quot;%1&quot; was not opened: %2</source>
-        <translation>Le fichier « %1 » n’a pas été ouvert&#xa0;: %2</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>The file &quot;%1&quot; was not saved: %2.</source>
-        <translation>Le fichier « %1 » n’a pas été enregistré&#xa0;: %2.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+69"/>

@@ -4,12 +4,12 @@
 <context>
     <name>Admission</name>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="+37"/>
+        <location filename="../src/grammar/BracketReader.cpp" line="+12"/>
         <source>“%1”</source>
         <translation>“%1”</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../src/grammar/Admission.cpp" line="+51"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
         <translation>“a” vem antes de som de consoante (a dog); diga “an %1”.</translation>
     </message>
@@ -64,7 +64,7 @@
         <translation>uma palavra com -ing</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>place</source>
         <translation>complemento de lugar</translation>
     </message>
@@ -104,7 +104,7 @@
         <translation>%1 precisa de um substantivo: %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>A complement follows its verb: choose the verb first.</source>
         <translation>O complemento vem depois do verbo: escolha o verbo primeiro.</translation>
     </message>
@@ -217,7 +217,7 @@
 <context>
     <name>BracketReader</name>
     <message>
-        <location filename="../src/grammar/BracketReader.cpp" line="+30"/>
+        <location filename="../src/grammar/BracketReader.cpp" line="+25"/>
         <source>the control character %1</source>
         <translation>o caractere de controle %1</translation>
     </message>
@@ -310,7 +310,7 @@
 <context>
     <name>Document</name>
     <message>
-        <location filename="../src/grammar/Document.cpp" line="+112"/>
+        <location filename="../src/grammar/Document.cpp" line="+99"/>
         <source>sentence %1: %2</source>
         <translation>frase %1: %2</translation>
     </message>
@@ -423,7 +423,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+324"/>
+        <location filename="../src/core/Language.cpp" line="+337"/>
         <source>System default</source>
         <translation>Padrão do sistema</translation>
     </message>
@@ -509,7 +509,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/app/HelpWindow.cpp" line="+108"/>
+        <location filename="../src/app/HelpWindow.cpp" line="+115"/>
         <source>Not opened</source>
         <translation>Não foi aberto</translation>
     </message>
@@ -570,7 +570,7 @@ Restaurá-la?</translation>
         <translation>%1. %2: %3</translation>
     </message>
     <message>
-        <location filename="../src/core/FormTable.cpp" line="+122"/>
+        <location filename="../src/core/FormTable.cpp" line="+156"/>
         <source>complete</source>
         <translation>completa</translation>
     </message>
@@ -583,7 +583,7 @@ Restaurá-la?</translation>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-299"/>
+        <location filename="../src/core/Language.cpp" line="-311"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -650,7 +650,7 @@ Restaurá-la?</translation>
     <name>Sentence</name>
     <message>
         <location filename="../src/grammar/Phrases.cpp" line="+90"/>
-        <location filename="../src/grammar/Sentence.cpp" line="+165"/>
+        <location filename="../src/grammar/Sentence.cpp" line="+167"/>
         <source>Adjective</source>
         <translation>Adjetivo</translation>
     </message>
@@ -661,7 +661,7 @@ Restaurá-la?</translation>
         <translation>Substantivo</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Sentence.cpp" line="-148"/>
+        <location filename="../src/grammar/Sentence.cpp" line="-150"/>
         <source>Statement</source>
         <translation>Afirmação</translation>
     </message>
@@ -676,7 +676,7 @@ Restaurá-la?</translation>
         <translation>Ordem</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+77"/>
         <location line="+67"/>
         <source>Subject</source>
         <translation>Sujeito</translation>
@@ -788,7 +788,7 @@ Restaurá-la?</translation>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="+29"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+30"/>
         <source>an %1</source>
         <translation>%1</translation>
     </message>
@@ -848,7 +848,7 @@ Restaurá-la?</translation>
         <translation>O pronome %1 já é um sujeito completo sozinho: %2 não pode vir depois.</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+14"/>
         <source>%1 is not a form the verb picker shows.</source>
         <translation>%1 não é uma forma que a janela do verbo mostra.</translation>
     </message>
@@ -961,7 +961,7 @@ Restaurá-la?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+80"/>
+        <location filename="../src/grammar/Task.cpp" line="+77"/>
         <source>a statement</source>
         <translation>uma afirmação</translation>
     </message>
@@ -1062,7 +1062,7 @@ Restaurá-la?</translation>
         <translation>um adjetivo</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+10"/>
         <source>%1 and %2</source>
         <translation>%1 e %2</translation>
     </message>
@@ -1179,7 +1179,13 @@ Restaurá-la?</translation>
         <translation> com %1 como complemento</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+2"/>
+        <source>%1.</source>
+        <comment>the prompt written from an ask, ended as a sentence is in the language</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>The task&apos;s sentence is %1; yours is %2.</source>
         <translation>A frase da tarefa é %1; a sua é %2.</translation>
     </message>
@@ -1400,7 +1406,7 @@ Restaurá-la?</translation>
 <context>
     <name>frmComp</name>
     <message>
-        <location filename="../src/pickers/frmComp.cpp" line="+16"/>
+        <location filename="../src/pickers/frmComp.cpp" line="+15"/>
         <source>Verb Complements</source>
         <translation>Complementos do verbo</translation>
     </message>
@@ -1471,7 +1477,7 @@ Restaurá-la?</translation>
 <context>
     <name>frmDec</name>
     <message>
-        <location filename="../src/sentences/frmDec.cpp" line="+12"/>
+        <location filename="../src/sentences/frmDec.cpp" line="+13"/>
         <source>Declarative Sentence (statement)</source>
         <translation>Frase declarativa (afirmação)</translation>
     </message>
@@ -1556,7 +1562,7 @@ Restaurá-la?</translation>
 <context>
     <name>frmImp</name>
     <message>
-        <location filename="../src/sentences/frmImp.cpp" line="+6"/>
+        <location filename="../src/sentences/frmImp.cpp" line="+8"/>
         <source>Imperative Sentence (Command)</source>
         <translation>Frase imperativa (ordem)</translation>
     </message>
@@ -1590,7 +1596,7 @@ Restaurá-la?</translation>
 <context>
     <name>frmInt</name>
     <message>
-        <location filename="../src/sentences/frmInt.cpp" line="+15"/>
+        <location filename="../src/sentences/frmInt.cpp" line="+16"/>
         <source>Interrogative Sentence (Question)</source>
         <translation>Frase interrogativa (pergunta)</translation>
     </message>
@@ -1752,7 +1758,7 @@ Restaurá-la?</translation>
 <context>
     <name>frmVerb</name>
     <message>
-        <location filename="../src/pickers/frmVerb.cpp" line="+15"/>
+        <location filename="../src/pickers/frmVerb.cpp" line="+16"/>
         <source>Verb, Verb Phrase</source>
         <translation>Verbo, sintagma verbal</translation>
     </message>

@@ -361,7 +361,7 @@ QString promptOf(const Ask &ask)
             ? TaskText::tr(" with no complement")
             : TaskText::tr(" with %1 as its complement").arg(complementNoun(*ask.complement));
     }
-    return prompt + QLatin1Char('.');
+    return TaskText::tr("%1.", "the prompt written from an ask, ended as a sentence is in the language").arg(prompt);
 }
 
 namespace {
