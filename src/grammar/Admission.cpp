@@ -33,11 +33,6 @@ constexpr unsigned later(S slot)
     return 0;
 }
 
-QString quoted(const QString &word)
-{
-    return quotedWords(word);
-}
-
 bool isIndefinite(const QString &article)
 {
     return article == QLatin1String("a") || article == QLatin1String("an");
@@ -57,33 +52,33 @@ QString soundAgreement(const QString &article, const QString &word)
 QString oneThing(const QString &article, const QString &noun)
 {
     return QCoreApplication::translate("Admission", "%1 is for one thing, not %2: start with “the” for more than one.")
-        .arg(quoted(article), quoted(noun));
+        .arg(quotedWords(article), quotedWords(noun));
 }
 
 // An adverb grades an adjective, so the noun waits until the adjective has come.
 QString adverbNeedsAdjective(const QString &adverb, const QString &noun)
 {
     return QCoreApplication::translate("Admission", "%1 needs its adjective first: choose one such as %2, then %3.")
-        .arg(quoted(adverb), quoted(captions(Role::Adjective).value(0)), quoted(noun));
+        .arg(quotedWords(adverb), quotedWords(captions(Role::Adjective).value(0)), quotedWords(noun));
 }
 
 QString needsDeterminer(const QString &word)
 {
     return QCoreApplication::translate("Admission", "%1 needs a determiner before it: choose “the”, “my” or “Mary's” first.")
-        .arg(quoted(word));
+        .arg(quotedWords(word));
 }
 
 QString needsArticle(const QString &possessive)
 {
     const QString article = beginsWithVowelSound(possessive) ? QStringLiteral("an") : QStringLiteral("a");
     return QCoreApplication::translate("Admission", "%1 needs an article before it: choose %2 or “the” first.")
-        .arg(quoted(possessive), quoted(article));
+        .arg(quotedWords(possessive), quotedWords(article));
 }
 
 QString standsAlone(const QString &properNoun, const QString &word)
 {
     return QCoreApplication::translate("Admission", "%1 stands alone; to use %2, start with a determiner such as “the”.")
-        .arg(quoted(properNoun), quoted(word));
+        .arg(quotedWords(properNoun), quotedWords(word));
 }
 
 QString firstOf(Role role, int count, bool (*keep)(const QString &))
@@ -211,7 +206,7 @@ int NounPhraseChoices::number() const
 QString QuestionSubject::refusal(QuestionSlot slot, const QString &word) const
 {
     if (slot == QuestionSlot::QuestionWord && !questionWord.isEmpty())
-        return QCoreApplication::translate("Admission", "The question word %1 stays: to change it, start a new question.").arg(quoted(questionWord));
+        return QCoreApplication::translate("Admission", "The question word %1 stays: to change it, start a new question.").arg(quotedWords(questionWord));
     if (slot == QuestionSlot::Noun && !adverb.isEmpty() && adjective.isEmpty())
         return adverbNeedsAdjective(adverb, word);
     return {};
@@ -226,9 +221,9 @@ QString QuestionSubject::need() const
     if ((entry && entry->role == Role::Pronoun) || !noun.isEmpty())
         return {};
     if (!adverb.isEmpty() && adjective.isEmpty())
-        return QCoreApplication::translate("Admission", "%1 needs an adjective: %2").arg(quoted(adverb), firstOf(Role::Adjective, 3, [](const QString &) { return true; }));
+        return QCoreApplication::translate("Admission", "%1 needs an adjective: %2").arg(quotedWords(adverb), firstOf(Role::Adjective, 3, [](const QString &) { return true; }));
     return QCoreApplication::translate("Admission", "%1 needs a noun: %2")
-        .arg(quoted(adjective.isEmpty() ? questionWord : adjective),
+        .arg(quotedWords(adjective.isEmpty() ? questionWord : adjective),
              firstOf(Role::Noun, 3, [](const QString &noun) { return !isPlural(noun); }));
 }
 
@@ -254,20 +249,20 @@ QString complementRefusal(const QString &verb, const VerbComplements &takes, Com
         return QCoreApplication::translate("Admission", "A complement follows its verb: choose the verb first.");
     const Taken t = taken(takes);
     if (t.names.isEmpty())
-        return QCoreApplication::translate("Admission", "%1 takes no complement.").arg(quoted(verb));
+        return QCoreApplication::translate("Admission", "%1 takes no complement.").arg(quotedWords(verb));
     return QCoreApplication::translate("Admission", "%1 takes no %2; it takes %3: %4…")
-        .arg(quoted(verb), groupName(group), t.names.join(QCoreApplication::translate("Admission", " or ")), t.examples.join(QStringLiteral(", ")));
+        .arg(quotedWords(verb), groupName(group), t.names.join(QCoreApplication::translate("Admission", " or ")), t.examples.join(QStringLiteral(", ")));
 }
 
 QString subjectNeedsVerb(const QString &subject)
 {
     return QCoreApplication::translate("Admission", "%1 needs a verb next: press %2.")
-        .arg(quoted(subject), QCoreApplication::translate("frmDec", "Predicate"));
+        .arg(quotedWords(subject), QCoreApplication::translate("frmDec", "Predicate"));
 }
 
 QString verbNeedsComplement(const QString &verbForm, const VerbComplements &takes)
 {
-    return QCoreApplication::translate("Admission", "%1 needs a complement: %2…").arg(quoted(verbForm), taken(takes).examples.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("Admission", "%1 needs a complement: %2…").arg(quotedWords(verbForm), taken(takes).examples.join(QStringLiteral(", ")));
 }
 
 QString sentenceIsComplete()

@@ -12,11 +12,6 @@ namespace parsella::grammar {
 
 namespace {
 
-QString quoted(const QString &words)
-{
-    return quotedWords(words);
-}
-
 QString said(const Node &node)
 {
     return node.saidWords().join(QLatin1Char(' '));
@@ -39,10 +34,10 @@ QString wordProblem(const Node &node)
         const std::optional<Label> known = partOfSpeech(node.word);
         if (!known)
             return QCoreApplication::translate("SentenceReader", "%1 is not a word the pickers offer.")
-                .arg(quoted(node.word));
+                .arg(quotedWords(node.word));
         if (*known != node.label)
             return QCoreApplication::translate("SentenceReader", "%1 is %2, not %3.")
-                .arg(quoted(node.word), withArticle(*known), withArticle(node.label));
+                .arg(quotedWords(node.word), withArticle(*known), withArticle(node.label));
         return {};
     }
     for (const Node &child : node.children) {
@@ -126,7 +121,7 @@ QString outOfOrder(const QString &earlier, const QString &later)
 {
     return QCoreApplication::translate("SentenceReader",
         "%1 cannot follow %2: a noun phrase says its determiner, adverb, adjective and noun in that order, each once.")
-        .arg(quoted(later), quoted(earlier));
+        .arg(quotedWords(later), quotedWords(earlier));
 }
 
 // The generator's own rules, replayed word by word in the order the phrase says them, so a
@@ -140,7 +135,7 @@ QString generatorProblem(const QStringList &captions)
         const std::optional<NounPhraseSlot> slot = slotOf(caption);
         if (!slot)
             return QCoreApplication::translate("SentenceReader", "%1 is not offered by the noun phrase generator.")
-                .arg(quoted(caption));
+                .arg(quotedWords(caption));
         const QString refusal = choices.refusal(*slot, caption);
         if (!refusal.isEmpty())
             return refusal;
@@ -152,7 +147,7 @@ QString generatorProblem(const QStringList &captions)
     }
     if (choices.number() == 0)
         return QCoreApplication::translate("SentenceReader", "%1 needs a noun to be a whole subject.")
-            .arg(quoted(captions.join(QLatin1Char(' '))));
+            .arg(quotedWords(captions.join(QLatin1Char(' '))));
     return {};
 }
 
@@ -163,7 +158,7 @@ QString questionSubjectProblem(const QStringList &captions)
     if (!who && roleOf(first) != Role::QuestionDeterminer)
         return QCoreApplication::translate(
             "SentenceReader", "A question's subject begins with “Who” or “Which”, not %1.")
-            .arg(quoted(first));
+            .arg(quotedWords(first));
     QuestionSubject subject;
     subject.questionWord = first;
     int last = 0;
@@ -172,14 +167,14 @@ QString questionSubjectProblem(const QStringList &captions)
         if (who)
             return QCoreApplication::translate(
                 "SentenceReader", "“Who” is a whole subject on its own: %1 cannot follow it.")
-                .arg(quoted(caption));
+                .arg(quotedWords(caption));
         const std::optional<Role> role = roleOf(caption);
         const QuestionSlot slot = role == Role::Adverb ? QuestionSlot::Adverb
             : role == Role::Adjective                  ? QuestionSlot::Adjective
                                                        : QuestionSlot::Noun;
         if (role != Role::Adverb && role != Role::Adjective && role != Role::Noun)
             return QCoreApplication::translate("SentenceReader", "%1 is not offered after %2 in a question.")
-                .arg(quoted(caption), quoted(first));
+                .arg(quotedWords(caption), quotedWords(first));
         const QString refusal = subject.refusal(slot, caption);
         if (!refusal.isEmpty())
             return refusal;
@@ -203,12 +198,12 @@ QString subjectProblem(SentenceType type, const QStringList &captions)
     const QString first = captions.value(0);
     if (first == QLatin1String("Who") || roleOf(first) == Role::QuestionDeterminer)
         return QCoreApplication::translate("SentenceReader", "%1 begins the subject of a question, not of a statement.")
-            .arg(quoted(first));
+            .arg(quotedWords(first));
     if (roleOf(first) == Role::Pronoun) {
         if (captions.size() > 1)
             return QCoreApplication::translate(
                 "SentenceReader", "The pronoun %1 is a whole subject on its own: %2 cannot follow it.")
-                .arg(quoted(first), quoted(captions.at(1)));
+                .arg(quotedWords(first), quotedWords(captions.at(1)));
         return {};
     }
     return generatorProblem(captions);
@@ -221,12 +216,12 @@ QString predicateProblem(const Sentence &s)
     const QString form = said(phraseNode(Label::VP, s.verb->words));
     if (roleOf(form) != Role::VerbForm)
         return QCoreApplication::translate("SentenceReader", "%1 is not a form the verb picker shows.")
-            .arg(quoted(form));
+            .arg(quotedWords(form));
     const QString base = baseOf(form);
     if (s.type == SentenceType::Command) {
         if (form != base)
             return QCoreApplication::translate("SentenceReader", "A command takes the verb's base form: %1, not %2.")
-                .arg(quoted(base), quoted(form));
+                .arg(quotedWords(base), quotedWords(form));
     } else {
         const QList<Agreement> agreements = agreementsOf(*s.subject);
         bool agrees = false;
@@ -236,8 +231,8 @@ QString predicateProblem(const Sentence &s)
             const Agreement a = agreements.value(0);
             return QCoreApplication::translate(
                 "SentenceReader", "%1 does not agree with %2: the verb picker shows %3, %4 or %5.")
-                .arg(quoted(form), quoted(said(*s.subject)), quoted(conjugate(base, Tense::Present, a)),
-                    quoted(conjugate(base, Tense::Past, a)), quoted(conjugate(base, Tense::Future, a)));
+                .arg(quotedWords(form), quotedWords(said(*s.subject)), quotedWords(conjugate(base, Tense::Present, a)),
+                    quotedWords(conjugate(base, Tense::Past, a)), quotedWords(conjugate(base, Tense::Future, a)));
         }
     }
     const VerbComplements takes = complementsOf(base);
@@ -246,7 +241,7 @@ QString predicateProblem(const Sentence &s)
     const QString phrase = said(*s.complement);
     if (roleOf(phrase) != Role::Complement)
         return QCoreApplication::translate("SentenceReader", "%1 is not a complement the complement picker offers.")
-            .arg(quoted(phrase));
+            .arg(quotedWords(phrase));
     return complementRefusal(base, takes, complementGroupOf(*s.complement));
 }
 
@@ -314,11 +309,11 @@ std::optional<Sentence> partsOf(SentenceType type, const Node &tree, QString *pr
         if (i < qsizetype(vp.children.size()))
             return fail(
                 QCoreApplication::translate("SentenceReader", "A verb takes one complement: %1 is one too many.")
-                    .arg(quoted(said(vp.children.at(i)))));
+                    .arg(quotedWords(said(vp.children.at(i)))));
         if (s.complement && s.complement->isSaidWord())
             return fail(QCoreApplication::translate(
                 "SentenceReader", "A complement is a phrase: %1 needs the brackets of one, such as [AdvP [Adv here]].")
-                            .arg(quoted(s.complement->word)));
+                            .arg(quotedWords(s.complement->word)));
     }
     if (next < qsizetype(parts.size()))
         return fail(QCoreApplication::translate(

@@ -53,8 +53,6 @@ std::optional<T> valueOf(const std::array<Named<T>, N> &names, const QString &ke
     return std::nullopt;
 }
 
-QString quoted(const QString &words) { return quotedWords(words); }
-
 // A value from the file as a message may show it: as JSON writes it, which escapes the
 // control characters, and then as any text from a file is shown.
 QString shown(const QJsonValue &value)
@@ -340,7 +338,7 @@ void dropFeature(Ask &ask, Feature feature)
 QString promptOf(const Ask &ask)
 {
     if (ask.exact)
-        return TaskText::tr("Build this sentence: %1").arg(quoted(ask.exact->written()));
+        return TaskText::tr("Build this sentence: %1").arg(quotedWords(ask.exact->written()));
 
     QString prompt = TaskText::tr("Build %1").arg(ask.type ? typeNoun(*ask.type) : TaskText::tr("a sentence"));
     if (ask.tense)
@@ -381,11 +379,11 @@ QStringList differences(const Sentence &yours, const Sentence &wanted)
         if (theirs == mine)
             continue;
         if (mine.isEmpty())
-            lines << TaskText::tr("The task's sentence has %1, which yours lacks.").arg(quoted(theirs));
+            lines << TaskText::tr("The task's sentence has %1, which yours lacks.").arg(quotedWords(theirs));
         else if (theirs.isEmpty())
-            lines << TaskText::tr("Yours has %1, which the task's sentence does not.").arg(quoted(mine));
+            lines << TaskText::tr("Yours has %1, which the task's sentence does not.").arg(quotedWords(mine));
         else
-            lines << TaskText::tr("The task's sentence has %1 where yours has %2.").arg(quoted(theirs), quoted(mine));
+            lines << TaskText::tr("The task's sentence has %1 where yours has %2.").arg(quotedWords(theirs), quotedWords(mine));
     }
     return lines;
 }
@@ -394,7 +392,7 @@ QStringList differences(const Sentence &yours, const Sentence &wanted)
 
 QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
 {
-    const QString whole = quoted(sentence.written());
+    const QString whole = quotedWords(sentence.written());
     if (ask.exact) {
         if (sentence.brackets() == ask.exact->brackets())
             return {};
@@ -402,7 +400,7 @@ QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
         // The same words in another structure: only the sentences as wholes can be named.
         if (!lines.isEmpty())
             return lines;
-        return {TaskText::tr("The task asks for the sentence %1; yours is %2.").arg(quoted(ask.exact->written()), whole)};
+        return {TaskText::tr("The task asks for the sentence %1; yours is %2.").arg(quotedWords(ask.exact->written()), whole)};
     }
     const std::optional<Features> f = featuresOf(sentence);
     if (!f)
@@ -411,13 +409,13 @@ QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
     QStringList lines;
     const bool command = f->type == SentenceType::Command;
     const QString noSubject = TaskText::tr("a command has no subject of its own.");
-    const QString subject = sentence.subject ? quoted(said(*sentence.subject)) : QString();
+    const QString subject = sentence.subject ? quotedWords(said(*sentence.subject)) : QString();
     if (ask.type && ask.type != f->type)
         lines << TaskText::tr("The task asks for %1; %2 is %3.").arg(typeNoun(*ask.type), whole, typeNoun(f->type));
     if (ask.tense && ask.tense != f->tense) {
         const QString want = TaskText::tr("The task asks for the %1 tense; ").arg(tenseName(*ask.tense));
         lines << want + (command ? TaskText::tr("a command has no tense.")
-                                 : TaskText::tr("%1 is in the %2.").arg(quoted(said(*sentence.verb)), tenseName(*f->tense)));
+                                 : TaskText::tr("%1 is in the %2.").arg(quotedWords(said(*sentence.verb)), tenseName(*f->tense)));
     }
     // "you" has no number of its own, so it is never wrong in number.
     if (ask.number && f->number != ask.number && (command || f->number)) {
@@ -445,13 +443,13 @@ QStringList feedbackOn(const Sentence &sentence, const Ask &ask)
         QString line;
         if (*ask.complement == ComplementGroup::None)
             line = TaskText::tr("The task asks for no complement; %1 has %2, %3.")
-                       .arg(whole, quoted(said(*sentence.complement)), complementNoun(f->complement));
+                       .arg(whole, quotedWords(said(*sentence.complement)), complementNoun(f->complement));
         else if (f->complement == ComplementGroup::None)
             line = TaskText::tr("The task asks for %1 as the complement; %2 has no complement.")
                        .arg(complementNoun(*ask.complement), whole);
         else
             line = TaskText::tr("The task asks for %1 as the complement; %2 is %3.")
-                       .arg(complementNoun(*ask.complement), quoted(said(*sentence.complement)),
+                       .arg(complementNoun(*ask.complement), quotedWords(said(*sentence.complement)),
                             complementNoun(f->complement));
         lines << line;
     }
