@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -148,6 +149,16 @@ private slots:
         main.worksheet_Click();
         QWidget *sheet = main.findChild<QWidget *>(QStringLiteral("Worksheet"));
         QVERIFY(sheet);
+        // The Worksheet's Language menu lists the languages once opened.
+        QMenu *languages = nullptr;
+        for (QMenu *menu : sheet->findChildren<QMenu *>()) {
+            if (menu->menuAction()->text() == QStringLiteral("&Language"))
+                languages = menu;
+        }
+        QVERIFY(languages);
+        QVERIFY(!sheet->findChild<QAction *>(QStringLiteral("language_en")));
+        languages->popup(QPoint());
+        languages->hide();
         const QStringList english = texts(&main) + texts(sheet);
 
         language::applyCatalogue(QStringLiteral("x-stretched"), std::make_unique<Stretched>(1));

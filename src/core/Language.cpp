@@ -324,28 +324,32 @@ void setPreference(const QString &code)
 
 void fillLanguageMenu(QMenu *menu)
 {
-    auto *choices = new QActionGroup(menu);
-    // The null code stands for the system's language; English is "".
-    auto add = [menu, choices](const QString &text, const QString &code) {
-        QAction *action = menu->addAction(text);
-        action->setCheckable(true);
-        action->setData(code.isNull() ? QVariant() : QVariant(code));
-        choices->addAction(action);
-        QObject::connect(action, &QAction::triggered, menu, [code] { setPreference(code); });
-        return action;
-    };
-    add(QCoreApplication::translate("Language", "System default"), QString())->setObjectName(QStringLiteral("systemLanguage"));
-    menu->addSeparator();
-    for (const Language &l : available())
-        add(l.name, l.code)->setObjectName(QStringLiteral("language_") + (l.code.isEmpty() ? QStringLiteral("en") : l.code));
-    auto mark = [choices] {
+    // Filled when first opened, not with the window: reading which catalogues there are is
+    // work the first frame does not need.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        if (menu->actions().isEmpty()) {
+            auto *choices = new QActionGroup(menu);
+            // The null code stands for the system's language; English is "".
+            auto add = [menu, choices](const QString &text, const QString &code) {
+                QAction *action = menu->addAction(text);
+                action->setCheckable(true);
+                action->setData(code.isNull() ? QVariant() : QVariant(code));
+                choices->addAction(action);
+                QObject::connect(action, &QAction::triggered, menu, [code] { setPreference(code); });
+                return action;
+            };
+            add(QCoreApplication::translate("Language", "System default"), QString())->setObjectName(QStringLiteral("systemLanguage"));
+            menu->addSeparator();
+            for (const Language &l : available())
+                add(l.name, l.code)->setObjectName(QStringLiteral("language_") + (l.code.isEmpty() ? QStringLiteral("en") : l.code));
+        }
+        // The choice kept may have been changed from the other window's menu.
         const QString kept = preference();
-        for (QAction *action : choices->actions())
-            action->setChecked(action->data().isValid() ? action->data().toString() == kept : kept.isNull());
-    };
-    mark();
-    // The choice kept may have been changed from the other window's menu.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, mark);
+        for (QAction *action : menu->actions()) {
+            if (action->isCheckable())
+                action->setChecked(action->data().isValid() ? action->data().toString() == kept : kept.isNull());
+        }
+    });
 }
 
 } // namespace parsella::language

@@ -52,8 +52,9 @@ QString preference();
 // Keeps the learner's choice and applies it; a null code follows the system again.
 void setPreference(const QString &code);
 
-// Fills `menu` with "System default" and every language in its own name, the one chosen
-// checked; choosing one applies it and keeps it. The menu keeps itself up to date.
+// Makes `menu` offer "System default" and every language in its own name, the one chosen
+// checked; choosing one applies it and keeps it. The menu fills itself when first opened and
+// keeps itself up to date.
 void fillLanguageMenu(QMenu *menu);
 
 } // namespace parsella::language
