@@ -75,6 +75,8 @@ int runGuiTest(int argc, char **argv, const std::function<std::unique_ptr<GuiTes
     QApplication app(argc, argv);
     QApplication::setAttribute(Qt::AA_Use96Dpi, true);
     parsella::configureApplication(app);
+    // The module for printing and SVG pictures is built beside the program, not the tests.
+    QCoreApplication::addLibraryPath(QStringLiteral(PARSELLA_OUTPUT_MODULE_DIR));
 #ifdef Q_OS_WIN
     // Windows finds the profile without HOME, and keeps settings in the registry: each program
     // keeps them in an INI file and its recovery files under a name of its own instead, both

@@ -1,3 +1,4 @@
+#include "app/OutputModule.h"
 #include "app/frmGram1.h"
 #include "GuiTest.h"
 #include "RecordingPlatform.h"
@@ -63,6 +64,13 @@ private slots:
             QVERIFY(!page.contains("src=\"http"));
             QVERIFY(!page.contains("href=\"http"));
         }
+    }
+
+    // The installed program finds its module for printing and SVG pictures where it was put.
+    void installedProgramFindsItsOutputModule()
+    {
+        QString problem;
+        QVERIFY2(loadOutputModule(outputModuleFolders(installed(QStringLiteral("bin"))), &problem), qPrintable(problem));
     }
 
     // The installed program finds its help page, and without a web host its grammar page, in

@@ -1,5 +1,6 @@
 #include "app/frmGram1.h"
 #include "app/TreeView.h"
+#include "app/OutputModule.h"
 #include "app/Worksheet.h"
 #include "app/WorksheetDocument.h"
 #include "grammar/SentenceRecord.h"
@@ -183,6 +184,27 @@ private slots:
         QVERIFY(pdf.startsWith("%PDF"));
         QVERIFY(pdf.count("/Type /Page\n") > 1);
         QCOMPARE(d.failures, QStringList());
+    }
+
+    // Printing and SVG pictures come from a module loaded when first asked for. One that is
+    // missing, or a file of its name that is not the module, is reported to the learner by
+    // name; the next folder is still looked in.
+    void findsItsOutputModuleOrSaysWhy()
+    {
+        QTemporaryDir none, broken;
+        QString problem;
+        QVERIFY(!loadOutputModule({none.path()}, &problem));
+        QVERIFY2(problem.contains(outputModuleFileName()) && problem.contains("missing"), qPrintable(problem));
+
+        const QString fake = QDir(broken.path()).filePath(outputModuleFileName());
+        {
+            QFile f(fake);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("not a module");
+        }
+        QVERIFY(!loadOutputModule({none.path(), broken.path()}, &problem));
+        QVERIFY2(problem.contains(QDir::toNativeSeparators(fake)) && problem.contains("could not be loaded"), qPrintable(problem));
+        QVERIFY(loadOutputModule(QStringList{broken.path()} + QCoreApplication::libraryPaths(), &problem));
     }
 
     // A sheet of tasks prints and exports before any sentence is built: the tasks as they go

@@ -132,6 +132,8 @@ int main(int argc, char *argv[])
         qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     configureApplication(app);
+    // It prints and saves pictures through the module built beside the program.
+    QCoreApplication::addLibraryPath(QStringLiteral(PARSELLA_OUTPUT_MODULE_DIR));
     const QString lang = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     if (!language::apply(lang)) {
         qWarning("parsella_snapshots: no catalogue for the language \"%s\"", qPrintable(lang));

@@ -9,7 +9,7 @@
         <translation>„%1“</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="+51"/>
+        <location filename="../src/grammar/Admission.cpp" line="+46"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
         <translation>„a“ steht vor einem Konsonanten-Laut (a dog); sag „an %1“.</translation>
     </message>
@@ -423,7 +423,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+337"/>
+        <location filename="../src/core/Language.cpp" line="+341"/>
         <source>System default</source>
         <translation>Systemsprache</translation>
     </message>
@@ -507,6 +507,24 @@
     </message>
 </context>
 <context>
+    <name>OutputModule</name>
+    <message>
+        <location filename="../src/app/OutputModule.cpp" line="+47"/>
+        <source>it is not this version&apos;s module</source>
+        <translation>es ist nicht das Modul dieser Version</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the module for printing and SVG pictures, %1, could not be loaded (%2). Installing Parsella again puts it right.</source>
+        <translation>Das Modul für Drucken und SVG-Bilder, %1, ließ sich nicht laden (%2). Parsella neu zu installieren behebt das.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the module for printing and SVG pictures, %1, is missing. Installing Parsella again puts it back.</source>
+        <translation>Das Modul für Drucken und SVG-Bilder, %1, fehlt. Parsella neu zu installieren bringt es zurück.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+115"/>
@@ -523,7 +541,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+105"/>
+        <location filename="../src/app/Worksheet.cpp" line="+101"/>
         <source>Worksheet</source>
         <translation>Arbeitsblatt</translation>
     </message>
@@ -583,7 +601,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-311"/>
+        <location filename="../src/core/Language.cpp" line="-315"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -788,7 +806,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="+30"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+25"/>
         <source>an %1</source>
         <translation>%1</translation>
     </message>
@@ -961,7 +979,7 @@ Soll es wiederhergestellt werden?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+77"/>
+        <location filename="../src/grammar/Task.cpp" line="+75"/>
         <source>a statement</source>
         <translation>eine Aussage</translation>
     </message>
@@ -2194,12 +2212,12 @@ Soll es wiederhergestellt werden?</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+143"/>
+        <location line="+146"/>
         <source>Save Worksheet</source>
         <translation>Arbeitsblatt speichern</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-127"/>
         <source>worksheet.parsella</source>
         <translation>arbeitsblatt.parsella</translation>
     </message>
@@ -2235,18 +2253,30 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Die Datei „%1“ wurde nicht gespeichert: Ein Bild wird als SVG oder PNG gespeichert, sein Name muss also auf .svg oder .png enden.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+10"/>
+        <source>The file &quot;%1&quot; was not saved: %2</source>
+        <translation>Die Datei „%1“ wurde nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Text (*.txt);;All files (*)</source>
         <translation>Text (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+16"/>
+        <source>The worksheet was not printed: %1</source>
+        <translation>Das Arbeitsblatt wurde nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+15"/>
         <source>Worksheet</source>
         <translation>Arbeitsblatt</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-34"/>
+        <location line="+17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Drucken</translation>
@@ -2257,7 +2287,7 @@ Soll es wiederhergestellt werden?</translation>
         <translation>Das Arbeitsblatt wurde nicht gedruckt: Der Drucker „%1“ ließ sich nicht verwenden.</translation>
     </message>
     <message>
-        <location line="-491"/>
+        <location line="-497"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>

@@ -9,7 +9,7 @@
         <translation>«%1»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="+51"/>
+        <location filename="../src/grammar/Admission.cpp" line="+46"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
         <translation>«a» va delante de un sonido consonántico (a dog); di «an %1».</translation>
     </message>
@@ -423,7 +423,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+337"/>
+        <location filename="../src/core/Language.cpp" line="+341"/>
         <source>System default</source>
         <translation>Predeterminado del sistema</translation>
     </message>
@@ -507,6 +507,24 @@
     </message>
 </context>
 <context>
+    <name>OutputModule</name>
+    <message>
+        <location filename="../src/app/OutputModule.cpp" line="+47"/>
+        <source>it is not this version&apos;s module</source>
+        <translation>no es el módulo de esta versión</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the module for printing and SVG pictures, %1, could not be loaded (%2). Installing Parsella again puts it right.</source>
+        <translation>no se pudo cargar el módulo de impresión e imágenes SVG, %1 (%2). Instalar Parsella de nuevo lo arregla.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the module for printing and SVG pictures, %1, is missing. Installing Parsella again puts it back.</source>
+        <translation>falta el módulo de impresión e imágenes SVG, %1. Instalar Parsella de nuevo lo repone.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+115"/>
@@ -523,7 +541,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+105"/>
+        <location filename="../src/app/Worksheet.cpp" line="+101"/>
         <source>Worksheet</source>
         <translation>Hoja de trabajo</translation>
     </message>
@@ -583,7 +601,7 @@ Restore it?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-311"/>
+        <location filename="../src/core/Language.cpp" line="-315"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -788,7 +806,7 @@ Restore it?</source>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="+30"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+25"/>
         <source>an %1</source>
         <translation>%1</translation>
     </message>
@@ -961,7 +979,7 @@ Restore it?</source>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+77"/>
+        <location filename="../src/grammar/Task.cpp" line="+75"/>
         <source>a statement</source>
         <translation>una afirmación</translation>
     </message>
@@ -2199,12 +2217,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+143"/>
+        <location line="+146"/>
         <source>Save Worksheet</source>
         <translation>Guardar hoja de trabajo</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-127"/>
         <source>worksheet.parsella</source>
         <translation>hoja-de-trabajo.parsella</translation>
     </message>
@@ -2240,18 +2258,30 @@ Restore it?</source>
         <translation>No se guardó el archivo «%1»: una imagen se guarda como SVG o PNG, así que su nombre debe terminar en .svg o .png.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+10"/>
+        <source>The file &quot;%1&quot; was not saved: %2</source>
+        <translation>No se guardó el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Text (*.txt);;All files (*)</source>
         <translation>Texto (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+16"/>
+        <source>The worksheet was not printed: %1</source>
+        <translation>No se imprimió la hoja de trabajo: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+15"/>
         <source>Worksheet</source>
         <translation>Hoja de trabajo</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-34"/>
+        <location line="+17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Imprimir</translation>

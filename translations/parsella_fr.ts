@@ -9,7 +9,7 @@
         <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="+51"/>
+        <location filename="../src/grammar/Admission.cpp" line="+46"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
         <translation>«&#xa0;a&#xa0;» se met devant un son consonne (a dog)&#xa0;; dis «&#xa0;an %1&#xa0;».</translation>
     </message>
@@ -423,7 +423,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+337"/>
+        <location filename="../src/core/Language.cpp" line="+341"/>
         <source>System default</source>
         <translation>Langue du système</translation>
     </message>
@@ -507,6 +507,24 @@
     </message>
 </context>
 <context>
+    <name>OutputModule</name>
+    <message>
+        <location filename="../src/app/OutputModule.cpp" line="+47"/>
+        <source>it is not this version&apos;s module</source>
+        <translation>ce n’est pas le module de cette version</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the module for printing and SVG pictures, %1, could not be loaded (%2). Installing Parsella again puts it right.</source>
+        <translation>le module d’impression et d’images SVG, %1, n’a pas pu être chargé (%2). Réinstaller Parsella règle le problème.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the module for printing and SVG pictures, %1, is missing. Installing Parsella again puts it back.</source>
+        <translation>le module d’impression et d’images SVG, %1, est absent. Réinstaller Parsella le remet en place.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+115"/>
@@ -523,7 +541,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+105"/>
+        <location filename="../src/app/Worksheet.cpp" line="+101"/>
         <source>Worksheet</source>
         <translation>Fiche</translation>
     </message>
@@ -583,7 +601,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-311"/>
+        <location filename="../src/core/Language.cpp" line="-315"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -788,7 +806,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="+30"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+25"/>
         <source>an %1</source>
         <translation>%1</translation>
     </message>
@@ -961,7 +979,7 @@ La restaurer&#xa0;?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+77"/>
+        <location filename="../src/grammar/Task.cpp" line="+75"/>
         <source>a statement</source>
         <translation>une phrase déclarative</translation>
     </message>
@@ -2194,12 +2212,12 @@ La restaurer&#xa0;?</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+143"/>
+        <location line="+146"/>
         <source>Save Worksheet</source>
         <translation>Enregistrer la fiche</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-127"/>
         <source>worksheet.parsella</source>
         <translation>fiche.parsella</translation>
     </message>
@@ -2235,18 +2253,30 @@ La restaurer&#xa0;?</translation>
         <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: une image s’enregistre en SVG ou en PNG, son nom doit donc finir par .svg ou .png.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+10"/>
+        <source>The file &quot;%1&quot; was not saved: %2</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas été enregistré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Text (*.txt);;All files (*)</source>
         <translation>Texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+16"/>
+        <source>The worksheet was not printed: %1</source>
+        <translation>La fiche n’a pas été imprimée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+15"/>
         <source>Worksheet</source>
         <translation>Fiche</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-34"/>
+        <location line="+17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Imprimer</translation>
@@ -2257,7 +2287,7 @@ La restaurer&#xa0;?</translation>
         <translation>La fiche n’a pas été imprimée&#xa0;: l’imprimante «&#xa0;%1&#xa0;» n’a pas pu être utilisée.</translation>
     </message>
     <message>
-        <location line="-491"/>
+        <location line="-497"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>

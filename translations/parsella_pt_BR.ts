@@ -9,7 +9,7 @@
         <translation>“%1”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="+51"/>
+        <location filename="../src/grammar/Admission.cpp" line="+46"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
         <translation>“a” vem antes de som de consoante (a dog); diga “an %1”.</translation>
     </message>
@@ -423,7 +423,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+337"/>
+        <location filename="../src/core/Language.cpp" line="+341"/>
         <source>System default</source>
         <translation>Padrão do sistema</translation>
     </message>
@@ -507,6 +507,24 @@
     </message>
 </context>
 <context>
+    <name>OutputModule</name>
+    <message>
+        <location filename="../src/app/OutputModule.cpp" line="+47"/>
+        <source>it is not this version&apos;s module</source>
+        <translation>não é o módulo desta versão</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the module for printing and SVG pictures, %1, could not be loaded (%2). Installing Parsella again puts it right.</source>
+        <translation>não foi possível carregar o módulo de impressão e imagens SVG, %1 (%2). Instalar o Parsella de novo resolve isso.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the module for printing and SVG pictures, %1, is missing. Installing Parsella again puts it back.</source>
+        <translation>o módulo de impressão e imagens SVG, %1, está faltando. Instalar o Parsella de novo o traz de volta.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+115"/>
@@ -523,7 +541,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+105"/>
+        <location filename="../src/app/Worksheet.cpp" line="+101"/>
         <source>Worksheet</source>
         <translation>Folha de atividades</translation>
     </message>
@@ -583,7 +601,7 @@ Restaurá-la?</translation>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-311"/>
+        <location filename="../src/core/Language.cpp" line="-315"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -788,7 +806,7 @@ Restaurá-la?</translation>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="+30"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+25"/>
         <source>an %1</source>
         <translation>%1</translation>
     </message>
@@ -961,7 +979,7 @@ Restaurá-la?</translation>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+77"/>
+        <location filename="../src/grammar/Task.cpp" line="+75"/>
         <source>a statement</source>
         <translation>uma afirmação</translation>
     </message>
@@ -2199,12 +2217,12 @@ Restaurá-la?</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+143"/>
+        <location line="+146"/>
         <source>Save Worksheet</source>
         <translation>Salvar folha de atividades</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-127"/>
         <source>worksheet.parsella</source>
         <translation>folha-de-atividades.parsella</translation>
     </message>
@@ -2240,18 +2258,30 @@ Restaurá-la?</translation>
         <translation>O arquivo “%1” não foi salvo: uma imagem é salva como SVG ou PNG, então o nome dela precisa terminar em .svg ou .png.</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+10"/>
+        <source>The file &quot;%1&quot; was not saved: %2</source>
+        <translation>O arquivo “%1” não foi salvo: %2</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Text (*.txt);;All files (*)</source>
         <translation>Texto (*.txt);;Todos os arquivos (*)</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+16"/>
+        <source>The worksheet was not printed: %1</source>
+        <translation>A folha de atividades não foi impressa: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+15"/>
         <source>Worksheet</source>
         <translation>Folha de atividades</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-34"/>
+        <location line="+17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>Imprimir</translation>

@@ -9,7 +9,7 @@
         <translation>“%1”</translation>
     </message>
     <message>
-        <location filename="../src/grammar/Admission.cpp" line="+51"/>
+        <location filename="../src/grammar/Admission.cpp" line="+46"/>
         <source>“a” goes before a consonant sound (a dog); say “an %1”.</source>
         <translation>“a”用在以辅音开头的词前（a dog）；这里要说“an %1”。</translation>
     </message>
@@ -423,7 +423,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="+337"/>
+        <location filename="../src/core/Language.cpp" line="+341"/>
         <source>System default</source>
         <translation>跟随系统</translation>
     </message>
@@ -507,6 +507,24 @@
     </message>
 </context>
 <context>
+    <name>OutputModule</name>
+    <message>
+        <location filename="../src/app/OutputModule.cpp" line="+47"/>
+        <source>it is not this version&apos;s module</source>
+        <translation>不是此版本的模块</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the module for printing and SVG pictures, %1, could not be loaded (%2). Installing Parsella again puts it right.</source>
+        <translation>无法加载用于打印和 SVG 图片的模块 %1（%2）。重新安装 Parsella 即可解决。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the module for printing and SVG pictures, %1, is missing. Installing Parsella again puts it back.</source>
+        <translation>缺少用于打印和 SVG 图片的模块 %1。重新安装 Parsella 即可恢复。</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../src/app/HelpWindow.cpp" line="+115"/>
@@ -523,7 +541,7 @@
 %1</translation>
     </message>
     <message>
-        <location filename="../src/app/Worksheet.cpp" line="+105"/>
+        <location filename="../src/app/Worksheet.cpp" line="+101"/>
         <source>Worksheet</source>
         <translation>练习单</translation>
     </message>
@@ -583,7 +601,7 @@ Restore it?</source>
 <context>
     <name>QPlatformTheme</name>
     <message>
-        <location filename="../src/core/Language.cpp" line="-311"/>
+        <location filename="../src/core/Language.cpp" line="-315"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -788,7 +806,7 @@ Restore it?</source>
 <context>
     <name>SentenceReader</name>
     <message>
-        <location filename="../src/grammar/SentenceReader.cpp" line="+30"/>
+        <location filename="../src/grammar/SentenceReader.cpp" line="+25"/>
         <source>an %1</source>
         <translation>%1</translation>
     </message>
@@ -961,7 +979,7 @@ Restore it?</source>
 <context>
     <name>Task</name>
     <message>
-        <location filename="../src/grammar/Task.cpp" line="+77"/>
+        <location filename="../src/grammar/Task.cpp" line="+75"/>
         <source>a statement</source>
         <translation>陈述句</translation>
     </message>
@@ -2199,12 +2217,12 @@ Restore it?</source>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+143"/>
+        <location line="+146"/>
         <source>Save Worksheet</source>
         <translation>保存练习单</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-127"/>
         <source>worksheet.parsella</source>
         <translation>练习单.parsella</translation>
     </message>
@@ -2240,18 +2258,30 @@ Restore it?</source>
         <translation>文件“%1”没有保存：图片只能保存为 SVG 或 PNG，所以文件名必须以 .svg 或 .png 结尾。</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+10"/>
+        <source>The file &quot;%1&quot; was not saved: %2</source>
+        <translation>文件“%1”没有保存：%2</translation>
+    </message>
+    <message>
+        <location line="+41"/>
         <source>Text (*.txt);;All files (*)</source>
         <translation>文本 (*.txt);;所有文件 (*)</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+33"/>
+        <location line="+16"/>
+        <source>The worksheet was not printed: %1</source>
+        <translation>练习单没有打印：%1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+15"/>
+        <location line="+15"/>
         <source>Worksheet</source>
         <translation>练习单</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-34"/>
+        <location line="+17"/>
         <location line="+10"/>
         <source>Print</source>
         <translation>打印</translation>

@@ -1,5 +1,6 @@
 #include "app/Worksheet.h"
 
+#include "app/OutputModule.h"
 #include "app/TaskPanel.h"
 #include "app/TaskSheetPrint.h"
 #include "app/TreeView.h"
@@ -26,15 +27,12 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStyle>
-#include <QSvgGenerator>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -79,10 +77,8 @@ QString WorksheetDialogs::saveFileName(QWidget *parent, const QString &title, co
 
 bool WorksheetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
 {
-    QPrintDialog dialog(&printer, parent);
-    // Every sentence is printed; a range of pages would be offered and then not kept.
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted;
+    OutputModule *output = outputModule(nullptr);
+    return output && output->choosePrinter(parent, printer);
 }
 
 void WorksheetDialogs::tellFailure(QWidget *parent, const QString &title, const QString &message)
@@ -759,19 +755,22 @@ void Worksheet::savePicture()
         return;
     }
 
+    OutputModule *output = nullptr;
+    if (suffix == QLatin1String("svg")) {
+        QString problem;
+        output = outputModule(&problem);
+        if (!output) {
+            dialogs->tellFailure(this, title, tr("The file \"%1\" was not saved: %2").arg(QDir::toNativeSeparators(path), problem));
+            return;
+        }
+    }
     const TreePicture picture(*s, true);
     const QSizeF size = picture.size();
     saveFile(title, path, [&](QIODevice &device) {
         if (suffix == QLatin1String("svg")) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&device);
-            svg.setSize(size.toSize());
-            svg.setViewBox(QRectF(QPointF(), size));
-            svg.setResolution(96);
-            svg.setTitle(s->written());
-            svg.setDescription(s->brackets());
+            const std::unique_ptr<QPaintDevice> svg = output->newSvgPicture(device, size, s->written(), s->brackets());
             QPainter painter;
-            if (!painter.begin(&svg))
+            if (!painter.begin(svg.get()))
                 return false;
             painter.fillRect(QRectF(QPointF(), size), Qt::white);
             picture.draw(painter);
@@ -815,35 +814,38 @@ void Worksheet::print()
 {
     if (doc.count() == 0 && doc.tasks().isEmpty())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(tr("Worksheet"));
-    printer.setPageMargins(QMarginsF(printMargin, printMargin, printMargin, printMargin), QPageLayout::Millimeter);
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setOutputFileName(QDir(lastFolder()).filePath(QStringLiteral("worksheet.pdf")));
-    if (!dialogs->choosePrinter(this, printer))
+    QString problem;
+    OutputModule *output = outputModule(&problem);
+    if (!output) {
+        dialogs->tellFailure(this, tr("Print"), tr("The worksheet was not printed: %1").arg(problem));
+        return;
+    }
+    const std::unique_ptr<PrintJob> job =
+        output->newPrintJob(tr("Worksheet"), printMargin, QDir(lastFolder()).filePath(QStringLiteral("worksheet.pdf")));
+    QPagedPaintDevice &printer = job->pages();
+    if (!dialogs->choosePrinter(this, job->printer()))
         return;
     // Narrower margins chosen in the dialog would be clipped by most printers.
     const QMarginsF chosen = printer.pageLayout().margins(QPageLayout::Millimeter);
     printer.setPageMargins(QMarginsF(std::max(chosen.left(), printMargin), std::max(chosen.top(), printMargin),
                                      std::max(chosen.right(), printMargin), std::max(chosen.bottom(), printMargin)),
                            QPageLayout::Millimeter);
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        rememberFolder(printer.outputFileName());
     // A PDF is a file like any other the worksheet writes: whole or not at all, and a full disk
     // is reported, which the printer's own PDF output would pass over in silence.
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        saveFile(tr("Print"), printer.outputFileName(), [&](QIODevice &device) {
+    if (const QString pdfFile = job->pdfFile(); !pdfFile.isEmpty()) {
+        rememberFolder(pdfFile);
+        saveFile(tr("Print"), pdfFile, [&](QIODevice &device) {
             QPdfWriter pdf(&device);
-            pdf.setTitle(printer.docName());
+            pdf.setTitle(tr("Worksheet"));
             pdf.setPageLayout(printer.pageLayout());
-            pdf.setResolution(printer.resolution());
+            pdf.setResolution(printer.logicalDpiX());
             return printSheet(pdf);
         });
         return;
     }
     if (!printSheet(printer))
         dialogs->tellFailure(this, tr("Print"),
-                             tr("The worksheet was not printed: the printer \"%1\" could not be used.").arg(printer.printerName()));
+                             tr("The worksheet was not printed: the printer \"%1\" could not be used.").arg(job->printerName()));
 }
 
 grammar::TaskSheet Worksheet::taskSheet() const
