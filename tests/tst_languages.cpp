@@ -281,6 +281,64 @@ private slots:
         QVERIFY(options > 10);
     }
 
+    // Each language is named in its own script in the Language menu, and a learner reads it in
+    // whichever language the windows are in: no name is drawn as boxes. With no choice kept,
+    // the system's language is the one marked, whatever the windows speak.
+    void everyLanguageIsReadableInTheMenu_data()
+    {
+        QTest::addColumn<QString>("windows");
+        QTest::newRow("English") << QString();
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Chinese") << QStringLiteral("zh_CN");
+    }
+    void everyLanguageIsReadableInTheMenu()
+    {
+        QFETCH(QString, windows);
+        QVERIFY(language::apply(windows));
+        frmGram1 main;
+        main.show();
+        QMenu *view = nullptr;
+        for (const QAction *a : main.menuBar()->actions()) {
+            if (a->objectName() == QStringLiteral("view"))
+                view = a->menu();
+        }
+        QVERIFY(view && !view->actions().isEmpty());
+        QMenu *languages = view->actions().constFirst()->menu();
+        QVERIFY(languages);
+        QCOMPARE(language::preference(), QString());
+        languages->popup(QPoint());
+        QStringList marked;
+        for (const QAction *action : languages->actions()) {
+            if (action->isChecked())
+                marked << action->objectName();
+        }
+        QCOMPARE(marked, QStringList{QStringLiteral("systemLanguage")});
+        int names = 0;
+        for (const QAction *action : languages->actions()) {
+            if (!action->objectName().startsWith(QStringLiteral("language_")))
+                continue;
+            ++names;
+            const QFont font = action->font().resolve(languages->font());
+            if (!(font.styleStrategy() & QFont::NoFontMerging))
+                continue;
+            const QFontMetrics metrics(font);
+            for (const char32_t c : action->text().toUcs4())
+                QVERIFY2(QChar::isSpace(c) || metrics.inFontUcs4(c), qPrintable(action->text() + " is drawn as boxes"));
+        }
+        languages->hide();
+        QCOMPARE(names, language::available().size());
+        QVERIFY(names > 1);
+
+        // English chosen is kept as a choice, which a system in another language does not undo.
+        languages->findChild<QAction *>(QStringLiteral("language_en"))->trigger();
+        QVERIFY(!language::preference().isNull() && language::preference().isEmpty());
+        QVERIFY(!language::startLanguage().isNull());
+        languages->popup(QPoint());
+        QVERIFY(languages->findChild<QAction *>(QStringLiteral("language_en"))->isChecked());
+        languages->hide();
+        language::setPreference(QString());
+    }
+
     // Which catalogue a system's locale is served by.
     void systemLanguageMatched_data()
     {

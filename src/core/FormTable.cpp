@@ -93,13 +93,22 @@ void setCaptionFallback(bool allowed)
 void setOutsideText(QLabel *label, const QString &text)
 {
     label->setText(text);
-    const QFontMetrics metrics(label->font());
+    const QFont font = fontShowing(label->font(), text);
+    if (font != label->font())
+        label->setFont(font);
+}
+
+QFont fontShowing(const QFont &font, const QString &text)
+{
+    if (!(font.styleStrategy() & QFont::NoFontMerging))
+        return font;
+    const QFontMetrics metrics(font);
     const auto letters = text.toUcs4();
     if (std::all_of(letters.begin(), letters.end(), [&](char32_t c) { return metrics.inFontUcs4(c); }))
-        return;
-    QFont font = label->font();
-    font.setStyleStrategy(QFont::PreferDefault);
-    label->setFont(font);
+        return font;
+    QFont borrowing = font;
+    borrowing.setStyleStrategy(QFont::PreferDefault);
+    return borrowing;
 }
 
 void loadCarriedFaces(const QString &programDirectory)

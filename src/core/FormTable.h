@@ -68,6 +68,9 @@ bool captionFallback();
 // on a label. Where the label's face lacks one of its letters, the label's font may borrow
 // glyphs from other faces, which classicFont's fonts otherwise do not.
 void setOutsideText(QLabel *label, const QString &text);
+// `font`, or, where its face lacks one of the letters of `text`, the same font borrowing glyphs
+// from other faces.
+QFont fontShowing(const QFont &font, const QString &text);
 
 // The Arial Narrow-metric face the small sans captions are measured in.
 inline const QString narrowFace = QStringLiteral("Liberation Sans Narrow");

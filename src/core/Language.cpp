@@ -203,7 +203,8 @@ QString nativeName(const QString &code)
 
 QList<Language> available()
 {
-    QList<Language> all{{QString(), nativeName(QString())}};
+    // English is "", a choice; a null code is none, the system's language.
+    QList<Language> all{{QStringLiteral(""), nativeName(QString())}};
     const QStringList files = QDir(catalogueFolder).entryList({QStringLiteral("parsella_*.qm")}, QDir::Files, QDir::Name);
     for (const QString &file : files) {
         const QString code = file.mid(9, file.size() - 9 - 3);
@@ -340,14 +341,21 @@ void fillLanguageMenu(QMenu *menu)
             };
             add(QCoreApplication::translate("Language", "System default"), QString())->setObjectName(QStringLiteral("systemLanguage"));
             menu->addSeparator();
-            for (const Language &l : available())
-                add(l.name, l.code)->setObjectName(QStringLiteral("language_") + (l.code.isEmpty() ? QStringLiteral("en") : l.code));
+            for (const Language &l : available()) {
+                QAction *action = add(l.name, l.code);
+                action->setObjectName(QStringLiteral("language_") + (l.code.isEmpty() ? QStringLiteral("en") : l.code));
+                // Each name is in its own script, which the menu's face may lack ("简体中文" in
+                // an English window): a learner must be able to read their language to choose it.
+                if (const QFont shown = fontShowing(menu->font(), l.name); shown != menu->font())
+                    action->setFont(shown);
+            }
         }
         // The choice kept may have been changed from the other window's menu.
         const QString kept = preference();
         for (QAction *action : menu->actions()) {
             if (action->isCheckable())
-                action->setChecked(action->data().isValid() ? action->data().toString() == kept : kept.isNull());
+                // English is kept as "", which a null string (no choice kept) would equal.
+                action->setChecked(action->data().isValid() ? !kept.isNull() && action->data().toString() == kept : kept.isNull());
         }
     });
 }
