@@ -28,8 +28,6 @@ QStringList outputModuleFolders(const QString &programFolder)
 
 OutputModule *loadOutputModule(const QStringList &folders, QString *problem)
 {
-    // Loaded once and kept: the printer and picture objects it makes live in its code.
-    static QList<QPluginLoader *> kept;
     QString failure;
     for (const QString &folder : folders) {
         const QString path = QDir(folder).filePath(outputModuleFileName());
@@ -37,7 +35,9 @@ OutputModule *loadOutputModule(const QStringList &folders, QString *problem)
             continue;
         auto loader = std::make_unique<QPluginLoader>(path);
         if (auto *module = qobject_cast<OutputModule *>(loader->instance())) {
-            kept.append(loader.release());
+            // Kept loaded for the rest of the run (the printers and pictures it makes live in
+            // its code); the loader goes with the application, the library stays.
+            loader.release()->setParent(QCoreApplication::instance());
             return module;
         }
         // A file of the name that is not the module, or one of another build: the next folder
