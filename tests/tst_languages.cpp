@@ -150,11 +150,7 @@ private slots:
         QWidget *sheet = main.findChild<QWidget *>(QStringLiteral("Worksheet"));
         QVERIFY(sheet);
         // The Worksheet's Language menu lists the languages once opened.
-        QMenu *languages = nullptr;
-        for (QMenu *menu : sheet->findChildren<QMenu *>()) {
-            if (menu->menuAction()->text() == QStringLiteral("&Language"))
-                languages = menu;
-        }
+        auto *languages = sheet->findChild<QMenu *>(QStringLiteral("languageMenu"));
         QVERIFY(languages);
         QVERIFY(!sheet->findChild<QAction *>(QStringLiteral("language_en")));
         languages->popup(QPoint());
@@ -297,13 +293,7 @@ private slots:
         QVERIFY(language::apply(windows));
         frmGram1 main;
         main.show();
-        QMenu *view = nullptr;
-        for (const QAction *a : main.menuBar()->actions()) {
-            if (a->objectName() == QStringLiteral("view"))
-                view = a->menu();
-        }
-        QVERIFY(view && !view->actions().isEmpty());
-        QMenu *languages = view->actions().constFirst()->menu();
+        auto *languages = main.findChild<QMenu *>(QStringLiteral("languageMenu"));
         QVERIFY(languages);
         QCOMPARE(language::preference(), QString());
         languages->popup(QPoint());

@@ -43,9 +43,9 @@ OutputModule *loadOutputModule(const QStringList &folders, QString *problem)
         // A file of the name that is not the module, or one of another build: the next folder
         // may still hold the right one.
         if (failure.isEmpty()) {
-            const QString why = loader->errorString().isEmpty() || loader->isLoaded()
-                                    ? QCoreApplication::translate("OutputModule", "it is not this version's module")
-                                    : loader->errorString();
+            // Loaded, yet no OutputModule inside: a plugin, but not this version's module.
+            const QString why = loader->isLoaded() ? QCoreApplication::translate("OutputModule", "it is not this version's module")
+                                                   : loader->errorString();
             failure = QCoreApplication::translate("OutputModule",
                                                   "the module for printing and SVG pictures, %1, could not be loaded (%2). "
                                                   "Installing Parsella again puts it right.")

@@ -325,6 +325,7 @@ void setPreference(const QString &code)
 
 void fillLanguageMenu(QMenu *menu)
 {
+    menu->setObjectName(QStringLiteral("languageMenu"));
     // Filled when first opened, not with the window: reading which catalogues there are is
     // work the first frame does not need.
     QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {

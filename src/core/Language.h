@@ -53,8 +53,8 @@ QString preference();
 void setPreference(const QString &code);
 
 // Makes `menu` offer "System default" and every language in its own name, the one chosen
-// checked; choosing one applies it and keeps it. The menu fills itself when first opened and
-// keeps itself up to date.
+// checked; choosing one applies it and keeps it. The menu, named "languageMenu", fills itself
+// when first opened and keeps itself up to date.
 void fillLanguageMenu(QMenu *menu);
 
 } // namespace parsella::language
